@@ -1,0 +1,27 @@
+// RegFunctions: the single write primitive of the registry writer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace quintel {
+
+// Access mask of the writer's keys: query, set, create subkey, enumerate,
+// notify, create link.
+constexpr std::uint32_t WriterKeyAccess = 0x3F;
+
+// Opens or creates `path` under `root` and sets (or, with `deleteFlag`,
+// removes) one value. Type 1 (REG_SZ) writes `value` as decimal text with
+// its NUL, type 4 (REG_DWORD) as 32 bits; any other type writes nothing.
+// Returns the result of the set or delete, or the failure of opening the
+// key, in which case nothing is written.
+long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& path,
+                        const std::string& valueName, std::uint32_t type, std::int32_t value,
+                        bool deleteFlag);
+
+// True gives 1, false 0: the registry's form of the record's booleans.
+std::int32_t BooleanToFlag(bool value);
+
+}  // namespace quintel

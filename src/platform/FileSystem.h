@@ -1,0 +1,34 @@
+// Whole-file access for the program's small text files. Reads and writes
+// are one operation each; a write replaces the file atomically, so a crash
+// or a full disk leaves either the old file or the new one, never a mix.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quintel {
+
+struct FileError {
+    std::string path;
+    std::string reason;  // the system's description of what went wrong
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // True for an ordinary, read-only or archive file; false for a folder,
+    // a hidden or system file, or nothing at all.
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // The whole file as bytes, or the reason it could not be read.
+    virtual bool ReadFile(const std::string& path, std::string& contents, FileError& error) = 0;
+
+    // Writes `contents` to a temporary file beside `path`, checks that every
+    // byte arrived, flushes it and renames it over `path`. On failure the
+    // old file is untouched.
+    virtual bool ReplaceFile(const std::string& path, const std::string& contents,
+                             FileError& error) = 0;
+};
+
+}  // namespace quintel

@@ -1,0 +1,149 @@
+#include "win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include "win32/Win32Registry.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+// Closes a file handle on every path out of a function.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        if (!Valid()) return true;
+        const BOOL ok = CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool Fail(FileError& error, const std::string& path, DWORD code) {
+    error.path = path;
+    error.reason = SystemErrorText(code);
+    return false;
+}
+
+bool Fail(FileError& error, const std::string& path, const std::string& reason) {
+    error.path = path;
+    error.reason = reason;
+    return false;
+}
+
+bool WriteAll(HANDLE file, const std::string& contents, DWORD& lastError) {
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(contents.size() - done);
+        if (!WriteFile(file, contents.data() + done, chunk, &written, nullptr)) {
+            lastError = GetLastError();
+            return false;
+        }
+        // A short write with success reported: the disk is full.
+        if (written == 0) {
+            lastError = ERROR_DISK_FULL;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+bool MoveOver(const std::string& from, const std::string& to, DWORD& lastError) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    lastError = GetLastError();
+    if (lastError != ERROR_CALL_NOT_IMPLEMENTED) return false;
+
+    // Windows 95, 98 and ME have no MoveFileEx: drop the old file, then
+    // rename. The new contents are already complete on disk by then.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        lastError = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    if (!DeleteFileA(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        lastError = GetLastError();
+        return false;
+    }
+    if (!MoveFileA(from.c_str(), to.c_str())) {
+        lastError = GetLastError();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
+                          FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, FileError& error) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return Fail(error, path, GetLastError());
+
+    contents.clear();
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
+            return Fail(error, path, GetLastError());
+        }
+        if (read == 0) break;
+        contents.append(buffer, read);
+    }
+    return true;
+}
+
+bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& contents,
+                                  FileError& error) {
+    const std::string temporary = path + ".tmp";
+    {
+        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return Fail(error, path, GetLastError());
+
+        DWORD lastError = 0;
+        if (!WriteAll(file.Get(), contents, lastError) || !FlushFileBuffers(file.Get())) {
+            if (lastError == 0) lastError = GetLastError();
+            file.Close();
+            DeleteFileA(temporary.c_str());
+            return Fail(error, path, lastError);
+        }
+        if (!file.Close()) {
+            const DWORD closeError = GetLastError();
+            DeleteFileA(temporary.c_str());
+            return Fail(error, path, closeError);
+        }
+    }
+
+    DWORD lastError = 0;
+    if (!MoveOver(temporary, path, lastError)) {
+        DeleteFileA(temporary.c_str());
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return Fail(error, path, "a folder of that name is in the way");
+        }
+        return Fail(error, path, lastError);
+    }
+    return true;
+}
+
+}  // namespace quintel::win32

@@ -1,0 +1,17 @@
+// The program's files through kernel32, with the atomic replace the
+// settings files rely on.
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace quintel::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool FileExists(const std::string& path) override;
+    bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
+    bool ReplaceFile(const std::string& path, const std::string& contents,
+                     FileError& error) override;
+};
+
+}  // namespace quintel::win32

@@ -1,0 +1,42 @@
+// The contract suites run against the in-memory fakes on the host and
+// against the Win32 implementations under Wine. Each build supplies these
+// hooks; the tests themselves are shared, so a fake cannot drift from what
+// Windows does.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+
+namespace quintel::contract {
+
+// A registry and a scratch key under HKEY_LOCAL_MACHINE that the test may
+// fill; the hooks remove it afterwards.
+struct RegistryTarget {
+    virtual ~RegistryTarget() = default;
+    virtual Registry& registry() = 0;
+    virtual std::string scratchKey() = 0;
+};
+std::unique_ptr<RegistryTarget> MakeRegistryTarget();
+
+struct FileAttributes {
+    bool hidden = false;
+    bool system = false;
+    bool readOnly = false;
+};
+
+// A file system and an empty scratch folder.
+struct FileTarget {
+    virtual ~FileTarget() = default;
+    virtual FileSystem& files() = 0;
+    virtual std::string folder() = 0;
+    virtual void MakeFolder(const std::string& path) = 0;
+    virtual void MakeFile(const std::string& path, const std::string& contents,
+                          FileAttributes attributes) = 0;
+    virtual bool AnythingAt(const std::string& path) = 0;
+};
+std::unique_ptr<FileTarget> MakeFileTarget();
+
+}  // namespace quintel::contract

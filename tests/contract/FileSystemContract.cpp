@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "contract/Contract.h"
+
+namespace quintel::contract {
+namespace {
+
+class FileSystemContract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        target_ = MakeFileTarget();
+        folder_ = target_->folder();
+    }
+
+    FileSystem& fs() { return target_->files(); }
+    std::string At(const std::string& name) { return folder_ + "\\" + name; }
+
+    std::string Read(const std::string& path) {
+        std::string contents;
+        FileError error;
+        EXPECT_TRUE(fs().ReadFile(path, contents, error)) << path << ": " << error.reason;
+        return contents;
+    }
+
+    std::unique_ptr<FileTarget> target_;
+    std::string folder_;
+};
+
+TEST_F(FileSystemContract, ReplaceCreatesAFileThatReadsBackExactly) {
+    const std::string text = "ConnectionType,0\r\nOptiMode,1\r\n";
+    FileError error;
+    ASSERT_TRUE(fs().ReplaceFile(At("VarOderudi.cfg"), text, error)) << error.reason;
+    EXPECT_TRUE(fs().FileExists(At("VarOderudi.cfg")));
+    EXPECT_EQ(text, Read(At("VarOderudi.cfg")));
+}
+
+TEST_F(FileSystemContract, ReplaceOverALongerFileLeavesOnlyTheNewContents) {
+    FileError error;
+    ASSERT_TRUE(fs().ReplaceFile(At("a.cfg"), std::string(300, 'x'), error));
+    ASSERT_TRUE(fs().ReplaceFile(At("a.cfg"), "short\r\n", error));
+    EXPECT_EQ("short\r\n", Read(At("a.cfg")));
+}
+
+TEST_F(FileSystemContract, ReplaceLeavesNoTemporaryFileBehind) {
+    FileError error;
+    ASSERT_TRUE(fs().ReplaceFile(At("b.cfg"), "1", error));
+    ASSERT_TRUE(fs().ReplaceFile(At("b.cfg"), "2", error));
+    EXPECT_FALSE(target_->AnythingAt(At("b.cfg.tmp")));
+}
+
+TEST_F(FileSystemContract, AnEmptyFileIsWrittenAndReadAsEmpty) {
+    FileError error;
+    ASSERT_TRUE(fs().ReplaceFile(At("empty.txt"), "", error));
+    EXPECT_TRUE(fs().FileExists(At("empty.txt")));
+    EXPECT_EQ("", Read(At("empty.txt")));
+}
+
+TEST_F(FileSystemContract, ExistsCountsOrdinaryAndReadOnlyFilesOnly) {
+    target_->MakeFile(At("plain.txt"), "x", {});
+    target_->MakeFile(At("readonly.txt"), "x", {.readOnly = true});
+    target_->MakeFile(At("hidden.txt"), "x", {.hidden = true});
+    target_->MakeFile(At("system.txt"), "x", {.system = true});
+    target_->MakeFolder(At("folder"));
+    EXPECT_TRUE(fs().FileExists(At("plain.txt")));
+    EXPECT_TRUE(fs().FileExists(At("READONLY.TXT")));
+    EXPECT_FALSE(fs().FileExists(At("hidden.txt")));
+    EXPECT_FALSE(fs().FileExists(At("system.txt")));
+    EXPECT_FALSE(fs().FileExists(At("folder")));
+    EXPECT_FALSE(fs().FileExists(At("missing.txt")));
+}
+
+TEST_F(FileSystemContract, ReadingAMissingFileFailsWithAReason) {
+    std::string contents = "unchanged";
+    FileError error;
+    EXPECT_FALSE(fs().ReadFile(At("missing.cfg"), contents, error));
+    EXPECT_EQ(At("missing.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
+}
+
+TEST_F(FileSystemContract, AFolderWhereTheFileMustGoFailsAndStaysAFolder) {
+    target_->MakeFolder(At("VarOderudi.cfg"));
+    FileError error;
+    EXPECT_FALSE(fs().ReplaceFile(At("VarOderudi.cfg"), "ConnectionType,0\r\n", error));
+    EXPECT_EQ(At("VarOderudi.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_TRUE(target_->AnythingAt(At("VarOderudi.cfg")));
+    EXPECT_FALSE(fs().FileExists(At("VarOderudi.cfg")));
+    EXPECT_FALSE(target_->AnythingAt(At("VarOderudi.cfg.tmp")));
+}
+
+TEST_F(FileSystemContract, WritingIntoAMissingFolderFails) {
+    FileError error;
+    EXPECT_FALSE(fs().ReplaceFile(At("no such folder\\Ping.cfg"), "x", error));
+    EXPECT_FALSE(error.reason.empty());
+}
+
+}  // namespace
+}  // namespace quintel::contract

@@ -1,0 +1,64 @@
+#include "fakes/FakeFileSystem.h"
+
+namespace quintel::test {
+
+bool FakeFileSystem::FileExists(const std::string& path) {
+    const auto it = files_.find(path);
+    if (it == files_.end()) return false;
+    return !it->second.attributes.hidden && !it->second.attributes.system;
+}
+
+bool FakeFileSystem::ReadFile(const std::string& path, std::string& contents, FileError& error) {
+    const auto it = files_.find(path);
+    if (it == files_.end() || unreadable_.count(path)) {
+        error = FileError{path, it == files_.end() ? "The system cannot find the file specified."
+                                                   : "Access is denied."};
+        return false;
+    }
+    contents = it->second.contents;
+    return true;
+}
+
+bool FakeFileSystem::ParentExists(const std::string& path) const {
+    const auto slash = path.find_last_of('\\');
+    if (slash == std::string::npos) return true;
+    const std::string parent = path.substr(0, slash);
+    // A drive root always exists.
+    return parent.size() <= 2 || folders_.count(parent) != 0;
+}
+
+bool FakeFileSystem::ReplaceFile(const std::string& path, const std::string& contents,
+                                 FileError& error) {
+    ++writes_;
+    if (folders_.count(path)) {
+        error = FileError{path, "a folder of that name is in the way"};
+        return false;
+    }
+    if (!ParentExists(path)) {
+        error = FileError{path, "The system cannot find the path specified."};
+        return false;
+    }
+    const auto existing = files_.find(path);
+    if (existing != files_.end() && existing->second.attributes.readOnly) {
+        error = FileError{path, "Access is denied."};
+        return false;
+    }
+    if (contents.size() > diskSpace_) {
+        error = FileError{path, "There is not enough space on the disk."};
+        return false;
+    }
+    files_[path] = File{contents, {}};
+    return true;
+}
+
+void FakeFileSystem::Put(const std::string& path, const std::string& contents,
+                         Attributes attributes) {
+    files_[path] = File{contents, attributes};
+}
+
+std::string FakeFileSystem::Contents(const std::string& path) const {
+    const auto it = files_.find(path);
+    return it == files_.end() ? std::string() : it->second.contents;
+}
+
+}  // namespace quintel::test

@@ -1,0 +1,58 @@
+// In-memory files with Windows-style, case-insensitive paths. Folders and
+// hidden or system files can be put in place, and writes can be made to
+// fail the way a full disk or a read-only medium makes them fail.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "fakes/FakeRegistry.h"
+#include "platform/FileSystem.h"
+
+namespace quintel::test {
+
+struct FakeFileAttributes {
+    bool hidden = false;
+    bool system = false;
+    bool readOnly = false;
+};
+
+class FakeFileSystem : public FileSystem {
+public:
+    using Attributes = FakeFileAttributes;
+
+    bool FileExists(const std::string& path) override;
+    bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
+    bool ReplaceFile(const std::string& path, const std::string& contents,
+                     FileError& error) override;
+
+    void Put(const std::string& path, const std::string& contents, Attributes attributes = {});
+    void MakeFolder(const std::string& path) { folders_.insert(path); }
+    bool HasFolder(const std::string& path) const { return folders_.count(path) != 0; }
+    bool Has(const std::string& path) const { return files_.count(path) != 0; }
+    std::string Contents(const std::string& path) const;
+    void Remove(const std::string& path) { files_.erase(path); }
+
+    // The next writes stop after `bytes` bytes, as on a full disk.
+    void FailWritesAfter(std::size_t bytes) { diskSpace_ = bytes; }
+    // Reading this file fails although it exists.
+    void MakeUnreadable(const std::string& path) { unreadable_.insert(path); }
+
+    int Writes() const { return writes_; }
+
+private:
+    struct File {
+        std::string contents;
+        Attributes attributes;
+    };
+    bool ParentExists(const std::string& path) const;
+
+    std::map<std::string, File, CaseInsensitiveLess> files_;
+    std::set<std::string, CaseInsensitiveLess> folders_;
+    std::set<std::string, CaseInsensitiveLess> unreadable_;
+    std::size_t diskSpace_ = static_cast<std::size_t>(-1);
+    int writes_ = 0;
+};
+
+}  // namespace quintel::test

@@ -1,0 +1,91 @@
+// An in-memory registry that behaves like the real one where the program
+// relies on it (case-insensitive names, sorted enumeration, 2 for what is
+// missing, 259 at the end of a list) and can be told to refuse things. The
+// contract suite runs against it and against the Win32 registry alike.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace quintel::test {
+
+struct CaseInsensitiveLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
+class FakeRegistry : public Registry {
+public:
+    struct Value {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+    };
+
+    long CreateKey(RegRoot root, const std::string& path, std::uint32_t access,
+                   RegKey& key) override;
+    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
+    long OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
+                   RegKey& key) override;
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override;
+    long QueryValue(RegKey key, const std::string& name, std::size_t capacity,
+                    std::uint32_t& type, std::vector<std::uint8_t>& data) override;
+    long DeleteValue(RegKey key, const std::string& name) override;
+    long EnumKey(RegKey key, std::uint32_t index, std::string& name) override;
+    long CloseKey(RegKey key) override;
+    std::string ErrorText(long code) override;
+
+    // Set-up and inspection for tests; paths are under HKLM unless a root
+    // is given.
+    void AddKey(const std::string& path, RegRoot root = RegRoot::LocalMachine);
+    bool HasKey(const std::string& path, RegRoot root = RegRoot::LocalMachine) const;
+    void PutDword(const std::string& path, const std::string& name, std::uint32_t value);
+    void PutSz(const std::string& path, const std::string& name, const std::string& text);
+    std::optional<Value> Get(const std::string& path, const std::string& name,
+                             RegRoot root = RegRoot::LocalMachine) const;
+    std::optional<std::uint32_t> GetDword(const std::string& path, const std::string& name) const;
+    std::optional<std::string> GetSz(const std::string& path, const std::string& name) const;
+    std::size_t ValueCount() const;
+
+    // Failure injection: creating or opening this key (or one below it)
+    // answers 5; writing or removing this value answers `code`.
+    void DenyKey(const std::string& path) { deniedKeys_.insert(path); }
+    void FailValue(const std::string& path, const std::string& name, long code) {
+        failedValues_[path + "\\" + name] = code;
+    }
+
+    // Every call, one line each, e.g. "SetValue HKLM\\X\\Y name 4 [..]".
+    const std::vector<std::string>& Calls() const { return calls_; }
+    std::size_t OpenHandles() const { return open_.size(); }
+    // Access masks that CreateKey was asked for.
+    const std::vector<std::uint32_t>& CreateAccess() const { return createAccess_; }
+
+private:
+    struct Key {
+        std::map<std::string, Key, CaseInsensitiveLess> subkeys;
+        std::map<std::string, Value, CaseInsensitiveLess> values;
+    };
+    struct Handle {
+        Key* key;
+        std::string path;  // "HKLM\\..." for messages and the call log
+    };
+
+    Key& Root(RegRoot root);
+    const Key* Find(RegRoot root, const std::string& path) const;
+    bool Denied(const std::string& path) const;
+    long Open(RegRoot root, const std::string& path, RegKey& key, const char* call);
+
+    Key hklm_, hkcu_;
+    std::map<RegKey, Handle> open_;
+    RegKey nextHandle_ = 0x1000;
+    std::set<std::string, CaseInsensitiveLess> deniedKeys_;
+    std::map<std::string, long, CaseInsensitiveLess> failedValues_;
+    std::vector<std::string> calls_;
+    std::vector<std::uint32_t> createAccess_;
+};
+
+}  // namespace quintel::test

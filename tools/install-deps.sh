@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs what the build and the tests need on a Debian machine, and only
+# what is missing, so running it again costs a few dpkg queries.
+set -eu
+
+packages="cmake ninja-build make g++ libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
+wine wine32 wine64 xvfb x11-apps imagemagick"
+
+need_i386=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    need_i386=1
+fi
+
+missing=""
+for p in $packages; do
+    case $p in wine32) q=wine32:i386 ;; *) q=$p ;; esac
+    if ! dpkg-query -W -f='${Status}' "$q" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $q"
+    fi
+done
+
+if [ $need_i386 -eq 0 ] && [ -z "$missing" ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+
+if [ $need_i386 -eq 1 ]; then
+    echo "install-deps: adding the i386 architecture"
+    $sudo dpkg --add-architecture i386
+fi
+echo "install-deps: installing$missing"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends $missing
