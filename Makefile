@@ -6,6 +6,8 @@ BUILD   ?= build
 HOST    := $(BUILD)/host
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
+# Until the main window exists, make run lists what Apply would write.
+RUN_ARGS ?= /show
 
 .PHONY: all deps host win test test-host test-wine run bench clean
 
@@ -35,7 +37,7 @@ test-wine: win
 test: test-host test-wine
 
 run: win
-	./tools/run-quintel.sh $(WIN)/bin/Quintel.exe
+	./tools/run-quintel.sh $(WIN)/bin/Quintel.exe $(RUN_ARGS)
 
 clean:
 	rm -rf $(BUILD)

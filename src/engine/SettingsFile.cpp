@@ -177,7 +177,7 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
                             Registry& registry, const WindowsFamily& family) {
     SaveResult result;
     result.FileWritten =
-        files.ReplaceFile(path, FormatSettingsFile(state.CurrentSettings), result.FileFailure);
+        files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings), result.FileFailure);
     if (!result.FileWritten) return result;
     result.Registry = ApplyTuningToRegistry(state.CurrentSettings, family, registry);
     return result;

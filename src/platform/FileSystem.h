@@ -27,7 +27,7 @@ public:
     // Writes `contents` to a temporary file beside `path`, checks that every
     // byte arrived, flushes it and renames it over `path`. On failure the
     // old file is untouched.
-    virtual bool ReplaceFile(const std::string& path, const std::string& contents,
+    virtual bool ReplaceFileContents(const std::string& path, const std::string& contents,
                              FileError& error) = 0;
 };
 

@@ -15,7 +15,7 @@ class VersionQuery {
 public:
     virtual ~VersionQuery() = default;
     // Fills a zeroed record; a failing call leaves it zero.
-    virtual OsVersion GetVersionEx() = 0;
+    virtual OsVersion QueryVersion() = 0;
 };
 
 }  // namespace quintel

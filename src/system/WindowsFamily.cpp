@@ -15,7 +15,7 @@ constexpr std::array<const char*, 7> FamilyNames = {
 }  // namespace
 
 std::int16_t DetectWindowsVersion(VersionQuery& version) {
-    const OsVersion v = version.GetVersionEx();
+    const OsVersion v = version.QueryVersion();
     if (v.PlatformId == PlatformWindows9x) {
         // Only the minor version tells the 9x releases apart.
         switch (v.MinorVersion) {

@@ -112,7 +112,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, F
     return true;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& contents,
+bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::string& contents,
                                   FileError& error) {
     const std::string temporary = path + ".tmp";
     {

@@ -10,7 +10,7 @@ class Win32FileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
-    bool ReplaceFile(const std::string& path, const std::string& contents,
+    bool ReplaceFileContents(const std::string& path, const std::string& contents,
                      FileError& error) override;
 };
 

@@ -6,7 +6,7 @@
 
 namespace quintel::win32 {
 
-OsVersion Win32VersionQuery::GetVersionEx() {
+OsVersion Win32VersionQuery::QueryVersion() {
     OSVERSIONINFOA info;
     ZeroMemory(&info, sizeof info);
     info.dwOSVersionInfoSize = 148;  // sizeof(OSVERSIONINFOA)

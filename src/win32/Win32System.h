@@ -12,7 +12,7 @@ namespace quintel::win32 {
 
 class Win32VersionQuery : public VersionQuery {
 public:
-    OsVersion GetVersionEx() override;
+    OsVersion QueryVersion() override;
 };
 
 // GetIpAddrTable from IPHLPAPI.DLL, loaded at run time: Windows 95 and NT

@@ -29,28 +29,28 @@ protected:
 TEST_F(FileSystemContract, ReplaceCreatesAFileThatReadsBackExactly) {
     const std::string text = "ConnectionType,0\r\nOptiMode,1\r\n";
     FileError error;
-    ASSERT_TRUE(fs().ReplaceFile(At("VarOderudi.cfg"), text, error)) << error.reason;
+    ASSERT_TRUE(fs().ReplaceFileContents(At("VarOderudi.cfg"), text, error)) << error.reason;
     EXPECT_TRUE(fs().FileExists(At("VarOderudi.cfg")));
     EXPECT_EQ(text, Read(At("VarOderudi.cfg")));
 }
 
 TEST_F(FileSystemContract, ReplaceOverALongerFileLeavesOnlyTheNewContents) {
     FileError error;
-    ASSERT_TRUE(fs().ReplaceFile(At("a.cfg"), std::string(300, 'x'), error));
-    ASSERT_TRUE(fs().ReplaceFile(At("a.cfg"), "short\r\n", error));
+    ASSERT_TRUE(fs().ReplaceFileContents(At("a.cfg"), std::string(300, 'x'), error));
+    ASSERT_TRUE(fs().ReplaceFileContents(At("a.cfg"), "short\r\n", error));
     EXPECT_EQ("short\r\n", Read(At("a.cfg")));
 }
 
 TEST_F(FileSystemContract, ReplaceLeavesNoTemporaryFileBehind) {
     FileError error;
-    ASSERT_TRUE(fs().ReplaceFile(At("b.cfg"), "1", error));
-    ASSERT_TRUE(fs().ReplaceFile(At("b.cfg"), "2", error));
+    ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "1", error));
+    ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "2", error));
     EXPECT_FALSE(target_->AnythingAt(At("b.cfg.tmp")));
 }
 
 TEST_F(FileSystemContract, AnEmptyFileIsWrittenAndReadAsEmpty) {
     FileError error;
-    ASSERT_TRUE(fs().ReplaceFile(At("empty.txt"), "", error));
+    ASSERT_TRUE(fs().ReplaceFileContents(At("empty.txt"), "", error));
     EXPECT_TRUE(fs().FileExists(At("empty.txt")));
     EXPECT_EQ("", Read(At("empty.txt")));
 }
@@ -80,7 +80,7 @@ TEST_F(FileSystemContract, ReadingAMissingFileFailsWithAReason) {
 TEST_F(FileSystemContract, AFolderWhereTheFileMustGoFailsAndStaysAFolder) {
     target_->MakeFolder(At("VarOderudi.cfg"));
     FileError error;
-    EXPECT_FALSE(fs().ReplaceFile(At("VarOderudi.cfg"), "ConnectionType,0\r\n", error));
+    EXPECT_FALSE(fs().ReplaceFileContents(At("VarOderudi.cfg"), "ConnectionType,0\r\n", error));
     EXPECT_EQ(At("VarOderudi.cfg"), error.path);
     EXPECT_FALSE(error.reason.empty());
     EXPECT_TRUE(target_->AnythingAt(At("VarOderudi.cfg")));
@@ -90,7 +90,7 @@ TEST_F(FileSystemContract, AFolderWhereTheFileMustGoFailsAndStaysAFolder) {
 
 TEST_F(FileSystemContract, WritingIntoAMissingFolderFails) {
     FileError error;
-    EXPECT_FALSE(fs().ReplaceFile(At("no such folder\\Ping.cfg"), "x", error));
+    EXPECT_FALSE(fs().ReplaceFileContents(At("no such folder\\Ping.cfg"), "x", error));
     EXPECT_FALSE(error.reason.empty());
 }
 

@@ -27,7 +27,7 @@ bool FakeFileSystem::ParentExists(const std::string& path) const {
     return parent.size() <= 2 || folders_.count(parent) != 0;
 }
 
-bool FakeFileSystem::ReplaceFile(const std::string& path, const std::string& contents,
+bool FakeFileSystem::ReplaceFileContents(const std::string& path, const std::string& contents,
                                  FileError& error) {
     ++writes_;
     if (folders_.count(path)) {

@@ -24,7 +24,7 @@ public:
 
     bool FileExists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
-    bool ReplaceFile(const std::string& path, const std::string& contents,
+    bool ReplaceFileContents(const std::string& path, const std::string& contents,
                      FileError& error) override;
 
     void Put(const std::string& path, const std::string& contents, Attributes attributes = {});

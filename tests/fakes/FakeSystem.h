@@ -16,7 +16,7 @@ class FakeVersionQuery : public VersionQuery {
 public:
     OsVersion version;
     int calls = 0;
-    OsVersion GetVersionEx() override {
+    OsVersion QueryVersion() override {
         ++calls;
         return version;
     }

@@ -1,0 +1,55 @@
+// The contract suites' hooks under Wine: the real Win32 implementations,
+// a scratch registry key and a scratch folder.
+#include <windows.h>
+
+#include "contract/Contract.h"
+#include "wine/WineHelpers.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+
+namespace quintel::contract {
+
+namespace {
+
+constexpr const char* ScratchRoot = "SYSTEM\\QuintelContract";
+
+struct Win32RegistryTarget : RegistryTarget {
+    win32::Win32Registry real;
+    Win32RegistryTarget() { wine::DeleteKeyTree(HKEY_LOCAL_MACHINE, ScratchRoot); }
+    ~Win32RegistryTarget() override { wine::DeleteKeyTree(HKEY_LOCAL_MACHINE, ScratchRoot); }
+    Registry& registry() override { return real; }
+    std::string scratchKey() override { return ScratchRoot; }
+};
+
+struct Win32FileTarget : FileTarget {
+    win32::Win32FileSystem real;
+    wine::ScratchFolder scratch{"quintel-contract"};
+    FileSystem& files() override { return real; }
+    std::string folder() override { return scratch.path(); }
+    void MakeFolder(const std::string& path) override { CreateDirectoryA(path.c_str(), nullptr); }
+    void MakeFile(const std::string& path, const std::string& contents,
+                  FileAttributes a) override {
+        wine::WriteTextFile(path, contents);
+        DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+        if (a.hidden || a.system || a.readOnly) attributes = 0;
+        if (a.hidden) attributes |= FILE_ATTRIBUTE_HIDDEN;
+        if (a.system) attributes |= FILE_ATTRIBUTE_SYSTEM;
+        if (a.readOnly) attributes |= FILE_ATTRIBUTE_READONLY;
+        SetFileAttributesA(path.c_str(), attributes);
+    }
+    bool AnythingAt(const std::string& path) override {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryTarget> MakeRegistryTarget() {
+    return std::make_unique<Win32RegistryTarget>();
+}
+
+std::unique_ptr<FileTarget> MakeFileTarget() {
+    return std::make_unique<Win32FileTarget>();
+}
+
+}  // namespace quintel::contract

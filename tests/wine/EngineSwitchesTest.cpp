@@ -1,0 +1,225 @@
+// Quintel.exe's engine switches against Wine's real registry, with Wine
+// reporting the Windows version each test asks for.
+#include <gtest/gtest.h>
+
+#include "wine/WineHelpers.h"
+
+namespace quintel::wine {
+namespace {
+
+const std::string Mstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+const std::string NetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
+const std::string Ndi = "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize";
+const std::string Inet = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const std::string Set001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters";
+const std::string Current = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
+const std::string IfCurrent = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
+const std::string If001 = "SYSTEM\\ControlSet001\\Services\\Tcpip\\Parameters\\Interfaces";
+
+const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
+const std::string Automatic3 = "ConnectionType,1\r\nOptiMode,2\r\n";
+
+std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name,
+                                   REGSAM view = KEY_WOW64_64KEY) {
+    const auto value = ReadValue(key, name, view);
+    return value ? value->dword() : std::nullopt;
+}
+
+class EngineSwitches : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CopyFileA(QuintelExe().c_str(), (app / "Quintel.exe").c_str(), FALSE))
+            << QuintelExe();
+    }
+    void TearDown() override {
+        ClearWindowsVersion();
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, NetTrans);
+        for (const char* name : {"{QUINTEL-TEST-1}", "{QUINTEL-TEST-2}"}) {
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, IfCurrent + "\\" + name);
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, If001 + "\\" + name);
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, std::string("SYSTEM\\ControlSet001\\Services\\") + name);
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, std::string("SYSTEM\\CurrentControlSet\\Services\\") + name);
+        }
+    }
+
+    RunResult Quintel(const std::string& arguments) { return RunProgram(app / "Quintel.exe", arguments); }
+    void Settings(const std::string& text) { WriteTextFile(app / "VarOderudi.cfg", text); }
+
+    ScratchFolder app{"quintel app"};
+};
+
+TEST_F(EngineSwitches, ApplyOn98WritesThe9xMapAndRemovesForAutomatic3) {
+    SetWindowsVersion("win98");
+    CreateKey(NetTrans + "\\0000");
+    CreateKey(NetTrans + "\\0001");
+    Settings(Automatic1);
+
+    RunResult run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_NE(std::string::npos, run.out.find("Windows 98")) << run.out;
+
+    EXPECT_EQ(4288u, Dword(Mstcp, "DefaultRcvWindow"));
+    const auto ttl = ReadValue(Mstcp, "DefaultTTL");
+    ASSERT_TRUE(ttl);
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), ttl->type);
+    EXPECT_EQ(std::string("128\0", 4), ttl->data);
+    EXPECT_EQ(600000u, Dword(Mstcp, "SessionKeepAlive"));
+    EXPECT_EQ(1u, Dword(Mstcp, "PMTUDiscovery"));
+    EXPECT_EQ(0u, Dword(Mstcp, "PMTUBlackHoleDetect"));
+    // Wine, like Windows 95, ignores the access mask of a 9x program, so the
+    // 64-bit view cannot be asked for: the values land in the view a 32-bit
+    // program sees by default. Real Windows 9x has only the one registry.
+    EXPECT_EQ(16u, Dword(Inet, "MaxConnectionsPer1_0Server", 0));
+    EXPECT_EQ(8u, Dword(Inet, "MaxConnectionsPerServer", 0));
+    for (const char* adapter : {"\\0000", "\\0001"}) {
+        EXPECT_EQ(576u, Dword(NetTrans + adapter, "MaxMTU")) << adapter;
+        EXPECT_EQ(536u, Dword(NetTrans + adapter, "MaxMSS")) << adapter;
+    }
+    EXPECT_EQ(0u, Dword(Ndi, ""));
+    EXPECT_EQ(Automatic1, ReadTextFile(app / "VarOderudi.cfg"));
+
+    Settings(Automatic3);
+    run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_FALSE(ReadValue(Mstcp, "DefaultRcvWindow"));
+    EXPECT_FALSE(ReadValue(NetTrans + "\\0000", "MaxMTU"));
+    EXPECT_FALSE(ReadValue(NetTrans + "\\0001", "MaxMSS"));
+    EXPECT_EQ(std::string("128\0", 4), ReadValue(Mstcp, "DefaultTTL")->data);
+}
+
+TEST_F(EngineSwitches, ApplyOnXPWritesBothControlSetsAndEveryInterface) {
+    SetWindowsVersion("winxp");
+    // Wine keeps CurrentControlSet and ControlSet001 as separate keys: the
+    // first interface is in both, the second only in control set 001.
+    CreateKey(IfCurrent + "\\{QUINTEL-TEST-1}");
+    CreateKey(If001 + "\\{QUINTEL-TEST-1}");
+    CreateKey(If001 + "\\{QUINTEL-TEST-2}");
+    Settings(Automatic1);
+
+    RunResult run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    for (const std::string& key : {Set001, Current}) {
+        EXPECT_EQ(4288u, Dword(key, "GlobalMaxTcpWindowSize")) << key;
+        EXPECT_EQ(4288u, Dword(key, "TcpWindowSize")) << key;
+        EXPECT_EQ(128u, Dword(key, "DefaultTTL")) << key;
+        EXPECT_EQ(600000u, Dword(key, "KeepAliveTime")) << key;
+        EXPECT_EQ(1u, Dword(key, "EnablePMTUDiscovery")) << key;
+        EXPECT_EQ(0u, Dword(key, "EnablePMTUBHDetect")) << key;
+    }
+    const std::string one = "{QUINTEL-TEST-1}", two = "{QUINTEL-TEST-2}";
+    const std::string currentServices = "SYSTEM\\CurrentControlSet\\Services\\";
+    const std::string services001 = "SYSTEM\\ControlSet001\\Services\\";
+    EXPECT_EQ(576u, Dword(IfCurrent + "\\" + one, "MTU"));
+    EXPECT_EQ(576u, Dword(currentServices + one + "\\Parameters\\Tcpip", "MTU"));
+    EXPECT_EQ(576u, Dword(If001 + "\\" + one, "MTU"));
+    EXPECT_EQ(576u, Dword(services001 + one + "\\Parameters\\Tcpip", "MTU"));
+    EXPECT_EQ(576u, Dword(If001 + "\\" + two, "MTU"));
+    EXPECT_EQ(576u, Dword(services001 + two + "\\Parameters\\Tcpip", "MTU"));
+    // Only the interfaces each control set lists are written there.
+    EXPECT_FALSE(ReadValue(IfCurrent + "\\" + two, "MTU"));
+    EXPECT_FALSE(ReadValue(currentServices + two + "\\Parameters\\Tcpip", "MTU"));
+    EXPECT_EQ(0u, Dword(Ndi, ""));
+
+    Settings(Automatic3);
+    run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    for (const std::string& key : {Set001, Current}) {
+        EXPECT_FALSE(ReadValue(key, "GlobalMaxTcpWindowSize")) << key;
+        EXPECT_FALSE(ReadValue(key, "TcpWindowSize")) << key;
+    }
+    EXPECT_FALSE(ReadValue(IfCurrent + "\\{QUINTEL-TEST-1}", "MTU"));
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
+}
+
+TEST_F(EngineSwitches, InternetSettingsLandInThe64BitView) {
+    SetWindowsVersion("winxp");
+    DeleteValue(Inet, "MaxConnectionsPerServer", KEY_WOW64_64KEY);
+    DeleteValue(Inet, "MaxConnectionsPerServer", KEY_WOW64_32KEY);
+    Settings(Automatic1);
+    const RunResult run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(8u, Dword(Inet, "MaxConnectionsPerServer", KEY_WOW64_64KEY));
+    EXPECT_FALSE(ReadValue(Inet, "MaxConnectionsPerServer", KEY_WOW64_32KEY))
+        << "written into Wow6432Node, where Windows does not read it";
+}
+
+TEST_F(EngineSwitches, RestoreWritesTheDefaultsAndKeepsTheConnectionType) {
+    SetWindowsVersion("winxp");
+    Settings(Automatic3);
+    const RunResult run = Quintel("/restore");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(8192u, Dword(Current, "TcpWindowSize"));
+    EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(3600000u, Dword(Set001, "KeepAliveTime"));
+    EXPECT_EQ(2u, Dword(Inet, "MaxConnectionsPer1_0Server"));
+    EXPECT_EQ(4u, Dword(Inet, "MaxConnectionsPerServer"));
+    const std::string file = ReadTextFile(app / "VarOderudi.cfg");
+    EXPECT_EQ(0u, file.find("ConnectionType,1\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\n")) << file;
+}
+
+TEST_F(EngineSwitches, AFileThatCannotBeReplacedExitsOneWithTheRegistryUntouched) {
+    SetWindowsVersion("winxp");
+    PutDword(Current, "DefaultTTL", 99);
+    ASSERT_TRUE(CreateDirectoryA((app / "VarOderudi.cfg").c_str(), nullptr));
+    const RunResult run = Quintel("/apply");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("could not write " + (app / "VarOderudi.cfg")))
+        << run.err;
+    EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << "one line";
+    EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / "VarOderudi.cfg.tmp").c_str()));
+}
+
+TEST_F(EngineSwitches, ShowListsTheWritesAndChangesNothing) {
+    SetWindowsVersion("winxp");
+    PutDword(Current, "DefaultTTL", 77);
+    Settings(Automatic1);
+    const RunResult run = Quintel("/show");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(0u, run.out.find("OS: Windows XP\nMode: Automatic #1\n")) << run.out;
+    EXPECT_NE(std::string::npos,
+              run.out.find("HKEY_LOCAL_MACHINE\\" + Current + "\tDefaultTTL\tREG_DWORD\t128\n"));
+    EXPECT_EQ(77u, Dword(Current, "DefaultTTL"));
+}
+
+TEST_F(EngineSwitches, HelpGoesToOutputAndAnUnknownSwitchExitsTwo) {
+    RunResult run = Quintel("/?");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.out.find("Usage: Quintel.exe"));
+    run = Quintel("-BOGUS");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_EQ("", run.out);
+    EXPECT_NE(std::string::npos, run.err.find("unknown switch -BOGUS"));
+    EXPECT_NE(std::string::npos, run.err.find("Usage: Quintel.exe"));
+}
+
+struct VersionRow {
+    const char* wine;
+    const char* name;
+};
+
+class EngineVersions : public ::testing::TestWithParam<VersionRow> {};
+
+TEST_P(EngineVersions, ShowNamesTheFamilyWineReports) {
+    ScratchFolder app{"quintel version"};
+    ASSERT_TRUE(CopyFileA(QuintelExe().c_str(), (app / "Quintel.exe").c_str(), FALSE));
+    SetWindowsVersion(GetParam().wine);
+    const RunResult run = RunProgram(app / "Quintel.exe", "/show");
+    ClearWindowsVersion();
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ(0u, run.out.find(std::string("OS: ") + GetParam().name + "\n")) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, EngineVersions,
+                         ::testing::Values(VersionRow{"win95", "Windows 95"},
+                                           VersionRow{"win98", "Windows 98"},
+                                           VersionRow{"winme", "Windows ME"},
+                                           VersionRow{"nt40", "Windows NT"},
+                                           VersionRow{"win2k", "Windows 2000"},
+                                           VersionRow{"winxp", "Windows XP"},
+                                           VersionRow{"win2003", "Windows 32"},
+                                           VersionRow{"win10", "Windows 32"}),
+                         [](const auto& info) { return std::string(info.param.wine); });
+
+}  // namespace
+}  // namespace quintel::wine
