@@ -1,0 +1,11 @@
+#include "windows/TipSetting.h"
+
+#include "forms/NumberText.h"
+
+namespace quintel {
+
+bool ShowTipsAtStartup(UserSettings& settings, const std::string& appName) {
+    return LeadingNumber(settings.GetSetting(appName, TipSection, TipKey, "1")) == 1;
+}
+
+}  // namespace quintel

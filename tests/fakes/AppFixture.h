@@ -1,0 +1,40 @@
+// A complete set of fakes and an application context wired to them, for
+// tests of the windows.
+#pragma once
+
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeForms.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeSystem.h"
+#include "mainwindow/AppContext.h"
+
+namespace quintel::test {
+
+struct FakeServices {
+    FakeFormHost host;
+    FakeMessageBoxes boxes;
+    FakeFileSystem files;
+    FakeRegistry registry;
+    FakeVersionQuery version;
+    FakeIpHelper ipHelper;
+    FakeLauncher launcher;
+    FakeBeeper beeper;
+    FakeUserSettings userSettings;
+
+    static constexpr const char* Folder = "C:\\Program Files\\Quintel";
+
+    FakeServices() {
+        files.MakeFolder(Folder);
+        version.version = OsVersion{2, 5, 1};  // Windows XP
+        ipHelper.table = FakeIpHelper::Table({{192, 168, 0, 10}});
+    }
+
+    AppContext MakeContext() {
+        AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
+                                userSettings},
+                       Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}};
+        return app;
+    }
+};
+
+}  // namespace quintel::test

@@ -1,0 +1,518 @@
+#include <gtest/gtest.h>
+
+#include "engine/FrmDisplay.h"
+#include "fakes/AppFixture.h"
+#include "mainwindow/FrmMain.h"
+
+namespace quintel {
+namespace {
+
+const std::string Cfg = std::string(test::FakeServices::Folder) + "\\VarOderudi.cfg";
+
+class MainWindow : public ::testing::Test {
+protected:
+    // Loads and shows the window as the program's start does.
+    FrmMain& Start() {
+        window = std::make_unique<FrmMain>(app);
+        window->Show();
+        return *window;
+    }
+
+    // The controls a manual record is edited with.
+    std::vector<forms::Control*> ManualControls() {
+        FrmMain& w = *window;
+        return {&w.Frame2,  &w.Frame3,  &w.Frame4,    &w.Frame5,    &w.Frame6,  &w.Frame7,
+                &w.optMTU1, &w.optMTU2, &w.optRWIN1,  &w.optRWIN2,  &w.optTTL1, &w.optTTL2,
+                &w.optSKA1, &w.optSKA2, &w.optNDI1,   &w.optNDI2,   &w.chkPMTU, &w.chkBlackHole,
+                &w.txtMTU,  &w.txtTTL,  &w.cmbMSCPS0, &w.cmbMSCPS1, &w.cmbNDI,  &w.cmbRWIN,
+                &w.cmbSKA,  &w.Label3,  &w.Label4};
+    }
+
+    void ExpectAllManualControlsDisabledAndEmpty() {
+        FrmMain& w = *window;
+        for (forms::Control* c : ManualControls()) EXPECT_FALSE(c->Enabled()) << c->Name();
+        for (forms::OptionButton* o : {&w.optMTU1, &w.optMTU2, &w.optRWIN1, &w.optRWIN2, &w.optTTL1,
+                                       &w.optTTL2, &w.optSKA1, &w.optSKA2, &w.optNDI1, &w.optNDI2}) {
+            EXPECT_FALSE(o->Value()) << o->Name();
+        }
+        EXPECT_EQ(0, w.chkPMTU.Value());
+        EXPECT_EQ(0, w.chkBlackHole.Value());
+        EXPECT_EQ("", w.txtMTU.Text());
+        EXPECT_EQ("", w.txtTTL.Text());
+        for (forms::ComboBox* l : {&w.cmbMSCPS0, &w.cmbMSCPS1, &w.cmbNDI, &w.cmbRWIN, &w.cmbSKA}) {
+            EXPECT_EQ(-1, l->ListIndex()) << l->Name();
+        }
+    }
+
+    const TuningSettings& Record() const { return app.tuning.CurrentSettings; }
+
+    test::FakeServices fakes;
+    AppContext app = fakes.MakeContext();
+    std::unique_ptr<FrmMain> window;
+};
+
+// --- The load sequence ----------------------------------------------------
+
+TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
+    FrmMain& w = Start();
+    EXPECT_FALSE(w.Loading);
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(forms::WindowState::Normal, w.State());
+    EXPECT_EQ("Manual", w.cmbOptimize.Text());
+    EXPECT_EQ("Dial-up Networking (Modem)", w.cmbNetType.Text());
+    for (forms::OptionButton* o : {&w.optMTU1, &w.optRWIN1, &w.optTTL1, &w.optSKA1, &w.optNDI1}) {
+        EXPECT_TRUE(o->Value()) << o->Name();
+        EXPECT_TRUE(o->Enabled()) << o->Name();
+    }
+    for (forms::Control* input : std::initializer_list<forms::Control*>{&w.txtMTU, &w.txtTTL, &w.cmbRWIN, &w.cmbSKA, &w.cmbNDI}) {
+        EXPECT_FALSE(input->Enabled()) << input->Name();
+    }
+    EXPECT_EQ(1, w.chkPMTU.Value());
+    EXPECT_EQ(0, w.chkBlackHole.Value());
+    EXPECT_EQ("4", w.cmbMSCPS1.Text());
+    EXPECT_EQ("2", w.cmbMSCPS0.Text());
+    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("OS: Windows XP", w.StatusBar1.PanelText(3));
+    EXPECT_EQ("IP Address: 192.168.0.10", w.StatusBar1.PanelText(4));
+    EXPECT_EQ("", w.StatusBar1.PanelText(1));
+    EXPECT_EQ("About Quintel", w.mnuSupport.Caption());
+    EXPECT_EQ(app.tuning.WindowsDefaults, Record());
+    EXPECT_EQ(0, fakes.host.Count("modal frmDisplay")) << "no explanation at load";
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(MainWindow, LoadStartsTheCompanionHiddenAndLetsEventsRunAtItsFourPoints) {
+    Start();
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ(std::string(test::FakeServices::Folder) + "\\Korvet.exe",
+              fakes.launcher.launches[0].commandLine);
+    EXPECT_EQ(show::Hide, fakes.launcher.launches[0].windowStyle);
+    EXPECT_EQ(4, fakes.host.Count("doevents"));
+    EXPECT_EQ("create frmMain", fakes.host.events.front());
+}
+
+TEST_F(MainWindow, AMissingCompanionIsSkippedSilently) {
+    fakes.launcher.fails = true;
+    FrmMain& w = Start();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(MainWindow, LoadFillsEveryList) {
+    FrmMain& w = Start();
+    EXPECT_EQ(4, w.cmbNetType.ListCount());
+    EXPECT_EQ((std::vector<std::string>{"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}),
+              w.cmbOptimize.Items());
+    EXPECT_EQ((std::vector<std::string>{"x4", "x6", "x8", "x10", "x12", "x14", "x16"}),
+              w.cmbRWIN.Items());
+    EXPECT_EQ(60, w.cmbSKA.ListCount());
+    EXPECT_EQ("1 min.", w.cmbSKA.Items().front());
+    EXPECT_EQ("60 min.", w.cmbSKA.Items().back());
+    EXPECT_EQ((std::vector<std::string>{"0", "2", "4", "8", "16", "32", "64"}), w.cmbNDI.Items());
+    for (forms::ComboBox* l : {&w.cmbMSCPS0, &w.cmbMSCPS1}) {
+        EXPECT_EQ(59, l->ListCount());
+        EXPECT_EQ("2", l->Items().front());
+        EXPECT_EQ("60", l->Items().back());
+    }
+    EXPECT_EQ(60, w.cmbPingInterval.ListCount());
+    EXPECT_EQ("5 min.", w.cmbPingInterval.Items()[4]);
+}
+
+TEST_F(MainWindow, ASavedManualRecordComesBackIntoTheControls) {
+    fakes.files.Put(Cfg, "ConnectionType,2\r\nOptiMode,3\r\nMTU,#TRUE#,576\r\nRWIN,#TRUE#,2,4608\r\n"
+                         "TTL,#TRUE#,64\r\nSKA,#TRUE#,9,600000\r\nNDI,#TRUE#,3,8\r\nPMTU,#FALSE#\r\n"
+                         "BlackHole,#TRUE#\r\nMSCPS0,8,10\r\nMSCPS1,4,6\r\n");
+    FrmMain& w = Start();
+    EXPECT_EQ("Cable/xDSL running PPPoE/PPTP", w.cmbNetType.Text());
+    EXPECT_EQ("Manual", w.cmbOptimize.Text());
+    EXPECT_TRUE(w.optMTU2.Value());
+    EXPECT_EQ("576", w.txtMTU.Text());
+    EXPECT_TRUE(w.txtMTU.Enabled());
+    EXPECT_EQ("x8", w.cmbRWIN.Text());
+    EXPECT_EQ(4608, Record().RWIN);
+    EXPECT_EQ("64", w.txtTTL.Text());
+    EXPECT_EQ("10 min.", w.cmbSKA.Text());
+    EXPECT_EQ("8", w.cmbNDI.Text());
+    EXPECT_EQ(0, w.chkPMTU.Value());
+    EXPECT_EQ(1, w.chkBlackHole.Value());
+    EXPECT_EQ("10", w.cmbMSCPS0.Text());
+    EXPECT_EQ("6", w.cmbMSCPS1.Text());
+    EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
+    EXPECT_EQ(576, Record().MTU);
+    EXPECT_EQ(64, Record().TTL);
+    EXPECT_EQ(2, Record().ConnectionType);
+}
+
+TEST_F(MainWindow, ASavedAutomaticModeLeavesTheManualControlsDisabledAndEmpty) {
+    fakes.files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");
+    FrmMain& w = Start();
+    ExpectAllManualControlsDisabledAndEmpty();
+    EXPECT_EQ("Mode: Automatic #2", w.StatusBar1.PanelText(2));
+    TuningSettings expected = app.tuning.AutoPreset2;
+    expected.ConnectionType = 1;
+    EXPECT_EQ(expected, Record());
+    EXPECT_TRUE(w.cmbNetType.Enabled());
+    EXPECT_TRUE(w.cmbOptimize.Enabled());
+    EXPECT_TRUE(w.Option1.Enabled());
+}
+
+TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
+    fakes.ipHelper.missing = true;
+    FrmMain& w = Start();
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("Quintel", fakes.boxes.shown[0].caption);
+    EXPECT_EQ("IP Address: ", w.StatusBar1.PanelText(4));
+    EXPECT_TRUE(w.Visible());
+}
+
+TEST_F(MainWindow, TheHelpTextsAreSetAtLoad) {
+    FrmMain& w = Start();
+    EXPECT_EQ(0u, w.lblGeneral.Caption().find("MTU is the default packet size"));
+    EXPECT_NE(std::string::npos, w.lblGeneral.Caption().find("negotiate with.When a connection"));
+    EXPECT_NE(std::string::npos, w.lblAdv.Caption().find("source routing paths.\r\n\r\nMaximum"));
+    EXPECT_EQ(0u, w.lblPing.Caption().find("Most Internet Service Providers"));
+    EXPECT_EQ((forms::Color{0, 0, 128}), w.lblGeneral.ForeColor);
+}
+
+// --- The two lists --------------------------------------------------------
+
+TEST_F(MainWindow, ManualThenAutomatic2ThenManualGivesTheDefaults) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1492");
+    w.cmbNetType.UserSelect(3);
+    w.cmbOptimize.UserSelect(1);
+    ExpectAllManualControlsDisabledAndEmpty();
+    w.cmbOptimize.UserSelect(3);
+    TuningSettings expected = app.tuning.WindowsDefaults;
+    EXPECT_EQ(3, expected.ConnectionType);
+    EXPECT_EQ(expected, Record());
+    EXPECT_EQ("", w.txtMTU.Text());
+    EXPECT_FALSE(w.txtMTU.Enabled());
+    EXPECT_TRUE(w.optMTU1.Value());
+}
+
+TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
+    fakes.files.Put(Cfg, "ConnectionType,3\r\nOptiMode,0\r\n");
+    FrmMain& w = Start();
+    std::string caption, heading, body;
+    bool generalShownDuringDialog = true;
+    fakes.host.onModal = [&](forms::Form& form) {
+        auto& d = dynamic_cast<FrmDisplay&>(form);
+        caption = d.Caption();
+        heading = d.Label1.Caption();
+        body = d.Label2.Caption();
+        generalShownDuringDialog = w.optMTU1.Value();
+        d.cmdOK.UserClick();
+    };
+    w.cmbOptimize.UserSelect(3);
+    EXPECT_EQ(1, fakes.host.Count("modal frmDisplay"));
+    EXPECT_EQ(1, fakes.host.Count("destroy frmDisplay"));
+    EXPECT_EQ("DirectPc (Satellite)", caption);
+    EXPECT_EQ("You have selected the \"Manual Optimization Mode\".", heading);
+    EXPECT_EQ(0u, body.find("Please try various settings combinations"));
+    EXPECT_TRUE(generalShownDuringDialog) << "the defaults are in place before the dialog";
+    EXPECT_EQ(nullptr, w.Display());
+    for (forms::OptionButton* o : {&w.optMTU1, &w.optRWIN1, &w.optTTL1}) EXPECT_TRUE(o->Value());
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&w.txtMTU, &w.cmbRWIN, &w.txtTTL}) {
+        EXPECT_FALSE(c->Enabled());
+    }
+    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ(3, Record().ConnectionType);
+}
+
+TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1400");
+    w.optTTL2.UserClick();
+    w.txtTTL.UserText("64");
+    w.chkBlackHole.UserClick();
+    w.cmbOptimize.UserSelect(2);
+    ExpectAllManualControlsDisabledAndEmpty();
+    EXPECT_EQ("Mode: Automatic #3", w.StatusBar1.PanelText(2));
+    EXPECT_EQ(-1, Record().MTU);
+    EXPECT_EQ(-1, Record().RWIN);
+    EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
+}
+
+TEST_F(MainWindow, TheConnectionTypeChangesOnlyTheRecordField) {
+    FrmMain& w = Start();
+    const std::string status = w.StatusBar1.PanelText(2);
+    TuningSettings expected = Record();
+    w.cmbNetType.UserSelect(3);
+    expected.ConnectionType = 3;
+    EXPECT_EQ(expected, Record());
+    EXPECT_EQ(status, w.StatusBar1.PanelText(2));
+}
+
+TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
+    FrmMain& w = Start();
+    w.Loading = true;
+    const TuningSettings before = Record();
+    w.cmbOptimize.UserSelect(0);
+    EXPECT_EQ(before, Record());
+    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+}
+
+// --- The tuning controls --------------------------------------------------
+
+TEST_F(MainWindow, ReceiveWindowIsTakenFromTheMtuOfThatMoment) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1492");
+    EXPECT_EQ(1492, Record().MTU);
+    EXPECT_TRUE(Record().MTUCustom);
+    w.optRWIN2.UserClick();
+    w.cmbRWIN.UserSelect(0);  // x4
+    EXPECT_EQ(5968, Record().RWIN);
+    w.optMTU1.UserClick();
+    EXPECT_EQ(1500, Record().MTU);
+    EXPECT_EQ("", w.txtMTU.Text());
+    EXPECT_EQ(5968, Record().RWIN);
+
+    w.cmbRWIN.UserSelect(6);  // x16 with the default MTU
+    EXPECT_EQ(24000, Record().RWIN);
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("576");
+    w.cmbRWIN.UserSelect(5);
+    w.cmbRWIN.UserSelect(6);
+    EXPECT_EQ(9216, Record().RWIN);
+}
+
+TEST_F(MainWindow, KeepAliveAndNdiEntriesGiveTheirValues) {
+    FrmMain& w = Start();
+    w.optSKA2.UserClick();
+    w.cmbSKA.UserSelect(9);
+    EXPECT_EQ(600000, Record().SKA);
+    EXPECT_EQ(9, Record().SKAIndex);
+    w.optNDI2.UserClick();
+    w.cmbNDI.UserSelect(0);
+    EXPECT_EQ(0, Record().NDI);
+    EXPECT_EQ(0, Record().NDIIndex);
+    w.cmbNDI.UserSelect(6);
+    EXPECT_EQ(64, Record().NDI);
+    w.optSKA1.UserClick();
+    EXPECT_EQ(3600000, Record().SKA);
+    EXPECT_EQ(-1, Record().SKAIndex);
+    EXPECT_EQ(-1, w.cmbSKA.ListIndex());
+}
+
+TEST_F(MainWindow, TheUngatedControlsWriteTheRecordWhateverTheMode) {
+    FrmMain& w = Start();
+    w.cmbMSCPS0.UserSelect(58);
+    w.cmbMSCPS1.UserSelect(6);
+    w.chkPMTU.UserClick();
+    w.chkBlackHole.UserClick();
+    EXPECT_EQ(60, Record().MSCPS0);
+    EXPECT_EQ(58, Record().MSCPS0Index);
+    EXPECT_EQ(8, Record().MSCPS1);
+    EXPECT_FALSE(Record().PMTU);
+    EXPECT_TRUE(Record().BlackHole);
+}
+
+TEST_F(MainWindow, NumberBoxesTakeDigitsAndBackspaceAndBeepAtAnythingElse) {
+    FrmMain& w = Start();
+    for (forms::TextBox* box : {&w.txtMTU, &w.txtTTL}) {
+        EXPECT_EQ('7', box->UserKey('7'));
+        EXPECT_EQ(8, box->UserKey(8));
+        EXPECT_EQ(0, box->UserKey('a'));
+        EXPECT_EQ(0, box->UserKey('-'));
+        EXPECT_EQ(0, box->UserKey(' '));
+    }
+    EXPECT_EQ(6, fakes.beeper.beeps);
+}
+
+TEST_F(MainWindow, PastedTextCountsByItsLeadingDigitsAndNeverOverflows) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1400abc");
+    EXPECT_EQ(1400, Record().MTU);
+    w.txtMTU.UserText("abc");
+    EXPECT_EQ(0, Record().MTU);
+    w.txtMTU.UserText("12.5");
+    EXPECT_EQ(12, Record().MTU);
+    w.txtMTU.UserText("99999999999999999999999");
+    EXPECT_EQ(2147483647, Record().MTU);
+    w.optRWIN2.UserClick();
+    w.cmbRWIN.UserSelect(6);
+    EXPECT_EQ(2147483647, Record().RWIN);
+    w.optTTL2.UserClick();
+    w.txtTTL.UserText("4294967296");
+    EXPECT_EQ(2147483647, Record().TTL);
+}
+
+TEST_F(MainWindow, TypingWhileWindowsDefaultIsSelectedLeavesTheRecordAlone) {
+    FrmMain& w = Start();
+    w.txtMTU.UserText("9000");
+    EXPECT_EQ(1500, Record().MTU);
+}
+
+TEST_F(MainWindow, ShowWindowsDefaultsLeavesTheRecordEqualToTheDefaults) {
+    FrmMain& w = Start();
+    w.cmbNetType.UserSelect(2);
+    w.EnableManualControls(true);
+    app.tuning.ResetToWindowsDefaults();
+    w.ShowWindowsDefaults();
+    TuningSettings expected = app.tuning.WindowsDefaults;
+    expected.ConnectionType = 2;
+    EXPECT_EQ(expected, Record());
+}
+
+TEST_F(MainWindow, ClearingTheCheckBoxesAndHttpListsWritesTheRecord) {
+    FrmMain& w = Start();
+    w.EnableManualControls(false);
+    EXPECT_FALSE(Record().PMTU);
+    EXPECT_EQ(-1, Record().MSCPS0Index);
+    EXPECT_EQ(0, Record().MSCPS0);
+    EXPECT_EQ(1500, Record().MTU) << "the other clearings leave the record alone";
+    EXPECT_EQ(8192, Record().RWIN);
+}
+
+// --- Validation -----------------------------------------------------------
+
+class Validation : public MainWindow {
+protected:
+    std::string Check() {
+        fakes.boxes.shown.clear();
+        const bool failed = window->ValidateManualSettings();
+        if (!failed) {
+            EXPECT_TRUE(fakes.boxes.shown.empty());
+            return "";
+        }
+        EXPECT_EQ(1u, fakes.boxes.shown.size());
+        EXPECT_EQ("Quintel", fakes.boxes.shown.back().caption);
+        EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown.back().style);
+        return fakes.boxes.shown.back().text;
+    }
+};
+
+TEST_F(Validation, TheDefaultsPass) {
+    Start();
+    EXPECT_EQ("", Check());
+}
+
+TEST_F(Validation, OnlyTheFirstProblemIsReportedInTheOrderOfTheChecks) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.optRWIN2.UserClick();
+    w.optTTL2.UserClick();
+    w.optSKA2.UserClick();
+    w.optNDI2.UserClick();
+    w.cmbMSCPS0.UserSelect(-1);
+    w.cmbMSCPS1.UserSelect(-1);
+    EXPECT_EQ("Invalid MSCPS using HTTP 1.0 Value. Select Valid One.", Check());
+    w.cmbMSCPS0.UserSelect(0);
+    EXPECT_EQ("Invalid MSCPS using HTTP 1.1 value. Select Valid One.", Check());
+    w.cmbMSCPS1.UserSelect(0);
+    EXPECT_EQ("Invalid MTU. Enter Valid One.", Check());
+    w.txtMTU.UserText("1500");
+    EXPECT_EQ("Invalid RWIN. Select Valid One.", Check());
+    w.cmbRWIN.UserSelect(0);
+    EXPECT_EQ("Invalid TTL. Enter Valid One.", Check());
+    w.txtTTL.UserText("128");
+    EXPECT_EQ("Invalid Session Keep Alive. Select Valid One.", Check());
+    w.cmbSKA.UserSelect(0);
+    EXPECT_EQ("Invalid NDI Cache. Select Valid One.", Check());
+    w.cmbNDI.UserSelect(0);
+    EXPECT_EQ("", Check());
+}
+
+TEST_F(Validation, NoSelectionInTheTwoMainListsComesFirst) {
+    FrmMain& w = Start();
+    w.cmbNetType.UserSelect(-1);
+    w.cmbOptimize.UserSelect(-1);
+    EXPECT_EQ("Invalid Connection Type. Select Valid One.", Check());
+    w.cmbNetType.UserSelect(0);
+    EXPECT_EQ("Invalid Optimization Mode. Select Valid One.", Check());
+}
+
+TEST_F(Validation, MtuAndTtlMustBeUsableByTheStack) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    for (const auto& [text, ok] : std::vector<std::pair<std::string, bool>>{
+             {"0", false}, {"67", false}, {"68", true}, {"65535", true}, {"65536", false},
+             {"99999999999", false}}) {
+        w.txtMTU.UserText(text);
+        EXPECT_EQ(ok ? "" : "Invalid MTU. Enter Valid One.", Check()) << text;
+    }
+    w.txtMTU.UserText("1500");
+    w.optTTL2.UserClick();
+    for (const auto& [text, ok] : std::vector<std::pair<std::string, bool>>{
+             {"0", false}, {"1", true}, {"255", true}, {"256", false}}) {
+        w.txtTTL.UserText(text);
+        EXPECT_EQ(ok ? "" : "Invalid TTL. Enter Valid One.", Check()) << text;
+    }
+}
+
+TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.optMTU2.SetValue(false);
+    EXPECT_EQ("", Check());
+}
+
+// --- The window -----------------------------------------------------------
+
+TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt) {
+    FrmMain& w = Start();
+    const int height = w.ClientHeight();
+    const forms::Rect frame = w.Frame1.Bounds();
+    const forms::Rect status = w.StatusBar1.Bounds();
+    w.mnuToolBar.UserClick();
+    EXPECT_FALSE(w.Toolbar1.Visible());
+    EXPECT_FALSE(w.mnuToolBar.Checked());
+    EXPECT_EQ(frame.Top - 570, w.Frame1.Bounds().Top);
+    EXPECT_EQ(status.Top - 570, w.StatusBar1.Bounds().Top);
+    w.mnuStatusBar.UserClick();
+    EXPECT_FALSE(w.StatusBar1.Visible());
+    EXPECT_FALSE(w.mnuStatusBar.Checked());
+    EXPECT_EQ(height - 570 - 315, w.ClientHeight());
+    w.mnuToolBar.UserClick();
+    w.mnuStatusBar.UserClick();
+    EXPECT_EQ(height, w.ClientHeight());
+    EXPECT_EQ(frame.Top, w.Frame1.Bounds().Top);
+    EXPECT_EQ(status.Top, w.StatusBar1.Bounds().Top);
+    EXPECT_TRUE(w.mnuToolBar.Checked() && w.mnuStatusBar.Checked());
+}
+
+TEST_F(MainWindow, ExitClosesWithoutAskingAndSavesNothing) {
+    FrmMain& w = Start();
+    const int writes = fakes.files.Writes();
+    w.mnuExit.UserClick();
+    EXPECT_FALSE(w.Loaded());
+    EXPECT_EQ(1, fakes.host.Count("destroy frmMain"));
+    EXPECT_EQ(writes, fakes.files.Writes());
+    EXPECT_TRUE(fakes.registry.Calls().empty());
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(MainWindow, TheToolbarExitButtonClosesTheWindowAndOtherButtonsWaitForTheirCommands) {
+    FrmMain& w = Start();
+    w.Toolbar1.UserClick(2);  // Ping
+    w.Toolbar1.UserClick(3);  // a separator
+    EXPECT_TRUE(w.Loaded());
+    w.Toolbar1.UserClick(13);
+    EXPECT_FALSE(w.Loaded());
+}
+
+TEST_F(MainWindow, TheMenusAndToolbarAreAsDesigned) {
+    FrmMain& w = Start();
+    ASSERT_EQ(4u, w.MenuBar().size());
+    EXPECT_FALSE(w.mnuPopupMenu.Visible());
+    EXPECT_EQ(9u, w.mnuPopupMenu.Children().size());
+    EXPECT_EQ(6u, w.mnuHelpMain.Children().size());
+    EXPECT_EQ("About Quintel", w.mnuHelpMain.Children().back()->Caption());
+    ASSERT_EQ(13u, w.Toolbar1.Buttons().size());
+    const std::vector<int> images = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        EXPECT_EQ(images[i], w.Toolbar1.Buttons()[i].Image) << i + 1;
+    }
+    EXPECT_EQ("ImageList1", w.Toolbar1.ImageList());
+    EXPECT_EQ("Restore Original Settings", w.Toolbar1.Buttons()[3].ToolTip);
+    EXPECT_EQ("&&Ping Configuration", w.SSTab1.Tabs()[2]);
+    EXPECT_EQ(0, w.SSTab1.Tab());
+}
+
+}  // namespace
+}  // namespace quintel
