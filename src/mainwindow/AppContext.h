@@ -6,12 +6,14 @@
 
 #include "engine/TuningSettings.h"
 #include "forms/Form.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Instance.h"
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
 #include "platform/VersionQuery.h"
@@ -29,6 +31,8 @@ struct Services {
     ProcessLauncher& launcher;
     Beeper& beeper;
     UserSettings& userSettings;
+    Shutdown& shutdown;
+    FileDialogs& dialogs;
 };
 
 struct AppContext {

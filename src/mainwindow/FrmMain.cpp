@@ -2,6 +2,7 @@
 // dispatch and closing.
 #include "mainwindow/FrmMain.h"
 
+#include "engine/ApplyCommand.h"
 #include "engine/FrmDisplay.h"
 #include "engine/SettingsFile.h"
 #include "ping/PingTab.h"
@@ -68,6 +69,9 @@ void FrmMain::WireHandlers() {
     mnuToolBar.Click = [this] { mnuToolBar_Click(); };
     mnuStatusBar.Click = [this] { mnuStatusBar_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
+    mnuApplyNewSettings.Click = [this] { ApplySettings(*this); };
+    mnuRestore.Click = [this] { RestoreWindowsSettings(*this); };
+    mnuRegistryBackup.Click = [this] { BackupRegistry(app_, host_); };
     Toolbar1.ButtonClick = [this](const forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
 }
 
@@ -178,9 +182,18 @@ void FrmMain::mnuExit_Click() {
 }
 
 void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
-    // The tuning and Control Panel commands arrive with their own
-    // subsystems; until then their buttons do nothing.
-    if (button.Key == "Exit") mnuExit_Click();
+    // Keys are compared exactly; "Ping" matches none of them. The Control
+    // Panel and help buttons arrive with their commands.
+    const std::string& key = button.Key;
+    if (key == "Apply") {
+        ApplySettings(*this);
+    } else if (key == "Restore") {
+        RestoreWindowsSettings(*this);
+    } else if (key == "Backup") {
+        BackupRegistry(app_, host_);
+    } else if (key == "Exit") {
+        mnuExit_Click();
+    }
 }
 
 void FrmMain::Form_QueryUnload(bool& cancel) {

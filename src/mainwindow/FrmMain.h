@@ -130,6 +130,10 @@ public:
 
     // The mode explanation dialog while it is open, for tests and the view.
     FrmDisplay* Display() { return display_.get(); }
+    // Shows the explanation of the current mode and waits until it closes.
+    void ShowModeDialog();
+
+    AppContext& App() { return app_; }
 
 protected:
     void Form_Load() override;
@@ -138,7 +142,6 @@ protected:
 private:
     void WireHandlers();
     void BuildMenus();
-    void ShowModeDialog();
     void AddTrayIcon();
     void RemoveTrayIcon();
     void ShowStartupTip();

@@ -24,6 +24,10 @@ public:
     // The whole file as bytes, or the reason it could not be read.
     virtual bool ReadFile(const std::string& path, std::string& contents, FileError& error) = 0;
 
+    // At most the first `count` bytes of the file.
+    virtual bool ReadFilePrefix(const std::string& path, std::size_t count, std::string& contents,
+                                FileError& error) = 0;
+
     // Writes `contents` to a temporary file beside `path`, checks that every
     // byte arrived, flushes it and renames it over `path`. On failure the
     // old file is untouched.

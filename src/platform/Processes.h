@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quintel {
@@ -20,6 +21,10 @@ public:
     virtual ~ProcessLauncher() = default;
     // Returns the new process's identifier, or 0 when it could not start.
     virtual std::uint32_t Start(const std::string& commandLine, int windowStyle) = 0;
+    // Waits until the process has ended, calling `pump` between short
+    // waits so the caller's windows stay responsive. False when the process
+    // cannot be waited for.
+    virtual bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) = 0;
 };
 
 }  // namespace quintel

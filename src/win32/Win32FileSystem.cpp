@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/Win32Registry.h"
 
 namespace quintel::win32 {
@@ -95,15 +97,21 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, FileError& error) {
+    return ReadFilePrefix(path, static_cast<std::size_t>(-1), contents, error);
+}
+
+bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
+                                     std::string& contents, FileError& error) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return Fail(error, path, GetLastError());
 
     contents.clear();
     char buffer[4096];
-    for (;;) {
+    while (contents.size() < count) {
         DWORD read = 0;
-        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
+        const std::size_t wanted = std::min<std::size_t>(sizeof buffer, count - contents.size());
+        if (!::ReadFile(file.Get(), buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
             return Fail(error, path, GetLastError());
         }
         if (read == 0) break;

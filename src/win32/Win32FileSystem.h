@@ -10,6 +10,8 @@ class Win32FileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
+    bool ReadFilePrefix(const std::string& path, std::size_t count, std::string& contents,
+                        FileError& error) override;
     bool ReplaceFileContents(const std::string& path, const std::string& contents,
                      FileError& error) override;
 };

@@ -32,7 +32,10 @@ std::uint32_t Win32IpHelper::GetIpAddrTable(std::uint8_t* buffer, std::uint32_t&
 }
 
 int Win32MessageBoxes::Show(const std::string& text, const std::string& caption, unsigned style) {
-    return MessageBoxA(static_cast<HWND>(owner_), text.c_str(), caption.c_str(), style);
+    // Without an owner of its own the box belongs to the window in front, so
+    // it is modal to it as the user expects.
+    HWND owner = owner_ ? static_cast<HWND>(owner_) : GetActiveWindow();
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 
 std::string ApplicationFolder() {

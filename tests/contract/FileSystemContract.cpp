@@ -48,6 +48,18 @@ TEST_F(FileSystemContract, ReplaceLeavesNoTemporaryFileBehind) {
     EXPECT_FALSE(target_->AnythingAt(At("b.cfg.tmp")));
 }
 
+TEST_F(FileSystemContract, APrefixIsAtMostTheBytesAskedFor) {
+    FileError error;
+    ASSERT_TRUE(fs().ReplaceFileContents(At("export.reg"), std::string(10000, 'r'), error));
+    std::string head;
+    ASSERT_TRUE(fs().ReadFilePrefix(At("export.reg"), 64, head, error));
+    EXPECT_EQ(std::string(64, 'r'), head);
+    ASSERT_TRUE(fs().ReplaceFileContents(At("short.reg"), "REGEDIT4", error));
+    ASSERT_TRUE(fs().ReadFilePrefix(At("short.reg"), 64, head, error));
+    EXPECT_EQ("REGEDIT4", head);
+    EXPECT_FALSE(fs().ReadFilePrefix(At("none.reg"), 64, head, error));
+}
+
 TEST_F(FileSystemContract, AnEmptyFileIsWrittenAndReadAsEmpty) {
     FileError error;
     ASSERT_TRUE(fs().ReplaceFileContents(At("empty.txt"), "", error));

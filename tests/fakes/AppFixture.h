@@ -20,6 +20,8 @@ struct FakeServices {
     FakeLauncher launcher;
     FakeBeeper beeper;
     FakeUserSettings userSettings;
+    FakeShutdown shutdown;
+    FakeFileDialogs dialogs;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -31,7 +33,7 @@ struct FakeServices {
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings},
+                                userSettings, shutdown, dialogs},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}};
         return app;
     }

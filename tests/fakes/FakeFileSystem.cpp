@@ -19,6 +19,13 @@ bool FakeFileSystem::ReadFile(const std::string& path, std::string& contents, Fi
     return true;
 }
 
+bool FakeFileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
+                                    std::string& contents, FileError& error) {
+    if (!ReadFile(path, contents, error)) return false;
+    if (contents.size() > count) contents.resize(count);
+    return true;
+}
+
 bool FakeFileSystem::ParentExists(const std::string& path) const {
     const auto slash = path.find_last_of('\\');
     if (slash == std::string::npos) return true;

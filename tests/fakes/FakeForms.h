@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "forms/Form.h"
+#include "platform/FileDialogs.h"
 #include "platform/Instance.h"
 #include "platform/Processes.h"
+#include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
 
@@ -44,9 +46,23 @@ class FakeLauncher : public ProcessLauncher {
 public:
     std::vector<Launch> launches;
     bool fails = false;
+    // What the started program does before it ends, e.g. write a file.
+    std::function<void(const Launch&)> onRun;
+    int waits = 0;
+    int pumps = 0;
+
     std::uint32_t Start(const std::string& commandLine, int windowStyle) override {
         launches.push_back({commandLine, windowStyle});
-        return fails ? 0 : 4242;
+        if (fails) return 0;
+        if (onRun) onRun(launches.back());
+        return 4242;
+    }
+    bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override {
+        ++waits;
+        if (process != 4242) return false;
+        ++pumps;
+        pump();
+        return true;
     }
 };
 
@@ -68,6 +84,28 @@ public:
                      const std::string& value) override {
         values[app + "|" + section + "|" + key] = value;
         return true;
+    }
+};
+
+// Records the restart steps; nothing is ever shut down.
+class FakeShutdown : public Shutdown {
+public:
+    std::vector<std::string> calls;
+    void EnableShutdownPrivilege() override { calls.push_back("privilege"); }
+    long ExitWindows(std::uint32_t flags, std::uint32_t reserved) override {
+        calls.push_back("exit " + std::to_string(flags) + " " + std::to_string(reserved));
+        return 1;
+    }
+};
+
+// Answers the Save dialog with `answer` (empty: cancelled).
+class FakeFileDialogs : public FileDialogs {
+public:
+    std::string answer;
+    std::vector<SaveDialogOptions> asked;
+    std::string AskSaveFileName(const SaveDialogOptions& options) override {
+        asked.push_back(options);
+        return answer;
     }
 };
 

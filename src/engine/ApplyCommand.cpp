@@ -1,0 +1,130 @@
+#include "engine/ApplyCommand.h"
+
+#include <cctype>
+
+#include "engine/FrmDisplay.h"
+#include "mainwindow/FrmMain.h"
+
+namespace quintel {
+
+namespace {
+
+SaveResult Save(AppContext& app) {
+    return SaveSettingsFile(app.tuning, app.services.files, app.FilePath(SettingsFileName),
+                            app.services.registry, app.CurrentWindowsFamily);
+}
+
+// A failed save is never passed over as success.
+void ReportFailure(AppContext& app, const SaveResult& result) {
+    app.services.boxes.Show(ApplyFailureMessage(result, app.services.registry), app.Title(),
+                            mb::OkOnly | mb::IconInformation);
+}
+
+}  // namespace
+
+std::string ApplyFailureMessage(const SaveResult& result, Registry& registry) {
+    std::string reason = result.FailureText(registry);
+    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return "The settings could not be applied.\r\n\r\n" + reason;
+}
+
+void ApplySettings(FrmMain& window) {
+    AppContext& app = window.App();
+    if (app.tuning.CurrentSettings.OptiMode == mode::Manual) {
+        if (!window.ValidateManualSettings()) {
+            const SaveResult result = Save(app);
+            if (!result.Succeeded()) ReportFailure(app, result);
+        }
+    } else {
+        window.ShowModeDialog();
+        const SaveResult result = Save(app);
+        if (!result.Succeeded()) ReportFailure(app, result);
+    }
+    // The values take effect only when Windows starts again.
+    if (app.services.boxes.Show("Do you want to restart the computer?", app.Title(),
+                                mb::YesNo | mb::IconInformation) == mb::Yes) {
+        RestartWindows(app.services.shutdown);
+    }
+}
+
+long RestartWindows(Shutdown& shutdown) {
+    shutdown.EnableShutdownPrivilege();
+    return shutdown.ExitWindows(exitwindows::Reboot, 0xFFFFFFFFu);
+}
+
+void RestoreWindowsSettings(FrmMain& window) {
+    AppContext& app = window.App();
+    const int answer = app.services.boxes.Show(
+        "This Program will restore all Windows settings.\r\nWould you like to Continue?",
+        "Restore Default Settings", mb::YesNo | mb::IconInformation | mb::DefaultButton2);
+    if (answer != mb::Yes) return;
+
+    window.EnableManualControls(true);
+    app.tuning.ResetToWindowsDefaults();
+    window.ShowWindowsDefaults();
+    const SaveResult result = Save(app);
+    if (!result.Succeeded()) {
+        ReportFailure(app, result);
+        return;
+    }
+    app.services.boxes.Show("Windows default settings were successfully restored.", app.Title(),
+                            mb::OkOnly | mb::IconInformation);
+}
+
+std::string AskBackupFileName(FileDialogs& dialogs, const std::string& appFolder) {
+    SaveDialogOptions options;
+    options.Title = "Registry Backup";
+    options.Filter = "Text Document (*.txt)|*.txt|Registration Entries (*.reg)|*.reg|";
+    options.InitialFolder = appFolder;
+    return dialogs.AskSaveFileName(options);
+}
+
+bool IsRegistryExport(const std::string& start) {
+    static const std::string Ansi = "REGEDIT4";
+    static const std::string Unicode = [] {
+        std::string text = "\xFF\xFE";
+        for (char c : std::string("Windows Registry Editor Version 5.00")) {
+            text += c;
+            text += '\0';
+        }
+        return text;
+    }();
+    return start.compare(0, Unicode.size(), Unicode) == 0 ||
+           start.compare(0, Ansi.size(), Ansi) == 0;
+}
+
+void BackupRegistry(AppContext& app, forms::FormHost& host) {
+    const std::string path = AskBackupFileName(app.services.dialogs, app.folder);
+    host.DoEvents();
+    if (path.empty()) return;
+
+    host.DoEvents();
+    std::string failure;
+    const std::uint32_t editor =
+        app.services.launcher.Start("regedit /E \"" + path + "\"", show::MinimizedActive);
+    if (editor == 0) {
+        failure = "The registry editor could not be started.";
+    } else {
+        // The editor reports nothing and exits 0 even when it fails, so
+        // only the file it leaves can tell.
+        app.services.launcher.WaitForExit(editor, [&host] { host.DoEvents(); });
+        host.DoEvents();
+        std::string start;
+        FileError error;
+        if (!app.services.files.ReadFilePrefix(path, 80, start, error)) {
+            failure = "No backup file was written to " + path + ".";
+        } else if (!IsRegistryExport(start)) {
+            failure = path + " is not a registry export.";
+        }
+    }
+
+    if (failure.empty()) {
+        app.services.boxes.Show("Registry Backup has been taken Successfully.", app.Title(),
+                                mb::OkOnly | mb::IconInformation);
+    } else {
+        app.services.boxes.Show("The registry backup failed.\r\n\r\n" + failure, app.Title(),
+                                mb::OkOnly | mb::IconExclamation);
+    }
+}
+
+}  // namespace quintel

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include "engine/ApplyCommand.h"
+#include "engine/FrmDisplay.h"
+#include "fakes/AppFixture.h"
+#include "mainwindow/FrmMain.h"
+
+namespace quintel {
+namespace {
+
+const std::string Folder = test::FakeServices::Folder;
+const std::string Cfg = Folder + "\\VarOderudi.cfg";
+constexpr const char* Tcpip = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
+constexpr const char* Interface = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{NIC}";
+constexpr const char* RestartQuestion = "Do you want to restart the computer?";
+
+class FileMenu : public ::testing::Test {
+protected:
+    FrmMain& Start(const std::string& settings = {}) {
+        if (!settings.empty()) fakes.files.Put(Cfg, settings);
+        fakes.registry.AddKey(Interface);
+        window = std::make_unique<FrmMain>(app);
+        window->Show();
+        fakes.boxes.shown.clear();
+        fakes.host.events.clear();
+        return *window;
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : fakes.boxes.shown) texts.push_back(m.text);
+        return texts;
+    }
+    int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+    test::FakeServices fakes;
+    AppContext app = fakes.MakeContext();
+    std::unique_ptr<FrmMain> window;
+};
+
+// --- Apply ------------------------------------------------------------------
+
+TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) {
+    const std::uint32_t rwin[] = {4288, 0, 0};
+    for (int m = 0; m < 3; ++m) {
+        SCOPED_TRACE(m);
+        FrmMain& w = Start("ConnectionType,3\r\nOptiMode," + std::to_string(m) + "\r\n");
+        std::string heading, caption;
+        int writesWhenShown = -1;
+        fakes.host.onModal = [&](forms::Form& form) {
+            auto& d = dynamic_cast<FrmDisplay&>(form);
+            heading = d.Label1.Caption();
+            caption = d.Caption();
+            writesWhenShown = fakes.files.Writes();
+            d.cmdOK.UserClick();
+        };
+        const int writesBefore = fakes.files.Writes();
+        fakes.boxes.answers = {mb::No};
+        w.mnuApplyNewSettings.UserClick();
+
+        EXPECT_EQ("You have selected the \"" + w.cmbOptimize.Text() + " Optimization Mode\".", heading);
+        EXPECT_EQ("DirectPc (Satellite)", caption);
+        EXPECT_EQ(writesBefore, writesWhenShown) << "saved only after the dialog closes";
+        EXPECT_EQ("ConnectionType,3\r\nOptiMode," + std::to_string(m) + "\r\n", fakes.files.Contents(Cfg));
+        if (rwin[m]) {
+            EXPECT_EQ(rwin[m], fakes.registry.GetDword(Tcpip, "TcpWindowSize"));
+        } else {
+            EXPECT_FALSE(fakes.registry.Get(Tcpip, "TcpWindowSize"));
+        }
+        EXPECT_EQ(128u, fakes.registry.GetDword(Tcpip, "DefaultTTL"));
+        ASSERT_EQ(std::vector<std::string>{RestartQuestion}, Texts());
+        EXPECT_EQ("Quintel", fakes.boxes.shown[0].caption);
+        EXPECT_EQ(mb::YesNo | mb::IconInformation, fakes.boxes.shown[0].style);
+        EXPECT_TRUE(fakes.shutdown.calls.empty());
+        EXPECT_TRUE(w.Loaded()) << "No leaves the program running";
+    }
+}
+
+TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
+    FrmMain& w = Start();
+    w.optTTL2.UserClick();
+    const int writes = fakes.files.Writes();
+    fakes.boxes.answers = {mb::Ok, mb::No};
+    w.Toolbar1.UserClick(1);
+    EXPECT_EQ((std::vector<std::string>{"Invalid TTL. Enter Valid One.", RestartQuestion}), Texts());
+    EXPECT_EQ(writes, fakes.files.Writes());
+    EXPECT_TRUE(fakes.registry.Calls().empty());
+    EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
+}
+
+TEST_F(FileMenu, ApplyInManualSavesElevenLinesAndTheCustomValues) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1492");
+    fakes.boxes.answers = {mb::No};
+    w.mnuApplyNewSettings.UserClick();
+    EXPECT_EQ(11, Lines(fakes.files.Contents(Cfg)));
+    EXPECT_NE(std::string::npos, fakes.files.Contents(Cfg).find("MTU,#TRUE#,1492\r\n"));
+    EXPECT_EQ(1492u, fakes.registry.GetDword(Interface, "MTU"));
+    EXPECT_EQ(std::vector<std::string>{RestartQuestion}, Texts());
+}
+
+TEST_F(FileMenu, ASettingsFileThatCannotBeReplacedIsReportedAndTheQuestionFollows) {
+    FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
+    fakes.files.Remove(Cfg);
+    fakes.files.MakeFolder(Cfg);
+    fakes.boxes.answers = {mb::Ok, mb::No};
+    w.mnuApplyNewSettings.UserClick();
+    ASSERT_EQ(2u, fakes.boxes.shown.size());
+    EXPECT_EQ("The settings could not be applied.\r\n\r\nCould not write " + Cfg +
+                  ": a folder of that name is in the way",
+              fakes.boxes.shown[0].text);
+    EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
+    EXPECT_EQ(RestartQuestion, fakes.boxes.shown[1].text);
+    EXPECT_TRUE(fakes.registry.Calls().empty());
+}
+
+TEST_F(FileMenu, RefusedRegistryWritesAreReportedNamingTheFirstOne) {
+    FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
+    fakes.registry.DenyKey("SYSTEM");
+    fakes.boxes.answers = {mb::Ok, mb::No};
+    w.mnuApplyNewSettings.UserClick();
+    ASSERT_EQ(2u, fakes.boxes.shown.size());
+    EXPECT_EQ("The settings could not be applied.\r\n\r\nCould not write HKEY_LOCAL_MACHINE\\"
+              "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters value GlobalMaxTcpWindowSize: "
+              "Access is denied.",
+              fakes.boxes.shown[0].text);
+}
+
+TEST_F(FileMenu, AnsweringYesEnablesThePrivilegeThenAsksForAReboot) {
+    FrmMain& w = Start("ConnectionType,0\r\nOptiMode,1\r\n");
+    fakes.boxes.answers = {mb::Yes};
+    w.mnuApplyNewSettings.UserClick();
+    EXPECT_EQ((std::vector<std::string>{"privilege", "exit 2 4294967295"}), fakes.shutdown.calls);
+}
+
+// --- Restore ----------------------------------------------------------------
+
+TEST_F(FileMenu, RestoreAsksFirstAndNoChangesNothing) {
+    FrmMain& w = Start("ConnectionType,1\r\nOptiMode,2\r\n");
+    const TuningSettings before = app.tuning.CurrentSettings;
+    fakes.boxes.answers = {mb::No};
+    w.mnuRestore.UserClick();
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("This Program will restore all Windows settings.\r\nWould you like to Continue?",
+              fakes.boxes.shown[0].text);
+    EXPECT_EQ("Restore Default Settings", fakes.boxes.shown[0].caption);
+    EXPECT_EQ(mb::YesNo | mb::IconInformation | mb::DefaultButton2, fakes.boxes.shown[0].style);
+    EXPECT_EQ(before, app.tuning.CurrentSettings);
+    EXPECT_EQ("ConnectionType,1\r\nOptiMode,2\r\n", fakes.files.Contents(Cfg));
+    EXPECT_TRUE(fakes.registry.Calls().empty());
+    EXPECT_FALSE(w.optMTU1.Enabled());
+}
+
+TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry) {
+    FrmMain& w = Start("ConnectionType,2\r\nOptiMode,2\r\n");
+    fakes.boxes.answers = {mb::Yes, mb::Ok};
+    w.Toolbar1.UserClick(4);
+    EXPECT_EQ((std::vector<std::string>{
+                  "This Program will restore all Windows settings.\r\nWould you like to Continue?",
+                  "Windows default settings were successfully restored."}),
+              Texts());
+    EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[1].style);
+    EXPECT_EQ("Quintel", fakes.boxes.shown[1].caption);
+    const std::string file = fakes.files.Contents(Cfg);
+    EXPECT_EQ(11, Lines(file));
+    EXPECT_EQ(0u, file.find("ConnectionType,2\r\nOptiMode,3\r\n"));
+    EXPECT_EQ(1500u, fakes.registry.GetDword(Interface, "MTU")) << "written, not removed";
+    EXPECT_EQ(8192u, fakes.registry.GetDword(Tcpip, "TcpWindowSize"));
+    EXPECT_EQ("Automatic #3", w.cmbOptimize.Text());
+    EXPECT_EQ(3, app.tuning.CurrentSettings.OptiMode);
+    EXPECT_TRUE(w.optMTU1.Value() && w.optMTU1.Enabled());
+    EXPECT_EQ(1, w.chkPMTU.Value());
+    EXPECT_EQ("4", w.cmbMSCPS1.Text());
+    EXPECT_TRUE(fakes.shutdown.calls.empty()) << "no restart is offered";
+}
+
+TEST_F(FileMenu, ARestoreThatCannotSaveSaysSoInsteadOfSuccess) {
+    FrmMain& w = Start();
+    fakes.files.MakeFolder(Cfg);
+    fakes.boxes.answers = {mb::Yes, mb::Ok};
+    w.mnuRestore.UserClick();
+    ASSERT_EQ(2u, fakes.boxes.shown.size());
+    EXPECT_EQ(0u, fakes.boxes.shown[1].text.find("The settings could not be applied."));
+}
+
+// --- Backup -----------------------------------------------------------------
+
+class Backup : public FileMenu {
+protected:
+    const std::string Target = "C:\\Program Files\\My Backups\\all.reg";
+    void SetUp() override {
+        fakes.files.MakeFolder("C:\\Program Files\\My Backups");
+        fakes.dialogs.answer = Target;
+    }
+    std::string UnicodeExport() {
+        std::string text = "\xFF\xFE";
+        for (char c : std::string("Windows Registry Editor Version 5.00\r\n")) text += {c, '\0'};
+        return text;
+    }
+};
+
+TEST_F(Backup, TheDialogIsTheSaveFormWithItsTitleFilterAndFolder) {
+    FrmMain& w = Start();
+    fakes.dialogs.answer.clear();
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.dialogs.asked.size());
+    EXPECT_EQ("Registry Backup", fakes.dialogs.asked[0].Title);
+    EXPECT_EQ("Text Document (*.txt)|*.txt|Registration Entries (*.reg)|*.reg|",
+              fakes.dialogs.asked[0].Filter);
+    EXPECT_EQ(Folder, fakes.dialogs.asked[0].InitialFolder);
+    EXPECT_EQ("", fakes.dialogs.asked[0].FileName);
+}
+
+TEST_F(Backup, ACancelledDialogStartsNothingAndSaysNothing) {
+    FrmMain& w = Start();
+    fakes.launcher.launches.clear();
+    fakes.dialogs.answer.clear();
+    w.Toolbar1.UserClick(5);
+    EXPECT_TRUE(fakes.launcher.launches.empty());
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(Backup, ARealExportIsReportedAsTaken) {
+    FrmMain& w = Start();
+    fakes.launcher.launches.clear();
+    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, UnicodeExport()); };
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ("regedit /E \"" + Target + "\"", fakes.launcher.launches[0].commandLine);
+    EXPECT_EQ(show::MinimizedActive, fakes.launcher.launches[0].windowStyle);
+    EXPECT_EQ(1, fakes.launcher.waits);
+    EXPECT_GE(fakes.host.Count("doevents"), 4) << "the window stays responsive";
+    ASSERT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
+    EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
+}
+
+TEST_F(Backup, AnAnsiExportCountsToo) {
+    FrmMain& w = Start();
+    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, "REGEDIT4\r\n\r\n"); };
+    w.Toolbar1.UserClick(5);
+    EXPECT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
+}
+
+TEST_F(Backup, AnEditorThatCannotStartIsReported) {
+    FrmMain& w = Start();
+    fakes.launcher.fails = true;
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("The registry backup failed.\r\n\r\nThe registry editor could not be started.",
+              fakes.boxes.shown[0].text);
+    EXPECT_EQ(mb::OkOnly | mb::IconExclamation, fakes.boxes.shown[0].style);
+}
+
+TEST_F(Backup, AMissingFileOrOneThatIsNoExportIsReported) {
+    FrmMain& w = Start();
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("The registry backup failed.\r\n\r\nNo backup file was written to " + Target + ".",
+              fakes.boxes.shown[0].text);
+
+    fakes.boxes.shown.clear();
+    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, "hello"); };
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("The registry backup failed.\r\n\r\n" + Target + " is not a registry export.",
+              fakes.boxes.shown[0].text);
+}
+
+TEST(RegistryExport, RecognisesBothHeadersAndNothingElse) {
+    std::string unicode = "\xFF\xFE";
+    for (char c : std::string("Windows Registry Editor Version 5.00")) unicode += {c, '\0'};
+    EXPECT_TRUE(IsRegistryExport(unicode));
+    EXPECT_TRUE(IsRegistryExport("REGEDIT4\r\n"));
+    EXPECT_FALSE(IsRegistryExport(""));
+    EXPECT_FALSE(IsRegistryExport("Windows Registry Editor Version 5.00"));  // no BOM, not UTF-16
+    EXPECT_FALSE(IsRegistryExport(unicode.substr(0, 20)));
+}
+
+}  // namespace
+}  // namespace quintel
