@@ -1,0 +1,148 @@
+// Menus by keyboard. Wine keeps a process's menus to itself (another
+// process cannot read them), so the driver does what a user does: Alt and
+// the mnemonic letter open the menu, keys go to the popups, and it watches
+// the popup windows (class #32768) come and go.
+#include <cwctype>
+
+#include "Internals.h"
+
+namespace quintel::gui {
+
+using namespace detail;
+
+namespace {
+
+// Menus react at once; a key that changes nothing in this time never will.
+constexpr DWORD MenuTimeoutMs = 1000;
+
+std::vector<HWND> OpenPopups(DWORD thread) {
+    std::vector<HWND> popups;
+    for (HWND window : VisibleWindowsOfThread(thread))
+        if (ClassName(window) == L"#32768") popups.push_back(window);
+    return popups;  // topmost first: the deepest submenu
+}
+
+std::string KeyName(const MenuKey& key) {
+    if (key.mnemonic) return "'" + Narrow(std::wstring(1, key.mnemonic)) + "'";
+    switch (key.virtualKey) {
+    case VK_UP: return "Up";
+    case VK_DOWN: return "Down";
+    case VK_LEFT: return "Left";
+    case VK_RIGHT: return "Right";
+    case VK_RETURN: return "Enter";
+    }
+    return "key " + std::to_string(key.virtualKey);
+}
+
+void Press(HWND popup, const MenuKey& key) {
+    // A menu acts on WM_CHAR for letters and Enter and on WM_KEYDOWN for
+    // arrows; it translates other key-downs into characters itself, so a
+    // key-down for a letter or Enter as well would press it twice.
+    if (key.mnemonic)
+        PostMessageW(popup, WM_CHAR, key.mnemonic, 1);
+    else if (key.virtualKey == VK_RETURN)
+        PostMessageW(popup, WM_CHAR, L'\r', 1);
+    else
+        PostMessageW(popup, WM_KEYDOWN, key.virtualKey,
+                     1 | (MapVirtualKeyW(key.virtualKey, MAPVK_VK_TO_VSC) << 16) | (1 << 24));
+}
+
+// Returns once the menu loop has handled the keys posted so far. The loop
+// handles sent messages before posted ones, so one message sent after a
+// posted key may be answered before the key is handled; the second is
+// answered only when the loop looks for messages again.
+void Settle(HWND window, const Where& where) {
+    Query(window, WM_NULL, 0, 0, where);
+    Query(window, WM_NULL, 0, 0, where);
+}
+
+// Leaves the program usable after a failure: Escape until no menu is open.
+void CloseMenus(HWND window, DWORD thread, const Where& where) {
+    for (int i = 0; i < 5; ++i) {
+        const std::vector<HWND> popups = OpenPopups(thread);
+        if (popups.empty()) return;
+        PostMessageW(popups.front(), WM_KEYDOWN, VK_ESCAPE, 1);
+        Settle(window, where);
+    }
+}
+
+bool WaitForMenus(DWORD thread, const std::function<bool(size_t)>& condition) {
+    const DWORD start = GetTickCount();
+    while (!condition(OpenPopups(thread).size())) {
+        if (GetTickCount() - start > MenuTimeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
+    if (keys.size() == 0 || !keys.begin()->mnemonic) {
+        Fail(where, "a menu path starts with the mnemonic letter of a menu bar entry");
+        return false;
+    }
+    if (!CanOperate(window, "use its menu", where)) return false;
+    if (!GetMenu(window)) {
+        Fail(where, Describe(window) + " has no menu bar");
+        return false;
+    }
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!OpenPopups(thread).empty()) {
+        Fail(where, "a menu of " + Describe(window) + " is open already");
+        return false;
+    }
+    std::string path;
+    for (const MenuKey& key : keys) path += (path.empty() ? "" : ", ") + KeyName(key);
+    const std::string in = " (menu keys " + path + " in " + Describe(window) + ")";
+
+    // Alt and a letter: the system command that opens that menu.
+    const MenuKey& first = *keys.begin();
+    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, std::towlower(first.mnemonic));
+    if (keys.size() == 1) {
+        // A command on the menu bar itself. The menu loop opens a popup a
+        // few messages later, so only a popup that does not come shows it.
+        if (!WaitForMenus(thread, [](size_t open) { return open > 0; })) return true;
+        Fail(where, "the menu stayed open after " + KeyName(first) + ": it chose no command" + in);
+        CloseMenus(window, thread, where);
+        return false;
+    }
+    if (!WaitForMenus(thread, [](size_t open) { return open > 0; })) {
+        Fail(where, "no menu opened for " + KeyName(first) + in);
+        return false;
+    }
+    for (auto key = keys.begin() + 1; key != keys.end(); ++key) {
+        const std::vector<HWND> popups = OpenPopups(thread);
+        if (popups.empty()) {
+            Fail(where, "the menus closed before " + KeyName(*key) + in);
+            return false;
+        }
+        Press(popups.front(), *key);
+        Settle(window, where);
+        if (key + 1 == keys.end()) {
+            if (!WaitForMenus(thread, [](size_t open) { return open == 0; })) {
+                Fail(where, "the menus stayed open after " + KeyName(*key) +
+                                ": it chose no command" + in);
+                CloseMenus(window, thread, where);
+                return false;
+            }
+        } else if (key->mnemonic) {
+            // A letter before the last key has to open a submenu.
+            const size_t before = popups.size();
+            WaitForMenus(thread, [before](size_t open) { return open != before; });
+            const size_t after = OpenPopups(thread).size();
+            if (after == 0) {
+                Fail(where, KeyName(*key) + " chose a command before the last key" + in);
+                return false;
+            }
+            if (after <= before) {
+                Fail(where, KeyName(*key) + " opened no submenu" + in);
+                CloseMenus(window, thread, where);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace quintel::gui
