@@ -6,8 +6,8 @@ BUILD   ?= build
 HOST    := $(BUILD)/host
 WIN     := $(BUILD)/win
 JOBS    ?= $(shell nproc)
-# Until the main window exists, make run lists what Apply would write.
-RUN_ARGS ?= /show
+# make run RUN_ARGS=/show runs a switch instead of the window.
+RUN_ARGS ?=
 
 .PHONY: all deps host win test test-host test-wine run bench clean
 

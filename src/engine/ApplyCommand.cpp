@@ -49,7 +49,7 @@ void ApplySettings(FrmMain& window) {
 
 long RestartWindows(Shutdown& shutdown) {
     shutdown.EnableShutdownPrivilege();
-    return shutdown.ExitWindows(exitwindows::Reboot, 0xFFFFFFFFu);
+    return shutdown.RequestExit(exitwindows::Reboot, 0xFFFFFFFFu);
 }
 
 void RestoreWindowsSettings(FrmMain& window) {

@@ -17,7 +17,7 @@ public:
     // quiet, as on Windows without that security model.
     virtual void EnableShutdownPrivilege() = 0;
     // ExitWindowsEx; the answer is the platform's.
-    virtual long ExitWindows(std::uint32_t flags, std::uint32_t reserved) = 0;
+    virtual long RequestExit(std::uint32_t flags, std::uint32_t reserved) = 0;
 };
 
 }  // namespace quintel

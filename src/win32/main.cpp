@@ -1,15 +1,19 @@
 // Quintel.exe's entry point: the command-line switches run the engine
-// without a window.
+// without a window; otherwise the main window, as one instance.
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 
 #include "engine/CommandLine.h"
 #include "engine/EngineCommands.h"
+#include "mainwindow/Startup.h"
 #include "win32/Console.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32Services.h"
 #include "win32/Win32System.h"
+#include "win32/view/Win32FormHost.h"
 
 namespace {
 
@@ -34,14 +38,38 @@ int RunEngineCommand(const quintel::Command& command) {
     }
 }
 
+int RunWindows(const quintel::Command& command) {
+    using namespace quintel;
+    win32::Win32FormHost host;
+    win32::Win32MessageBoxes boxes;
+    win32::Win32FileSystem files;
+    win32::Win32Registry registry;
+    win32::Win32VersionQuery version;
+    win32::Win32IpHelper ipHelper;
+    win32::Win32Launcher launcher;
+    win32::Win32Beeper beeper;
+    win32::RegistryUserSettings userSettings;
+    win32::Win32Shutdown shutdown;
+    win32::Win32FileDialogs dialogs;
+
+    AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
+                            userSettings, shutdown, dialogs},
+                   win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}};
+    if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
+
+    win32::NamedMutexInstance instance("Quintel.SingleInstance");
+    std::unique_ptr<FrmMain> mainWindow;
+    if (StartUp(app, instance, command, mainWindow) == StartResult::Exit) return 0;
+    return host.RunMessageLoop();
+}
+
 int Run() {
     using namespace quintel;
     const Command command = ParseCommandLine(ArgumentText(GetCommandLineA()));
     switch (command.Kind) {
     case CommandKind::MainWindow:
     case CommandKind::Companion:
-        // The window and the companion are not built yet.
-        return RunEngineCommand(Command{CommandKind::Help, {}});
+        return RunWindows(command);
     default:
         return RunEngineCommand(command);
     }

@@ -92,7 +92,7 @@ class FakeShutdown : public Shutdown {
 public:
     std::vector<std::string> calls;
     void EnableShutdownPrivilege() override { calls.push_back("privilege"); }
-    long ExitWindows(std::uint32_t flags, std::uint32_t reserved) override {
+    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override {
         calls.push_back("exit " + std::to_string(flags) + " " + std::to_string(reserved));
         return 1;
     }

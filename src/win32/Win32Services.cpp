@@ -1,0 +1,192 @@
+#include "win32/Win32Services.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "win32/Win32System.h"
+
+namespace quintel::win32 {
+
+std::uint32_t Win32Launcher::Start(const std::string& commandLine, int windowStyle) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    PROCESS_INFORMATION process{};
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 0;
+    }
+    CloseHandle(process.hThread);
+    handles_[process.dwProcessId] = process.hProcess;
+    return process.dwProcessId;
+}
+
+Win32Launcher::~Win32Launcher() {
+    for (const auto& [id, handle] : handles_) CloseHandle(static_cast<HANDLE>(handle));
+}
+
+bool Win32Launcher::WaitForExit(std::uint32_t process, const std::function<void()>& pump) {
+    const auto known = handles_.find(process);
+    if (known == handles_.end()) return false;
+    HANDLE handle = static_cast<HANDLE>(known->second);
+    handles_.erase(known);
+    // The hourglass says the program is busy; the pump keeps its windows
+    // painted and answering meanwhile.
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    for (;;) {
+        const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, 100, QS_ALLINPUT);
+        if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
+        pump();
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    }
+    SetCursor(previous);
+    CloseHandle(handle);
+    return true;
+}
+
+void Win32Beeper::Beep() {
+    MessageBeep(MB_OK);
+}
+
+namespace {
+std::string SettingsKey(const std::string& app, const std::string& section) {
+    return "Software\\" + app + "\\" + section;
+}
+}  // namespace
+
+std::string RegistryUserSettings::GetSetting(const std::string& app, const std::string& section,
+                                             const std::string& key, const std::string& fallback) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, KEY_QUERY_VALUE,
+                      &handle) != ERROR_SUCCESS) {
+        return fallback;
+    }
+    char buffer[1024];
+    DWORD size = sizeof buffer - 1;
+    DWORD type = 0;
+    const LONG result = RegQueryValueExA(handle, key.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(handle);
+    if (result != ERROR_SUCCESS || type != REG_SZ) return fallback;
+    buffer[size] = '\0';
+    return std::string(buffer);
+}
+
+bool RegistryUserSettings::SaveSetting(const std::string& app, const std::string& section,
+                                       const std::string& key, const std::string& value) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const LONG result = RegSetValueExA(handle, key.c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS;
+}
+
+void Win32Shutdown::EnableShutdownPrivilege() {
+    // Every result is ignored: Windows 95, 98 and ME have no tokens, and
+    // there the reboot is simply asked for.
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+        return;
+    }
+    TOKEN_PRIVILEGES privileges{};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
+    TOKEN_PRIVILEGES previous{};
+    DWORD length = 0;
+    AdjustTokenPrivileges(token, FALSE, &privileges, sizeof previous, &previous, &length);
+    CloseHandle(token);
+}
+
+long Win32Shutdown::RequestExit(std::uint32_t flags, std::uint32_t reserved) {
+    return ExitWindowsEx(flags, reserved);
+}
+
+std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) {
+    // The dialog wants NUL-separated pairs ending in a double NUL.
+    std::string filter = options.Filter;
+    for (char& c : filter) {
+        if (c == '|') c = '\0';
+    }
+    filter.push_back('\0');
+
+    char file[MAX_PATH * 4] = {};
+    options.FileName.copy(file, sizeof file - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // understood by every Windows
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrInitialDir = options.InitialFolder.c_str();
+    dialog.lpstrTitle = options.Title.c_str();
+    dialog.Flags = OFN_EXPLORER;  // no default extension, no overwrite question
+    if (!GetSaveFileNameA(&dialog)) return {};
+    return file;
+}
+
+NamedMutexInstance::NamedMutexInstance(const std::string& name) {
+    mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
+    another_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+NamedMutexInstance::~NamedMutexInstance() {
+    if (mutex_) CloseHandle(static_cast<HANDLE>(mutex_));
+}
+
+VersionInfo ReadVersionInfo() {
+    VersionInfo info;
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string exe = path;
+    const auto slash = exe.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? exe : exe.substr(slash + 1);
+    const auto dot = name.find_last_of('.');
+    info.ExeName = dot == std::string::npos ? name : name.substr(0, dot);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) return info;
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(path, 0, size, data.data())) return info;
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+        info.Major = HIWORD(fixed->dwFileVersionMS);
+        info.Minor = LOWORD(fixed->dwFileVersionMS);
+        info.Revision = LOWORD(fixed->dwFileVersionLS);
+    }
+
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translations = nullptr;
+    if (VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
+                       reinterpret_cast<void**>(&translations), &length) &&
+        length >= sizeof(Translation)) {
+        char query[64];
+        wsprintfA(query, "\\StringFileInfo\\%04x%04x\\ProductName", translations[0].language,
+                  translations[0].codePage);
+        char* product = nullptr;
+        if (VerQueryValueA(data.data(), query, reinterpret_cast<void**>(&product), &length) &&
+            product) {
+            info.ProductName = product;
+        }
+    }
+    return info;
+}
+
+}  // namespace quintel::win32

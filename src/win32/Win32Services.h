@@ -1,0 +1,77 @@
+// The Win32 side of the services the windows use: starting programs, the
+// beep, the per-user settings store, the single-instance rule and the
+// program's own version information.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/FileDialogs.h"
+#include "platform/Instance.h"
+#include "platform/Processes.h"
+#include "platform/Shutdown.h"
+#include "platform/Sound.h"
+#include "platform/UserSettings.h"
+
+namespace quintel::win32 {
+
+class Win32Launcher : public ProcessLauncher {
+public:
+    Win32Launcher() = default;
+    ~Win32Launcher() override;
+    Win32Launcher(const Win32Launcher&) = delete;
+    Win32Launcher& operator=(const Win32Launcher&) = delete;
+
+    std::uint32_t Start(const std::string& commandLine, int windowStyle) override;
+    bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override;
+
+private:
+    // Handles of the started processes, so one that ends at once can still
+    // be waited for.
+    std::map<std::uint32_t, void*> handles_;
+};
+
+class Win32Beeper : public Beeper {
+public:
+    void Beep() override;
+};
+
+// Values live under HKEY_CURRENT_USER\Software\<app>\<section>.
+class RegistryUserSettings : public UserSettings {
+public:
+    std::string GetSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& fallback) override;
+    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+};
+
+// A named mutex held for the life of the process.
+class NamedMutexInstance : public SingleInstance {
+public:
+    explicit NamedMutexInstance(const std::string& name);
+    ~NamedMutexInstance() override;
+    NamedMutexInstance(const NamedMutexInstance&) = delete;
+    NamedMutexInstance& operator=(const NamedMutexInstance&) = delete;
+    bool AnotherInstanceRunning() override { return another_; }
+
+private:
+    void* mutex_ = nullptr;
+    bool another_ = false;
+};
+
+class Win32Shutdown : public Shutdown {
+public:
+    void EnableShutdownPrivilege() override;
+    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override;
+};
+
+// The common Save dialog, owned by the window in front.
+class Win32FileDialogs : public FileDialogs {
+public:
+    std::string AskSaveFileName(const SaveDialogOptions& options) override;
+};
+
+// The version resource of the running executable.
+VersionInfo ReadVersionInfo();
+
+}  // namespace quintel::win32

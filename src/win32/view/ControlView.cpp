@@ -1,0 +1,64 @@
+#include "win32/view/ControlView.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace quintel::win32 {
+
+namespace {
+
+bool SameRect(const PixelRect& a, const PixelRect& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
+}  // namespace
+
+void ControlView::Create(HWND parent, int id, DWORD groupStyle) {
+    groupStyle_ = groupStyle;
+    window_ = MakeWindow(parent, id, groupStyle);
+    if (!window_) throw std::runtime_error("could not create the window of " + model_.Name());
+    placed_ = Placement();
+    Created();
+}
+
+HWND ControlView::MakeWindow(HWND parent, int id, DWORD groupStyle) const {
+    const Kind kind = WindowKind();
+    const PixelRect place = Placement().value_or(PixelRect{});
+    HWND window = CreateWindowExA(
+        kind.ExStyle, kind.ClassName, model_.Caption().c_str(), WS_CHILD | groupStyle | kind.Style,
+        place.Left, place.Top, place.Width(), place.Height(), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), context_.Instance, nullptr);
+    if (window) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(context_.Font), FALSE);
+    return window;
+}
+
+std::optional<PixelRect> ControlView::Placement() const { return PlaceOf(model_, context_.Scale); }
+
+void ControlView::Place() {
+    if (!window_) return;
+    // Compared with what was last asked for, not with the window's
+    // rectangle: a drop-down list reports only its closed height.
+    if (const auto place = Placement(); place && !(placed_ && SameRect(*placed_, *place))) {
+        SetWindowPos(window_, nullptr, place->Left, place->Top, place->Width(), place->Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        placed_ = place;
+    }
+    const bool usable = Usable(model_);
+    if ((IsWindowEnabled(window_) != FALSE) != usable) EnableWindow(window_, usable);
+    const bool shown = Shown(model_);
+    const bool showing = (GetWindowLongA(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != showing) ShowWindow(window_, shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void SetTextIfChanged(HWND window, const std::string& text) {
+    if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(got > 0 ? got : 0));
+}
+
+}  // namespace quintel::win32

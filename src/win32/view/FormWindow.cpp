@@ -1,0 +1,297 @@
+#include "win32/view/FormWindow.h"
+
+#include <windowsx.h>
+
+#include <cctype>
+#include <stdexcept>
+
+#include "win32/view/FormGeometry.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+constexpr const char* ClassName = "QuintelForm";
+
+bool IsDown(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+FormWindow::FormWindow(forms::Form& form, const ViewContext& context, FormWindowEvents& events)
+    : form_(form), context_(context), events_(events), controls_(form, context_), menu_(form) {}
+
+// The model is not touched here: it may have gone before the host.
+FormWindow::~FormWindow() {
+    Abandon();
+    if (Window()) DestroyWindow(Window());
+}
+
+void FormWindow::Create() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &FormWindow::WndProc;
+    windowClass.hInstance = context_.Instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ClassName;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("could not register the form window class");
+
+    const DWORD style = FormStyle(form_);
+    const DWORD exStyle = FormExStyle(form_);
+    HMENU bar = menu_.MakeBar();
+    const SIZE client{context_.Scale.ToPixels(form_.ClientWidth()),
+                      context_.Scale.ToPixels(form_.ClientHeight())};
+    const SIZE size = WindowSizeFor(client, style, exStyle, bar != nullptr);
+    const POINT corner = CentredOnWorkArea(size);
+    if (!CreateWindowExA(exStyle, ClassName, form_.Caption().c_str(), style, corner.x, corner.y,
+                         size.cx, size.cy, nullptr, bar, context_.Instance, this)) {
+        if (bar) DestroyMenu(bar);
+        throw std::runtime_error("could not create the window of " + form_.Name());
+    }
+    SetIcons();
+    controls_.Create(Window());
+    FitClientArea();
+
+    form_.SetObserver(this);
+    for (forms::Control* control : form_.Controls()) control->SetObserver(this);
+    for (forms::MenuItem* item : menu_.Items()) item->SetObserver(this);
+    attached_ = true;
+
+    EchoGuard guard(context_.Echo);
+    controls_.MirrorAll();
+    MirrorForm();
+}
+
+void FormWindow::Detach() {
+    if (!attached_) return;
+    attached_ = false;
+    form_.SetObserver(nullptr);
+    for (forms::Control* control : form_.Controls()) control->SetObserver(nullptr);
+    for (forms::MenuItem* item : menu_.Items()) item->SetObserver(nullptr);
+}
+
+HWND FormWindow::ControlWindow(const forms::Control& control) const {
+    const ControlView* view = controls_.Find(control);
+    return view ? view->Window() : nullptr;
+}
+
+void FormWindow::SetIcons() {
+    if (form_.Icon.empty()) return;
+    if (HICON big = context_.Images.FormIcon(form_.Icon, false))
+        SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON small = context_.Images.FormIcon(form_.Icon, true))
+        SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+// --- The model's changes into the window --------------------------------
+
+void FormWindow::FormChanged(forms::Form&) {
+    EchoGuard guard(context_.Echo);
+    MirrorForm();
+}
+
+void FormWindow::ControlChanged(forms::Control& control) {
+    EchoGuard guard(context_.Echo);
+    controls_.Mirror(control);
+    KeepFocusUsable();
+}
+
+void FormWindow::MenuChanged(forms::MenuItem&) {
+    // Destroying a menu while Windows tracks it would pull it from under
+    // the user; the bar is remade when the menu closes.
+    if (inMenuLoop_) {
+        menuOutOfDate_ = true;
+        return;
+    }
+    RebuildMenuBar();
+}
+
+void FormWindow::MirrorForm() {
+    SetTextIfChanged(Window(), form_.Caption());
+    FitClientArea();
+    MirrorVisibility();
+}
+
+void FormWindow::MirrorVisibility() {
+    const bool showing = (GetWindowLongA(Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (!form_.Visible() || !form_.Loaded()) {
+        if (showing) {
+            events_.Hiding(*this);
+            ShowWindow(Window(), SW_HIDE);
+        }
+        return;
+    }
+    switch (form_.State()) {
+    case forms::WindowState::Minimized:
+        if (!showing || !IsIconic(Window())) ShowWindow(Window(), showing ? SW_MINIMIZE : SW_SHOWMINIMIZED);
+        break;
+    case forms::WindowState::Maximized:
+        if (!showing || !IsZoomed(Window())) ShowWindow(Window(), SW_SHOWMAXIMIZED);
+        break;
+    case forms::WindowState::Normal:
+        if (!showing || IsIconic(Window()) || IsZoomed(Window())) ShowWindow(Window(), SW_SHOWNORMAL);
+        break;
+    }
+}
+
+void FormWindow::FitClientArea() {
+    if (IsIconic(Window()) || IsZoomed(Window())) return;
+    FitClientSize(Window(), SIZE{context_.Scale.ToPixels(form_.ClientWidth()),
+                                 context_.Scale.ToPixels(form_.ClientHeight())});
+}
+
+void FormWindow::RebuildMenuBar() {
+    menuOutOfDate_ = false;
+    HMENU old = GetMenu(Window());
+    HMENU bar = menu_.MakeBar();
+    SetMenu(Window(), bar);
+    if (old) DestroyMenu(old);
+    DrawMenuBar(Window());
+    FitClientArea();
+}
+
+void FormWindow::KeepFocusUsable() {
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(Window(), focus)) return;
+    if (IsWindowVisible(focus) && IsWindowEnabled(focus)) return;
+    if (HWND next = controls_.NextTabStop(focus, false)) {
+        SetFocus(next);
+    } else if (GetActiveWindow() == Window()) {
+        SetFocus(Window());
+    }
+}
+
+// --- The user's actions into the model ----------------------------------
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = Window();
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_NOTIFY, OnNotify);
+        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(hwnd, WM_SIZE, OnSize);
+        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
+    case WM_ACTIVATE:
+        HANDLE_WM_ACTIVATE(hwnd, wParam, lParam, OnActivate);
+        return 0;
+    case WM_ENTERMENULOOP:
+        OnMenuLoop(true);
+        return 0;
+    case WM_EXITMENULOOP:
+        OnMenuLoop(false);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void FormWindow::OnCommand(HWND, int id, HWND control, UINT code) {
+    if (!attached_) return;
+    if (control) {
+        ControlView* view = controls_.Find(control);
+        if (!view || context_.Echo.Suppressed()) return;
+        if (view->UserCommand(code, id)) AfterUserInput(*view);
+        return;
+    }
+    if (forms::MenuItem* item = menu_.ItemOf(static_cast<UINT>(id))) item->UserClick();
+}
+
+LRESULT FormWindow::OnNotify(HWND, int, NMHDR* header) {
+    if (!attached_ || !header) return 0;
+    ControlView* view = controls_.Find(header->hwndFrom);
+    if (!view) return 0;
+    if (header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW) {
+        view->TooltipText(*header);
+        return 0;
+    }
+    if (!context_.Echo.Suppressed() && view->UserNotify(*header)) AfterUserInput(*view);
+    return 0;
+}
+
+HBRUSH FormWindow::OnCtlColorStatic(HWND window, HDC dc, HWND control, int) {
+    if (ControlView* view = controls_.Find(control))
+        if (HBRUSH brush = view->StaticColours(dc)) return brush;
+    return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefWindowProcA);
+}
+
+void FormWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
+    if (!item) return;
+    if (ControlView* view = controls_.Find(item->hwndItem)) view->Draw(*item);
+}
+
+void FormWindow::OnSize(HWND, UINT state, int, int) {
+    controls_.ParentResized();
+    // Minimizing, maximizing and restoring by the user are the form's
+    // WindowState; changes the view makes itself are echoes.
+    if (!attached_ || context_.Echo.Suppressed() || !IsWindowVisible(Window())) return;
+    if (state == SIZE_MINIMIZED) form_.SetState(forms::WindowState::Minimized);
+    else if (state == SIZE_MAXIMIZED) form_.SetState(forms::WindowState::Maximized);
+    else if (state == SIZE_RESTORED) form_.SetState(forms::WindowState::Normal);
+}
+
+// As a dialog box does: the control that had the focus gets it back when
+// the window is activated again; the first in the tab order otherwise.
+void FormWindow::OnActivate(HWND window, UINT state, HWND, BOOL minimized) {
+    if (!attached_) return;
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) lastFocus_ = focus;
+        return;
+    }
+    if (minimized) return;
+    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window, lastFocus_) && Focus(lastFocus_)) return;
+    if (HWND first = controls_.NextTabStop(nullptr, false); first && Focus(first)) return;
+    SetFocus(window);
+}
+
+bool FormWindow::Focus(HWND control) {
+    if (!IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+    SetFocus(control);
+    return true;
+}
+
+void FormWindow::OnClose(HWND) {
+    // The model decides: QueryUnload may keep the window.
+    if (attached_) form_.Close();
+}
+
+void FormWindow::OnMenuLoop(bool entering) {
+    inMenuLoop_ = entering;
+    if (!entering && menuOutOfDate_) RebuildMenuBar();
+}
+
+void FormWindow::AfterUserInput(ControlView& view) {
+    if (!attached_ || !view.Window()) return;
+    EchoGuard guard(context_.Echo);
+    controls_.Mirror(view.Model());
+}
+
+void FormWindow::ShowPopupMenu(forms::MenuItem& item, POINT screen) {
+    if (forms::MenuItem* chosen = menu_.TrackPopup(Window(), item, screen)) chosen->UserClick();
+}
+
+bool FormWindow::PreTranslate(MSG& message) {
+    if (!attached_ || !IsWindowEnabled(Window())) return false;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !IsDown(VK_CONTROL) &&
+        !IsDown(VK_MENU)) {
+        if (HWND next = controls_.NextTabStop(GetFocus(), IsDown(VK_SHIFT))) {
+            SetFocus(next);
+            // An edit reached by the Tab key has its text selected, as in
+            // a dialog box.
+            if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                SendMessageA(next, EM_SETSEL, 0, -1);
+            return true;
+        }
+    }
+    if (message.message == WM_SYSCHAR) {
+        const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(message.wParam)));
+        if (ControlView* view = controls_.UserMnemonic(key)) {
+            AfterUserInput(*view);
+            return true;
+        }
+    }
+    return IsDialogMessageA(Window(), &message) != FALSE;
+}
+
+}  // namespace quintel::win32

@@ -1,0 +1,97 @@
+// The top-level window of one loaded form: its frame, menu bar and
+// control windows. It mirrors the form, its controls and its menus as they
+// change, and passes what the user does on to them. The window procedure
+// only forwards: each message goes to one handler here, which hands it to
+// the model or to the control's view.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+
+#include "forms/Form.h"
+#include "win32/view/BaseWindow.h"
+#include "win32/view/FormControls.h"
+#include "win32/view/FormMenu.h"
+#include "win32/view/ViewContext.h"
+
+namespace quintel::win32 {
+
+class FormWindow;
+
+// What the host hears from its windows.
+class FormWindowEvents {
+public:
+    virtual ~FormWindowEvents() = default;
+    // The form's window is about to be hidden, so a modal loop can give
+    // the other windows back their input first, as a dialog box does.
+    virtual void Hiding(FormWindow& window) = 0;
+};
+
+class FormWindow final : public BaseWindow<FormWindow>,
+                         private forms::FormObserver,
+                         private forms::ControlObserver,
+                         private forms::MenuObserver {
+public:
+    FormWindow(forms::Form& form, const ViewContext& context, FormWindowEvents& events);
+    ~FormWindow();
+
+    // Makes the window (hidden) and its controls, and starts observing.
+    void Create();
+    // Stops observing and ignores the user: the model is being unloaded.
+    void Detach();
+    // Ignores the user without touching the model, which may be gone
+    // already (the host is closing down).
+    void Abandon() { attached_ = false; }
+
+    forms::Form& Model() const { return form_; }
+    HWND ControlWindow(const forms::Control& control) const;
+    // Opens `item`'s children as a shortcut menu at `screen` and runs the
+    // chosen one's Click.
+    void ShowPopupMenu(forms::MenuItem& item, POINT screen);
+    // The keyboard's dialog keys (Tab in the model's order, the access
+    // keys); true if `message` was handled and must not be dispatched.
+    bool PreTranslate(MSG& message);
+
+private:
+    friend class BaseWindow<FormWindow>;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Failed(std::exception_ptr error) noexcept { context_.Errors.Keep(std::move(error)); }
+
+    void FormChanged(forms::Form& form) override;
+    void ControlChanged(forms::Control& control) override;
+    void MenuChanged(forms::MenuItem& item) override;
+
+    void OnCommand(HWND window, int id, HWND control, UINT code);
+    LRESULT OnNotify(HWND window, int id, NMHDR* header);
+    HBRUSH OnCtlColorStatic(HWND window, HDC dc, HWND control, int type);
+    void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item);
+    void OnSize(HWND window, UINT state, int width, int height);
+    void OnActivate(HWND window, UINT state, HWND other, BOOL minimized);
+    void OnClose(HWND window);
+    void OnMenuLoop(bool entering);
+
+    void MirrorForm();
+    void MirrorVisibility();
+    void FitClientArea();
+    void RebuildMenuBar();
+    void SetIcons();
+    // The user changed a control: put the model's answer back in the
+    // window, in case the model refused or changed what the user did.
+    void AfterUserInput(ControlView& view);
+    // Keeps the keyboard focus off a control that was hidden or disabled.
+    void KeepFocusUsable();
+    bool Focus(HWND control);
+
+    forms::Form& form_;
+    ViewContext context_;
+    FormWindowEvents& events_;
+    FormControls controls_;
+    FormMenu menu_;
+    bool attached_ = false;
+    bool inMenuLoop_ = false;
+    bool menuOutOfDate_ = false;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace quintel::win32

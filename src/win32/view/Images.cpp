@@ -1,0 +1,111 @@
+#include "win32/view/Images.h"
+
+#include <vector>
+
+#include "win32/view/art/Catalog.h"
+#include "win32/view/art/Drawings.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+// Monochrome bitmaps take rows padded to 16 bits.
+int MaskStride(int width) { return (width + 15) / 16 * 2; }
+
+HBITMAP ColourBitmap(const art::Picture& picture) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.Width;
+    info.bmiHeader.biHeight = -picture.Height;  // top-down, as the pixels are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return nullptr;
+    // 0xAARRGGBB is BGRA in memory on this little-endian machine, which is
+    // what a 32-bit DIB holds; transparent pixels are all zero, so the
+    // colour adds nothing where the mask lets the background through.
+    auto* out = static_cast<art::Pixel*>(bits);
+    for (std::size_t i = 0; i < picture.Pixels.size(); ++i) out[i] = picture.Pixels[i];
+    GdiFlush();
+    return bitmap;
+}
+
+HBITMAP MaskBitmap(const art::Picture& picture) {
+    const int stride = MaskStride(picture.Width);
+    std::vector<BYTE> bits(static_cast<std::size_t>(stride * picture.Height), 0);
+    for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x)
+            if (!art::Opaque(picture.At(x, y)))
+                bits[static_cast<std::size_t>(y * stride + x / 8)] |= static_cast<BYTE>(0x80 >> (x % 8));
+    return CreateBitmap(picture.Width, picture.Height, 1, 1, bits.data());
+}
+
+}  // namespace
+
+HICON MakeIcon(const art::Picture& picture) {
+    HBITMAP colour = ColourBitmap(picture);
+    HBITMAP mask = MaskBitmap(picture);
+    HICON icon = nullptr;
+    if (colour && mask) {
+        ICONINFO info{TRUE, 0, 0, mask, colour};
+        icon = CreateIconIndirect(&info);
+    }
+    if (colour) DeleteObject(colour);
+    if (mask) DeleteObject(mask);
+    return icon;
+}
+
+ImageStore::~ImageStore() {
+    for (auto& [name, list] : lists_)
+        if (list) ImageList_Destroy(list);
+    for (auto& [name, picture] : pictures_)
+        if (picture.Icon) DestroyIcon(picture.Icon);
+    for (auto& [key, icon] : formIcons_)
+        if (icon) DestroyIcon(icon);
+}
+
+HIMAGELIST ImageStore::List(const std::string& name) {
+    if (auto it = lists_.find(name); it != lists_.end()) return it->second;
+    HIMAGELIST list = nullptr;
+    if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
+        const art::Picture& first = pictures->front();
+        list = ImageList_Create(first.Width, first.Height, ILC_COLOR32 | ILC_MASK,
+                                static_cast<int>(pictures->size()), 0);
+        for (const art::Picture& picture : *pictures) {
+            HICON icon = MakeIcon(picture);
+            ImageList_AddIcon(list, icon);  // the list keeps its own copy
+            if (icon) DestroyIcon(icon);
+        }
+    }
+    lists_[name] = list;
+    return list;
+}
+
+PictureIcon ImageStore::Picture(const std::string& name) {
+    if (auto it = pictures_.find(name); it != pictures_.end()) return it->second;
+    PictureIcon made;
+    if (const auto picture = art::FindPicture(name))
+        made = PictureIcon{MakeIcon(*picture), picture->Width, picture->Height};
+    pictures_[name] = made;
+    return made;
+}
+
+HICON ImageStore::FormIcon(const std::string& name, bool small) {
+    const auto key = std::make_pair(name, small);
+    if (auto it = formIcons_.find(key); it != formIcons_.end()) return it->second;
+    HICON icon = nullptr;
+    if (name == "app") {
+        const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+        icon = static_cast<HICON>(
+            LoadImageA(instance_, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        if (!icon) icon = MakeIcon(art::Decode(small ? art::Logo16 : art::Logo32));
+    } else if (const auto picture = art::FindPicture(name)) {
+        icon = MakeIcon(*picture);
+    }
+    formIcons_[key] = icon;
+    return icon;
+}
+
+}  // namespace quintel::win32

@@ -1,0 +1,53 @@
+// The view's images, made at run time from the drawings in art/: the
+// image lists a toolbar or the tray icon names, the pictures a Picture
+// control names, and the forms' icons. Made on first use, kept until the
+// host goes.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "win32/view/art/Art.h"
+
+namespace quintel::win32 {
+
+// An icon of the picture's size: 32-bit colour with its alpha, and a mask
+// for the screens that ignore alpha. The caller destroys it.
+HICON MakeIcon(const art::Picture& picture);
+
+// A picture made into an icon, with the size it was drawn at.
+struct PictureIcon {
+    HICON Icon = nullptr;
+    int Width = 0;
+    int Height = 0;
+};
+
+class ImageStore {
+public:
+    explicit ImageStore(HINSTANCE instance) : instance_(instance) {}
+    ~ImageStore();
+    ImageStore(const ImageStore&) = delete;
+    ImageStore& operator=(const ImageStore&) = delete;
+
+    // An image list by name ("ImageList1", "imgKorvet"), or null.
+    HIMAGELIST List(const std::string& name);
+    // A Picture control's image by name ("logo", "display"); no icon
+    // for a name the drawings do not have.
+    PictureIcon Picture(const std::string& name);
+    // A form's icon: "app" is the program's icon resource (id 1), drawn
+    // from the logo when the module has none (a test program); any other
+    // name is a picture's. Null: Windows' default.
+    HICON FormIcon(const std::string& name, bool small);
+
+private:
+    HINSTANCE instance_;
+    std::map<std::string, HIMAGELIST> lists_;
+    std::map<std::string, PictureIcon> pictures_;
+    std::map<std::pair<std::string, bool>, HICON> formIcons_;
+};
+
+}  // namespace quintel::win32

@@ -1,0 +1,55 @@
+#include "win32/view/Layout.h"
+
+#include "forms/ValueControls.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+// Integer rounding as MulDiv does it, without needing <windows.h>.
+int Scale(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+}  // namespace
+
+int Twips::ToPixels(int twips) const { return Scale(twips, dpi_, 1440); }
+
+PixelRect PlaceOf(const forms::Control& control, const Twips& twips) {
+    int left = control.Bounds().Left;
+    int top = control.Bounds().Top;
+    for (const forms::Control* c = control.Container(); c; c = c->Container()) {
+        left += c->Bounds().Left;
+        top += c->Bounds().Top;
+    }
+    return PixelRect{twips.ToPixels(left), twips.ToPixels(top),
+                     twips.ToPixels(left + control.Bounds().Width),
+                     twips.ToPixels(top + control.Bounds().Height)};
+}
+
+bool Shown(const forms::Control& control) {
+    if (!control.Visible()) return false;
+    const forms::Control* container = control.Container();
+    if (!container) return true;
+    if (container->Kind() == forms::ControlKind::TabSet &&
+        static_cast<const forms::TabSet*>(container)->Tab() != control.Page())
+        return false;
+    return Shown(*container);
+}
+
+bool Usable(const forms::Control& control) {
+    for (const forms::Control* c = &control; c; c = c->Container())
+        if (!c->Enabled()) return false;
+    return true;
+}
+
+int Depth(const forms::Control& control) {
+    int depth = 0;
+    for (const forms::Control* c = control.Container(); c; c = c->Container()) ++depth;
+    return depth;
+}
+
+}  // namespace quintel::win32

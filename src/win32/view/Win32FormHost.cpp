@@ -1,0 +1,172 @@
+#include "win32/view/Win32FormHost.h"
+
+#include <algorithm>
+
+#include "win32/view/CommonControls.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+// Counts a running loop for as long as it runs, exceptions included.
+class LoopCount {
+public:
+    explicit LoopCount(int& count) : count_(count) { ++count_; }
+    ~LoopCount() { --count_; }
+    LoopCount(const LoopCount&) = delete;
+    LoopCount& operator=(const LoopCount&) = delete;
+
+private:
+    int& count_;
+};
+
+}  // namespace
+
+Win32FormHost::Win32FormHost(HINSTANCE instance)
+    : images_(instance),
+      font_(SystemDpi()),
+      context_{instance, Twips(SystemDpi()), font_.Handle(), images_, echo_, errors_} {
+    InitCommonControlClasses();
+}
+
+Win32FormHost::~Win32FormHost() {
+    // Forms still loaded may have been destroyed before their host, so
+    // their windows stop listening before any of them goes. The windows go
+    // before the font and the images their controls use.
+    for (auto& [form, window] : windows_) window->Abandon();
+    windows_.clear();
+    retired_.clear();
+}
+
+void Win32FormHost::Create(forms::Form& form) {
+    DeleteRetired();
+    if (windows_.count(&form)) return;
+    FormWindowEvents& events = *this;
+    auto window = std::make_unique<FormWindow>(form, context_, events);
+    try {
+        window->Create();
+    } catch (...) {
+        window->Detach();  // the model must not keep pointing at it
+        throw;
+    }
+    windows_[&form] = std::move(window);
+}
+
+void Win32FormHost::Destroy(forms::Form& form) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    std::unique_ptr<FormWindow> window = std::move(it->second);
+    windows_.erase(it);
+    window->Detach();
+    // The window may be handling the very message that unloads it (its
+    // WM_CLOSE), so the object outlives its handle until that returns.
+    if (window->Window()) DestroyWindow(window->Window());
+    retired_.push_back(std::move(window));
+    if (windows_.empty() && loops_ > 0) PostQuitMessage(0);
+}
+
+void Win32FormHost::RunModal(forms::Form& form) {
+    FormWindow* window = Find(form);
+    if (!window) return;
+    ModalScope scope(window->Window());
+    modals_.push_back(&scope);
+    struct Unregister {
+        std::vector<ModalScope*>& modals;
+        ~Unregister() { modals.pop_back(); }
+    } unregister{modals_};
+
+    while (form.Loaded() && form.Visible()) {
+        DeleteRetired();
+        MSG message{};
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // WM_QUIT belongs to the outermost loop: leave it for that one.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1) break;
+        Dispatch(message);
+        errors_.RethrowIfAny();
+    }
+}
+
+void Win32FormHost::Hiding(FormWindow& window) {
+    for (ModalScope* scope : modals_)
+        if (scope->Modal() == window.Window()) scope->Release();
+}
+
+void Win32FormHost::DoEvents() {
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        Dispatch(message);
+        errors_.RethrowIfAny();
+    }
+    DeleteRetired();
+}
+
+int Win32FormHost::RunMessageLoop() {
+    if (windows_.empty()) return 0;
+    LoopCount count(loops_);
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        Dispatch(message);
+        errors_.RethrowIfAny();
+        DeleteRetired();
+    }
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
+}
+
+void Win32FormHost::Dispatch(MSG& message) {
+    if (message.hwnd) {
+        HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        for (auto& [form, window] : windows_) {
+            if (window->Window() == root) {
+                if (window->PreTranslate(message)) return;
+                break;
+            }
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+void Win32FormHost::DeleteRetired() {
+    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
+                                  [](const std::unique_ptr<FormWindow>& w) { return !w->Busy(); }),
+                   retired_.end());
+}
+
+FormWindow* Win32FormHost::Find(const forms::Form& form) const {
+    const auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+HWND Win32FormHost::WindowOf(const forms::Form& form) const {
+    const FormWindow* window = Find(form);
+    return window ? window->Window() : nullptr;
+}
+
+HWND Win32FormHost::WindowOf(const forms::Control& control) const {
+    for (const auto& [form, window] : windows_)
+        if (HWND found = window->ControlWindow(control)) return found;
+    return nullptr;
+}
+
+void Win32FormHost::ShowPopupMenu(forms::Form& form, forms::MenuItem& item, POINT screen) {
+    if (FormWindow* window = Find(form)) window->ShowPopupMenu(item, screen);
+    errors_.RethrowIfAny();
+}
+
+}  // namespace quintel::win32

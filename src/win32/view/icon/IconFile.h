@@ -1,0 +1,16 @@
+// Writes pictures as a Windows .ico file: the .exe's own icon, which
+// Explorer shows, made at build time from the same drawing as the logo.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "win32/view/art/Art.h"
+
+namespace quintel::win32::art {
+
+// One 32-bit image (with its AND mask, for systems that ignore alpha) per
+// picture; each must be at most 256 pixels a side.
+std::string IconFileBytes(const std::vector<Picture>& pictures);
+
+}  // namespace quintel::win32::art
