@@ -342,6 +342,22 @@ TEST_F(ViewForm, CloseAsksTheModelAndUnloads) {
     EXPECT_TRUE(IsWindowVisible(host.WindowOf(form)));
 }
 
+TEST_F(ViewForm, TheEndOfTheSessionClosesTheFormAsTheUserWould) {
+    Sample form(host);
+    form.Show();
+    HWND window = host.WindowOf(form);
+    int asked = 0;
+    form.QueryUnload = [&](bool&) { ++asked; };
+    EXPECT_EQ(TRUE, SendMessageA(window, WM_QUERYENDSESSION, 0, 0));
+    EXPECT_TRUE(form.Loaded()) << "asking is not ending";
+    SendMessageA(window, WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(form.Loaded()) << "a cancelled shutdown changes nothing";
+    SendMessageA(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(1, asked);
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_FALSE(IsWindow(window));
+}
+
 TEST_F(ViewForm, RunModalReturnsWhenTheFormIsHiddenAndGivesTheOthersBack) {
     Sample main(host);
     main.Show();

@@ -182,6 +182,15 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITMENULOOP:
         OnMenuLoop(false);
         return 0;
+    case WM_QUERYENDSESSION:
+        // Saves run to completion on this thread and replace their file in
+        // one step, so Windows may end the session whenever it asks.
+        return TRUE;
+    case WM_ENDSESSION:
+        // The session ends: close as the user would, so the form can take
+        // its tray icon away.
+        if (wParam && attached_) form_.Close();
+        return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
