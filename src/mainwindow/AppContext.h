@@ -11,12 +11,14 @@
 #include "platform/Instance.h"
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Network.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
 #include "platform/VersionQuery.h"
+#include "ping/PingTab.h"
 #include "system/WindowsFamily.h"
 
 namespace quintel {
@@ -33,6 +35,9 @@ struct Services {
     UserSettings& userSettings;
     Shutdown& shutdown;
     FileDialogs& dialogs;
+    Sockets& sockets;
+    Icmp& icmp;
+    SoundPlayer& sound;
 };
 
 struct AppContext {
@@ -43,6 +48,7 @@ struct AppContext {
 
     TuningState tuning;
     WindowsFamily CurrentWindowsFamily;
+    PingSettings pingSettings;
 
     // The application title: the product name.
     const std::string& Title() const { return version.ProductName; }

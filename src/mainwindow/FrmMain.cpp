@@ -73,6 +73,11 @@ void FrmMain::WireHandlers() {
     mnuRestore.Click = [this] { RestoreWindowsSettings(*this); };
     mnuRegistryBackup.Click = [this] { BackupRegistry(app_, host_); };
     Toolbar1.ButtonClick = [this](const forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
+    Option1.Click = [this] { Option1_Click(); };
+    Option2.Click = [this] { Option2_Click(); };
+    cmdDefault.Click = [this] { cmdDefault_Click(); };
+    cmdok.Click = [this] { SavePingSettings(); };
+    mnuPingNow.Click = [this] { PingNow(); };
 }
 
 void FrmMain::Form_Load() {
@@ -208,12 +213,10 @@ void FrmMain::ShowModeDialog() {
     display_.reset();
 }
 
-// The tray icon, the tip of the day and the ping tab's settings come with
-// their own subsystems; the load sequence already calls them here.
+// The tray icon and the tip of the day come with their own subsystems; the
+// load sequence already calls them here.
 void FrmMain::AddTrayIcon() {}
 void FrmMain::RemoveTrayIcon() {}
 void FrmMain::ShowStartupTip() {}
-void FrmMain::LoadPingSettings() {}
-void FrmMain::ShowPingSettings() {}
 
 }  // namespace quintel

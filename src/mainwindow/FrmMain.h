@@ -125,6 +125,18 @@ public:
     void cmbNetType_Click();
     void cmbOptimize_Click();
 
+    // --- The ping tab ---------------------------------------------------------
+    void LoadPingSettings();
+    void ShowPingSettings();
+    void Option1_Click();
+    void Option2_Click();
+    void cmdDefault_Click();
+    // True when the tab's input cannot be saved.
+    bool ValidatePingSettings();
+    void SavePingSettings();
+    // One keep-alive ping to the saved host, at once.
+    void PingNow();
+
     // --- Commands of later subsystems' menus and buttons -------------------
     void Toolbar1_ButtonClick(const forms::ToolbarButton& button);
 
@@ -145,8 +157,6 @@ private:
     void AddTrayIcon();
     void RemoveTrayIcon();
     void ShowStartupTip();
-    void LoadPingSettings();
-    void ShowPingSettings();
     void NumberBoxKeyFilter(int& keyAscii);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }
 

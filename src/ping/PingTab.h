@@ -1,18 +1,41 @@
-// The keep-alive ping settings and the ping tab's interval list.
+// The keep-alive ping settings, their file "Ping.cfg", and the ping tab's
+// interval list.
 #pragma once
 
 #include <string>
 
 #include "forms/ValueControls.h"
+#include "platform/FileSystem.h"
 
 namespace quintel {
+
+// The host the automatic mode pings: a public web server that answers.
+constexpr const char* DefaultPingHost = "www.google.com";
+constexpr const char* DefaultPingInterval = "5";
+constexpr const char* PingFileName = "Ping.cfg";
 
 struct PingSettings {
     bool PingAutomatic = false;
     std::string PingHost;
     std::string PingInterval;  // whole minutes as decimal digits
     bool PingSound = false;
+
+    bool operator==(const PingSettings&) const = default;
 };
+
+// Automatic mode, the default host and 5 minutes; the sound as given.
+PingSettings DefaultPingSettings(bool sound);
+
+// The four lines of the file, each ended by CR LF.
+std::string FormatPingFile(const PingSettings& settings);
+
+// The settings the file holds; a missing or malformed file gives the
+// defaults, with the sound of `current` (it is never reset by defaults).
+PingSettings LoadPingSettingsFile(FileSystem& files, const std::string& path,
+                                  const PingSettings& current);
+
+// A host can be saved only when it reads back exactly: one line of text.
+bool HostReadsBack(const std::string& host);
 
 // Empties the list and fills it with "1 min." to "60 min.".
 void FillPingIntervalList(forms::ComboBox& list);

@@ -10,6 +10,7 @@
 #include "mainwindow/Startup.h"
 #include "win32/Console.h"
 #include "win32/Win32FileSystem.h"
+#include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32System.h"
@@ -51,10 +52,13 @@ int RunWindows(const quintel::Command& command) {
     win32::RegistryUserSettings userSettings;
     win32::Win32Shutdown shutdown;
     win32::Win32FileDialogs dialogs;
+    win32::Win32Sockets sockets;
+    win32::Win32Icmp icmp;
+    win32::Win32SoundPlayer sound;
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                            userSettings, shutdown, dialogs},
-                   win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}};
+                            userSettings, shutdown, dialogs, sockets, icmp, sound},
+                   win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
     win32::NamedMutexInstance instance("Quintel.SingleInstance");

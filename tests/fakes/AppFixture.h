@@ -4,6 +4,7 @@
 
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
+#include "fakes/FakeNetwork.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSystem.h"
 #include "mainwindow/AppContext.h"
@@ -22,6 +23,9 @@ struct FakeServices {
     FakeUserSettings userSettings;
     FakeShutdown shutdown;
     FakeFileDialogs dialogs;
+    FakeSockets sockets;
+    FakeIcmp icmp;
+    FakeSoundPlayer sound;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -33,8 +37,8 @@ struct FakeServices {
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings, shutdown, dialogs},
-                       Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}};
+                                userSettings, shutdown, dialogs, sockets, icmp, sound},
+                       Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }
 };

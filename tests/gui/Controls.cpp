@@ -56,6 +56,50 @@ HWND FindControl(HWND parent, const std::wstring& className, const std::wstring&
     return nullptr;
 }
 
+std::vector<HWND> FindControlsInFrame(HWND frame, const std::wstring& className) {
+    std::vector<HWND> inside;
+    HWND parent = IsWindow(frame) ? GetParent(frame) : nullptr;
+    if (!parent) return inside;
+    RECT bounds;
+    GetWindowRect(frame, &bounds);
+    const bool shown = IsWindowVisible(frame) != FALSE;
+    // The frame's parent lists its siblings and, as descendants, its children.
+    for (HWND control : FindControls(parent, className)) {
+        RECT place;
+        GetWindowRect(control, &place);
+        if (control != frame && (IsWindowVisible(control) != FALSE) == shown &&
+            place.left >= bounds.left && place.top >= bounds.top && place.right <= bounds.right &&
+            place.bottom <= bounds.bottom) {
+            inside.push_back(control);
+        }
+    }
+    return inside;
+}
+
+HWND FindControlInFrame(HWND frame, const std::wstring& className, const std::wstring& text,
+                        Where where) {
+    if (!IsWindow(frame)) {
+        Fail(where, "no frame to look in");
+        return nullptr;
+    }
+    std::vector<HWND> found;
+    std::vector<std::wstring> texts;
+    for (HWND control : FindControlsInFrame(frame, className)) {
+        const std::wstring shown = ReadText(control, where);
+        texts.push_back(shown);
+        if (SameCaption(shown, text)) found.push_back(control);
+    }
+    const std::string wanted = Narrow(className) + " \"" + Narrow(text) + "\"";
+    if (found.size() == 1) return found.front();
+    if (found.empty()) {
+        Fail(where, "no " + wanted + " in the frame " + Describe(frame) + "; the " +
+                        Narrow(className) + " controls in it read " + Quoted(texts));
+    } else {
+        Fail(where, "more than one " + wanted + " in the frame " + Describe(frame));
+    }
+    return nullptr;
+}
+
 HWND FindControlById(HWND parent, int id, Where where) {
     for (HWND child : Descendants(parent))
         if (GetDlgCtrlID(child) == id) return child;

@@ -85,6 +85,16 @@ HWND FindControlById(HWND parent, int id, Where where = Where::current());
 // Every descendant of `parent` of this class, in the order Windows lists them.
 std::vector<HWND> FindControls(HWND parent, const std::wstring& className);
 
+// Controls inside a frame (a group box: class Button, style BS_GROUPBOX),
+// where the same caption may stand in several frames ("Custom" in each).
+// A frame's controls are often its siblings rather than its children, so
+// a control is inside when it lies within the frame on screen; and it must
+// be shown as the frame is: the pages of a tab control stack their frames
+// in one place, and only the page on top shows its controls.
+HWND FindControlInFrame(HWND frame, const std::wstring& className, const std::wstring& text,
+                        Where where = Where::current());
+std::vector<HWND> FindControlsInFrame(HWND frame, const std::wstring& className);
+
 // --- Reading ------------------------------------------------------------
 
 // The text a control shows, asked of the control itself (WM_GETTEXT):
@@ -172,7 +182,7 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where = 
 // --- Screenshots --------------------------------------------------------
 
 // Saves what the screen shows of `window` (the whole screen for nullptr)
-// as a 24-bit BMP file.
-bool SaveScreenshot(HWND window, const std::wstring& bmpPath, Where where = Where::current());
+// as a 24-bit BMP file, or as a PNG file when the name ends in ".png".
+bool SaveScreenshot(HWND window, const std::wstring& path, Where where = Where::current());
 
 }  // namespace quintel::gui

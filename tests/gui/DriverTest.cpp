@@ -4,9 +4,12 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "gui/FixtureWindow.h"
 #include "gui/fixture/FixtureIds.h"
@@ -74,6 +77,30 @@ TEST_F(DriverControls, ClickingAnOptionButtonClearsTheOther) {
     EXPECT_TRUE(IsChecked(careful));
     EXPECT_FALSE(IsChecked(fast));
     EXPECT_TRUE(Logged("WM_COMMAND careful BN_CLICKED from careful: checked"));
+}
+
+TEST_F(DriverControls, AnOptionIsFoundInItsFrameAmongOthersOfTheSameCaption) {
+    HWND speed = FindControl(main, L"Button", L"Speed");
+    HWND size = FindControl(main, L"Button", L"Size");
+    ASSERT_TRUE(speed && size);
+    EXPECT_NONFATAL_FAILURE(FindControl(main, L"Button", L"Custom"), "more than one Button \"Custom\"");
+
+    EXPECT_EQ(Control(IdSpeedCustom), FindControlInFrame(speed, L"Button", L"Custom"));
+    HWND custom = FindControlInFrame(size, L"button", L"&Custom");
+    ASSERT_EQ(Control(IdSizeCustom), custom);
+    ASSERT_TRUE(Click(custom));
+    EXPECT_TRUE(Logged("WM_COMMAND size-custom BN_CLICKED from size-custom: checked"));
+    // The hidden option lying in the Speed frame belongs to no page shown.
+    EXPECT_EQ(std::vector<HWND>{Control(IdSpeedCustom)}, FindControlsInFrame(speed, L"Button"));
+}
+
+TEST_F(DriverControls, AControlNotInTheFrameIsReportedWithTheControlsThereAre) {
+    HWND size = FindControl(main, L"Button", L"Size");
+    ASSERT_TRUE(size);
+    EXPECT_NONFATAL_FAILURE(FindControlInFrame(size, L"Button", L"&Fast"),
+                            "no Button \"&Fast\" in the frame Button \"Size\" (id " +
+                                std::to_string(IdSizeFrame) +
+                                "); the Button controls in it read \"&Custom\"");
 }
 
 TEST_F(DriverControls, ADisabledButtonIsNotClicked) {
@@ -326,6 +353,71 @@ TEST_F(DriverReports, AScreenshotShowsTheWindow) {
     EXPECT_EQ(bounds.bottom - bounds.top, bmp->height);
     // Drawn controls and text, not one flat colour: the screen was read.
     EXPECT_GT(bmp->colours.size(), 4u);
+}
+
+struct Png {
+    std::uint32_t width = 0, height = 0;
+    std::string rows;  // filter byte and RGB, row after row
+};
+
+std::uint32_t BigEndian(const std::string& data, size_t at) {
+    std::uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(data[at + i]);
+    return value;
+}
+
+// Reads an RGB PNG as SaveScreenshot writes it: chunks IHDR, IDAT, IEND,
+// the image data in deflate's stored blocks.
+std::optional<Png> ReadPng(const std::string& path) {
+    const std::string data = wine::ReadTextFile(path);
+    if (data.compare(0, 8, std::string("\x89PNG\r\n\x1A\n", 8)) != 0) return std::nullopt;
+    Png png;
+    std::string zlib;
+    std::vector<std::string> types;
+    for (size_t at = 8; at + 12 <= data.size();) {
+        const std::uint32_t length = BigEndian(data, at);
+        if (at + 12 + length > data.size()) return std::nullopt;
+        const std::string type = data.substr(at + 4, 4), body = data.substr(at + 8, length);
+        types.push_back(type);
+        if (type == "IHDR") {
+            png.width = BigEndian(body, 0);
+            png.height = BigEndian(body, 4);
+            if (body.substr(8, 2) != "\x08\x02") return std::nullopt;  // 8-bit RGB
+        }
+        if (type == "IDAT") zlib += body;
+        at += 12 + length;
+    }
+    if (types != std::vector<std::string>{"IHDR", "IDAT", "IEND"} || zlib.size() < 6) return std::nullopt;
+    for (size_t at = 2; at + 5 <= zlib.size();) {
+        const bool last = zlib[at] & 1;
+        const size_t length = static_cast<unsigned char>(zlib[at + 1]) |
+                              static_cast<unsigned char>(zlib[at + 2]) << 8;
+        png.rows += zlib.substr(at + 5, length);
+        at += 5 + length;
+        if (last) break;
+    }
+    return png;
+}
+
+TEST_F(DriverReports, AScreenshotNamedPngIsAPng) {
+    const std::string path = folder / "window.png";
+    ASSERT_TRUE(SaveScreenshot(main, Wide(path)));
+    const auto png = ReadPng(path);
+    ASSERT_TRUE(png);
+    RECT bounds;
+    GetWindowRect(main, &bounds);
+    EXPECT_EQ(static_cast<std::uint32_t>(bounds.right - bounds.left), png->width);
+    EXPECT_EQ(static_cast<std::uint32_t>(bounds.bottom - bounds.top), png->height);
+    ASSERT_EQ((png->width * 3 + 1) * png->height, png->rows.size());
+    std::set<DWORD> colours;
+    for (size_t row = 0; row < png->height; ++row) {
+        const char* pixel = png->rows.data() + row * (png->width * 3 + 1) + 1;
+        for (size_t x = 0; x < png->width; ++x, pixel += 3)
+            colours.insert(static_cast<unsigned char>(pixel[0]) |
+                           static_cast<unsigned char>(pixel[1]) << 8 |
+                           static_cast<unsigned char>(pixel[2]) << 16);
+    }
+    EXPECT_GT(colours.size(), 4u);
 }
 
 TEST_F(DriverReports, AScreenshotOfTheScreenCoversIt) {

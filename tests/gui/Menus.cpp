@@ -14,6 +14,8 @@ namespace {
 
 // Menus react at once; a key that changes nothing in this time never will.
 constexpr DWORD MenuTimeoutMs = 1000;
+// A window that takes longer than this to answer is hung.
+constexpr UINT MenuSettleTimeoutMs = 5000;
 
 std::vector<HWND> OpenPopups(DWORD thread) {
     std::vector<HWND> popups;
@@ -51,9 +53,20 @@ void Press(HWND popup, const MenuKey& key) {
 // handles sent messages before posted ones, so one message sent after a
 // posted key may be answered before the key is handled; the second is
 // answered only when the loop looks for messages again.
+// A command that ends the program (Exit) may take the window away
+// meanwhile, which leaves nothing to wait for.
 void Settle(HWND window, const Where& where) {
-    Query(window, WM_NULL, 0, 0, where);
-    Query(window, WM_NULL, 0, 0, where);
+    for (int i = 0; i < 2; ++i) {
+        if (!IsWindow(window)) return;
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, MenuSettleTimeoutMs,
+                                 &ignored) &&
+            IsWindow(window)) {
+            Fail(where, Describe(window) + " did not answer within " +
+                            std::to_string(MenuSettleTimeoutMs) + " ms while its menu was used");
+            return;
+        }
+    }
 }
 
 // Leaves the program usable after a failure: Escape until no menu is open.

@@ -73,6 +73,9 @@ ControlView::Kind ToolbarView::WindowKind() const {
 
 void ToolbarView::Created() {
     SendMessageA(Window(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    // Thirteen labelled buttons share the window's width: each takes the
+    // width of its own label, with a little less padding than the default.
+    SendMessageA(Window(), TB_SETPADDING, 0, MAKELPARAM(5, 6));
     std::vector<TBBUTTON> buttons;
     int id = 0;
     for (const forms::ToolbarButton& model : toolbar_.Buttons()) {
@@ -84,7 +87,7 @@ void ToolbarView::Created() {
             button.fsStyle = TBSTYLE_SEP;
         } else {
             button.iBitmap = ImageIndex(model.Image);
-            button.fsStyle = TBSTYLE_BUTTON;
+            button.fsStyle = TBSTYLE_BUTTON | TBSTYLE_AUTOSIZE;
             // The control copies the text.
             button.iString = reinterpret_cast<INT_PTR>(model.Caption.c_str());
         }

@@ -1,0 +1,24 @@
+#include "win32/korvet/KorvetPing.h"
+
+#include "ping/mdlPing.h"
+
+namespace quintel::korvet {
+
+namespace {
+constexpr std::uint32_t PingTimeout = 1000;
+}  // namespace
+
+PingSettings KorvetPing::Load() {
+    current_ = LoadPingSettingsFile(files_, folder_ + "\\Ping.cfg", current_);
+    return current_;
+}
+
+void KorvetPing::Ping(const PingSettings& settings) {
+    mdlPing ping(sockets_, icmp_, boxes_, "Quintel");
+    // Nobody sits in front of the companion to answer a box.
+    ping.SetQuiet(true);
+    ping.Ping(settings.PingHost, PingTimeout);
+    if (settings.PingSound) PlayPingSound(files_, player_, folder_);
+}
+
+}  // namespace quintel::korvet

@@ -1,0 +1,121 @@
+#include "win32/korvet/KorvetWindow.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "win32/korvet/KorvetControl.h"
+
+namespace quintel::korvet {
+
+namespace {
+
+constexpr UINT_PTR TickTimer = 1;
+constexpr UINT TickPeriod = 1000;
+
+}  // namespace
+
+KorvetWindow::~KorvetWindow() {
+    if (Window()) DestroyWindow(Window());
+}
+
+void KorvetWindow::Create(HINSTANCE instance) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WndProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = WindowClass;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("could not register the companion's window class");
+
+    // A tool window stays out of the task list even if something shows it.
+    if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "Quintel keep-alive", WS_POPUP, 0, 0, 0, 0,
+                         nullptr, nullptr, instance, this)) {
+        throw std::runtime_error("could not create the companion's window");
+    }
+    if (!SetTimer(Window(), TickTimer, TickPeriod, nullptr))
+        throw std::runtime_error("could not start the companion's timer");
+    // The first interval is counted from the start, not from the first
+    // timer message.
+    Tick();
+}
+
+int KorvetWindow::RunMessageLoop() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&message);
+        if (failure_) {
+            std::exception_ptr failure = std::move(failure_);
+            failure_ = nullptr;
+            if (Window()) DestroyWindow(Window());
+            std::rethrow_exception(failure);
+        }
+    }
+    return message.message == WM_QUIT ? static_cast<int>(message.wParam) : ExitOk;
+}
+
+LRESULT KorvetWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = Window();
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_TIMER, OnTimer);
+        HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
+        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+        HANDLE_MSG(hwnd, WM_QUERYENDSESSION, OnQueryEndSession);
+        HANDLE_MSG(hwnd, WM_ENDSESSION, OnEndSession);
+    case PauseMessage:
+        OnPause();
+        return 0;
+    case ResumeMessage:
+        OnResume();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void KorvetWindow::Tick() {
+    try {
+        keepAlive_.Tick(clock_.Now());
+    } catch (const std::exception&) {
+        // One ping that went wrong must not end the keep-alive for the rest
+        // of the session; the next interval tries again with settings read
+        // afresh.
+    }
+}
+
+void KorvetWindow::OnTimer(HWND, UINT id) {
+    if (id == TickTimer) Tick();
+}
+
+void KorvetWindow::OnPause() {
+    keepAlive_.Pause();
+    // Other programs (and the tests) can see the state without asking.
+    SetPropA(Window(), PausedProperty, reinterpret_cast<HANDLE>(1));
+}
+
+void KorvetWindow::OnResume() {
+    keepAlive_.Resume(clock_.Now());
+    RemovePropA(Window(), PausedProperty);
+}
+
+void KorvetWindow::OnClose(HWND window) {
+    DestroyWindow(window);
+}
+
+void KorvetWindow::OnDestroy(HWND window) {
+    KillTimer(window, TickTimer);
+    // Windows wants every property gone before the window is.
+    RemovePropA(window, PausedProperty);
+    PostQuitMessage(ExitOk);
+}
+
+BOOL KorvetWindow::OnQueryEndSession(HWND) {
+    // Nothing is ever unsaved here.
+    return TRUE;
+}
+
+void KorvetWindow::OnEndSession(HWND window, BOOL ending) {
+    // Leave cleanly rather than be ended with the session.
+    if (ending) DestroyWindow(window);
+}
+
+}  // namespace quintel::korvet

@@ -1,0 +1,171 @@
+#include "gui/QuintelApp.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace quintel::gui {
+
+namespace {
+
+constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\Quintel.exe";
+
+void FailAt(const Where& where, const std::string& message) {
+    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << message;
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+// The Windows version Wine reports to Quintel.exe, if one is set.
+std::optional<std::string> WindowsVersion() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, AppDefaults, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    char value[64] = {};
+    DWORD size = sizeof value - 1, type = 0;
+    const LONG result =
+        RegQueryValueExA(key, "Version", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+    return std::string(value);
+}
+
+// A Unix path from the environment as the Windows path Wine maps it to.
+std::wstring FromUnixPath(const char* unixPath) {
+    std::wstring path = L"Z:" + Wide(unixPath);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+}  // namespace
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
+                                                        static_cast<int>(text.size()), wide.data(),
+                                                        static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
+    const auto value = wine::ReadValue(key, name, KEY_WOW64_64KEY);
+    return value ? value->dword() : std::nullopt;
+}
+
+void QuintelApp::SetUp() {
+    savedVersion_ = WindowsVersion();
+    ASSERT_TRUE(CopyFileA(wine::QuintelExe().c_str(), AppFile("Quintel.exe").c_str(), FALSE))
+        << wine::QuintelExe();
+    wine::SetWindowsVersion("winxp");
+}
+
+void QuintelApp::TearDown() {
+    quintel.Terminate();
+    if (savedVersion_)
+        wine::SetWindowsVersion(*savedVersion_);
+    else
+        wine::ClearWindowsVersion();
+}
+
+void QuintelApp::Start(Where where) {
+    quintel = Program::Start(Wide(AppFile("Quintel.exe")), L"", where);
+    if (quintel) main = WaitForWindow(MainCaption, DefaultTimeoutMs, where);
+}
+
+HWND QuintelApp::ComboOffering(const std::wstring& entry, const Where& where) {
+    std::vector<HWND> found;
+    for (HWND combo : FindControls(main, L"ComboBox")) {
+        const std::vector<std::wstring> items = ComboItems(combo, where);
+        if (std::find(items.begin(), items.end(), entry) != items.end()) found.push_back(combo);
+    }
+    if (found.size() != 1) {
+        FailAt(where, std::to_string(found.size()) + " lists in the main window offer \"" +
+                          Narrow(entry) + "\"; one was expected");
+        return nullptr;
+    }
+    return found.front();
+}
+
+HWND QuintelApp::ModeList(Where where) {
+    return ComboOffering(L"Automatic #1", where);
+}
+
+HWND QuintelApp::ConnectionList(Where where) {
+    return ComboOffering(DialUp, where);
+}
+
+HWND QuintelApp::Tabs(Where where) {
+    const std::vector<HWND> tabs = FindControls(main, L"SysTabControl32");
+    if (tabs.size() != 1) FailAt(where, "the main window has " + std::to_string(tabs.size()) + " tab controls");
+    return tabs.size() == 1 ? tabs.front() : nullptr;
+}
+
+HWND QuintelApp::Toolbar(Where where) {
+    const std::vector<HWND> bars = FindControls(main, L"ToolbarWindow32");
+    if (bars.size() != 1) FailAt(where, "the main window has " + std::to_string(bars.size()) + " toolbars");
+    return bars.size() == 1 ? bars.front() : nullptr;
+}
+
+std::vector<std::wstring> QuintelApp::Status(Where where) {
+    const std::vector<HWND> bars = FindControls(main, L"msctls_statusbar32");
+    if (bars.size() != 1) {
+        FailAt(where, "the main window has " + std::to_string(bars.size()) + " status bars");
+        return {};
+    }
+    return StatusTexts(bars.front(), where);
+}
+
+HWND QuintelApp::Frame(const std::wstring& caption, Where where) {
+    return FindControl(main, L"Button", caption, where);
+}
+
+HWND QuintelApp::InFrame(const std::wstring& frame, const std::wstring& className,
+                         const std::wstring& text, Where where) {
+    HWND box = Frame(frame, where);
+    return box ? FindControlInFrame(box, className, text, where) : nullptr;
+}
+
+HWND QuintelApp::OnlyInFrame(const std::wstring& frame, const std::wstring& className, Where where) {
+    HWND box = Frame(frame, where);
+    if (!box) return nullptr;
+    const std::vector<HWND> found = FindControlsInFrame(box, className);
+    if (found.size() != 1) {
+        FailAt(where, "the frame \"" + Narrow(frame) + "\" holds " + std::to_string(found.size()) +
+                          " controls of class " + Narrow(className) + "; one was expected");
+        return nullptr;
+    }
+    return found.front();
+}
+
+void QuintelApp::CloseModeExplanation(const std::wstring& connection, const std::string& heading,
+                                      const std::wstring& screenshot, Where where) {
+    HWND dialog = WaitForWindow(connection, DefaultTimeoutMs, where);
+    if (!dialog) return;
+    // It is shown first and then holds the main window, within moments.
+    WaitUntil([&] { return IsEnabled(main) == FALSE; },
+              "the explanation to hold the main window (disabled)", 2000, where);
+    FindControl(dialog, L"Static", Wide(heading), where);
+    if (!screenshot.empty()) SaveScreenshot(dialog, ScreenshotFolder() + L"\\" + screenshot, where);
+    HWND ok = FindControl(dialog, L"Button", L"OK", where);
+    if (!ok || !Click(ok, where) || !WaitForClose(dialog, DefaultTimeoutMs, where)) return;
+    WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again",
+              DefaultTimeoutMs, where);
+}
+
+std::wstring QuintelApp::ScreenshotFolder() {
+    std::wstring folder;
+    if (const char* path = std::getenv("QUINTEL_SCREENSHOTS")) {
+        folder = FromUnixPath(path);
+    } else {
+        folder = Wide(wine::QuintelExe());  // ...\bin\Quintel.exe
+        folder = folder.substr(0, folder.find_last_of(L'\\'));
+        folder = folder.substr(0, folder.find_last_of(L'\\') + 1) + L"screenshots";
+    }
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+}  // namespace quintel::gui

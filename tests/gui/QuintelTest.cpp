@@ -1,0 +1,241 @@
+// Quintel.exe's main window operated as a user would: the first start, the
+// optimization modes and the manual controls they lock, a second start,
+// and the three tabs.
+#include <algorithm>
+#include <cwctype>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gui/QuintelApp.h"
+
+namespace quintel::gui {
+namespace {
+
+class QuintelWindow : public QuintelApp {};
+
+constexpr const wchar_t* MtuFrame = L"MTU (Max Transmission Unit)";
+constexpr const wchar_t* RwinFrame = L"RWIN (Receive Window)";
+constexpr const wchar_t* TtlFrame = L"TTL (Time To Live)";
+constexpr const wchar_t* KeepAliveFrame = L"Session Keep Alive";
+constexpr const wchar_t* NdiFrame = L"NDI Cache";
+constexpr const wchar_t* SessionsFrame = L"Maximum Sessions Allowed";
+constexpr const wchar_t* PingFrame = L"Configuration";
+// Stored with a doubled ampersand, so the tab shows a literal '&'.
+constexpr const wchar_t* PingTab = L"&&Ping Configuration";
+
+std::string Text(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// "IP Address: " and four numbers from 0 to 255 with dots between.
+bool IsAddressPanel(const std::wstring& panel) {
+    const std::wstring prefix = L"IP Address: ";
+    if (panel.rfind(prefix, 0) != 0) return false;
+    int parts = 0;
+    std::wstring number;
+    for (wchar_t c : panel.substr(prefix.size()) + L".") {
+        if (std::iswdigit(c) && number.size() < 3) {
+            number += c;
+        } else if (c == L'.' && !number.empty() && std::stoi(number) <= 255) {
+            ++parts;
+            number.clear();
+        } else {
+            return false;
+        }
+    }
+    return parts == 4;
+}
+
+// A manual control as an automatic mode leaves it: disabled, and showing
+// no value (no check, no text, no list entry).
+void ExpectLockedAndEmpty(HWND control, Where where = Where::current()) {
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    std::string wrong;
+    if (IsEnabled(control)) wrong += " enabled;";
+    if (lstrcmpiW(className, L"Button") == 0 && IsChecked(control, where)) wrong += " checked;";
+    if (lstrcmpiW(className, L"Edit") == 0 && !ReadText(control, where).empty())
+        wrong += " showing \"" + Text(ReadText(control, where)) + "\";";
+    if (lstrcmpiW(className, L"ComboBox") == 0 && !SelectedComboItem(control, where).empty())
+        wrong += " showing \"" + Text(SelectedComboItem(control, where)) + "\";";
+    if (!wrong.empty()) {
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+            << Text(className) << " " << GetDlgCtrlID(control) << " \"" << Text(ReadText(control, where))
+            << "\" is" << wrong;
+    }
+}
+
+BOOL CALLBACK AddVisibleOfProcess(HWND window, LPARAM data) {
+    auto& [process, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window)) found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD process) {
+    std::pair<DWORD, std::vector<HWND>> search{process, {}};
+    EnumWindows(AddVisibleOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
+    ASSERT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(AppFile("VarOderudi.cfg").c_str()));
+    Start();
+    ASSERT_TRUE(main);
+
+    // No settings file yet: Manual, with the Windows defaults chosen.
+    HWND modes = ModeList();
+    HWND connections = ConnectionList();
+    ASSERT_TRUE(modes && connections);
+    EXPECT_EQ(L"Manual", SelectedComboItem(modes));
+    EXPECT_EQ(DialUp, SelectedComboItem(connections));
+    std::vector<std::wstring> status = Status();
+    ASSERT_EQ(4u, status.size());
+    EXPECT_EQ(L"Mode: Manual", status[1]);
+    EXPECT_EQ(L"OS: Windows XP", status[2]);
+    EXPECT_TRUE(IsAddressPanel(status[3])) << Text(status[3]);
+    HWND tabs = Tabs();
+    ASSERT_TRUE(tabs);
+    EXPECT_EQ(0, SelectedTab(tabs));
+
+    // An automatic mode explains nothing; Manual explains itself in a
+    // dialog that holds the main window until OK.
+    ASSERT_TRUE(ChooseComboItem(modes, L"Automatic #1"));
+    EXPECT_EQ(L"Mode: Automatic #1", Status().at(1));
+    EXPECT_TRUE(IsEnabled(main));
+    ASSERT_TRUE(ChooseComboItem(modes, L"Manual"));
+    CloseModeExplanation(DialUp, "You have selected the \"Manual Optimization Mode\".",
+                         L"mode-explanation.png");
+    EXPECT_EQ(L"Mode: Manual", Status().at(1));
+
+    // The MTU frame's own "Custom" (every frame has one) opens its box,
+    // which takes digits only.
+    ASSERT_TRUE(SelectTab(tabs, L"General"));
+    HWND mtuDefault = InFrame(MtuFrame, L"Button", L"Windows Default");
+    HWND mtuCustom = InFrame(MtuFrame, L"Button", L"Custom");
+    HWND mtu = OnlyInFrame(MtuFrame, L"Edit");
+    ASSERT_TRUE(mtuDefault && mtuCustom && mtu);
+    EXPECT_TRUE(IsChecked(mtuDefault));
+    EXPECT_FALSE(IsEnabled(mtu));
+    ASSERT_TRUE(Click(mtuCustom));
+    EXPECT_TRUE(IsChecked(mtuCustom));
+    EXPECT_FALSE(IsChecked(mtuDefault));
+    EXPECT_FALSE(IsChecked(InFrame(RwinFrame, L"Button", L"Custom")));
+    EXPECT_FALSE(IsChecked(InFrame(TtlFrame, L"Button", L"Custom")));
+    ASSERT_TRUE(IsEnabled(mtu));
+    ASSERT_TRUE(TypeText(mtu, L"14x92"));
+    EXPECT_EQ(L"1492", ReadText(mtu));
+
+    // Automatic #3 takes the values out of the user's hands: every manual
+    // control on both tabs is disabled and shows nothing.
+    ASSERT_TRUE(ChooseComboItem(modes, L"Automatic #3"));
+    EXPECT_EQ(L"Mode: Automatic #3", Status().at(1));
+    EXPECT_EQ(L"Automatic #3", SelectedComboItem(modes));
+    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-general.png");
+    for (const wchar_t* frame : {MtuFrame, RwinFrame, TtlFrame}) {
+        SCOPED_TRACE(Text(frame));
+        HWND box = Frame(frame);
+        ASSERT_TRUE(box);
+        EXPECT_FALSE(IsEnabled(box));
+        // Two options and their box or list each.
+        size_t controls = 0;
+        for (const wchar_t* kind : {L"Button", L"Edit", L"ComboBox"}) {
+            for (HWND control : FindControlsInFrame(box, kind)) {
+                ExpectLockedAndEmpty(control);
+                ++controls;
+            }
+        }
+        EXPECT_EQ(3u, controls);
+    }
+    ASSERT_TRUE(SelectTab(tabs, L"Advanced"));
+    for (const wchar_t* frame : {KeepAliveFrame, NdiFrame, SessionsFrame}) {
+        SCOPED_TRACE(Text(frame));
+        HWND box = Frame(frame);
+        ASSERT_TRUE(box);
+        EXPECT_FALSE(IsEnabled(box));
+        size_t controls = 0;
+        for (const wchar_t* kind : {L"Button", L"ComboBox", L"Static"}) {
+            for (HWND control : FindControlsInFrame(box, kind)) {
+                ExpectLockedAndEmpty(control);
+                ++controls;
+            }
+        }
+        // Keep-alive and NDI: two options and a list; sessions: two
+        // labelled lists.
+        EXPECT_EQ(frame == SessionsFrame ? 4u : 3u, controls);
+    }
+    for (const wchar_t* check : {L"MTU Auto Discover", L"Black Hole Detection"}) {
+        SCOPED_TRACE(Text(check));
+        HWND box = FindControl(main, L"Button", check);
+        ASSERT_TRUE(box);
+        ExpectLockedAndEmpty(box);
+    }
+    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-advanced.png");
+}
+
+TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
+    Start();
+    ASSERT_TRUE(main);
+
+    const DWORD started = GetTickCount();
+    Program second = Program::Start(Wide(AppFile("Quintel.exe")));
+    ASSERT_TRUE(second);
+    std::vector<HWND> shown;
+    WaitUntil(
+        [&] {
+            for (HWND window : VisibleWindowsOf(second.id()))
+                if (std::find(shown.begin(), shown.end(), window) == shown.end()) shown.push_back(window);
+            return !second.running();
+        },
+        "the second Quintel.exe to end", 5000);
+    EXPECT_EQ(0u, second.WaitForExit(1000));
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    for (HWND window : shown) {
+        wchar_t caption[256] = {};
+        GetWindowTextW(window, caption, 256);
+        ADD_FAILURE() << "the second start showed a window \"" << Text(caption) << "\"";
+    }
+
+    // The first goes on as before, and File > Exit ends it.
+    ASSERT_TRUE(quintel.running());
+    EXPECT_EQ(main, WaitForWindow(MainCaption));
+    EXPECT_TRUE(IsEnabled(main));
+    ASSERT_TRUE(ChooseMenu(main, {'F', 'E'}));
+    EXPECT_EQ(0u, quintel.WaitForExit());
+}
+
+TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
+    Start();
+    ASSERT_TRUE(main);
+    HWND tabs = Tabs();
+    ASSERT_TRUE(tabs);
+    EXPECT_EQ((std::vector<std::wstring>{L"General", L"Advanced", PingTab}), TabCaptions(tabs));
+
+    struct Page {
+        const wchar_t* tab;
+        std::vector<const wchar_t*> frames;
+        const wchar_t* screenshot;
+    };
+    const std::vector<Page> pages = {
+        {L"General", {MtuFrame, RwinFrame, TtlFrame}, L"main-general.png"},
+        {L"Advanced", {KeepAliveFrame, NdiFrame, SessionsFrame}, L"main-advanced.png"},
+        {PingTab, {PingFrame}, L"main-ping.png"},
+    };
+    for (const Page& page : pages) {
+        SCOPED_TRACE(Text(page.tab));
+        ASSERT_TRUE(SelectTab(tabs, page.tab));
+        for (const Page& other : pages) {
+            for (const wchar_t* frame : other.frames) {
+                HWND box = Frame(frame);
+                ASSERT_TRUE(box);
+                EXPECT_EQ(&other == &page, IsWindowVisible(box) != FALSE) << Text(frame);
+            }
+        }
+        EXPECT_TRUE(SaveScreenshot(main, ScreenshotFolder() + L"\\" + page.screenshot));
+    }
+}
+
+}  // namespace
+}  // namespace quintel::gui

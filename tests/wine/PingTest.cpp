@@ -1,0 +1,352 @@
+// The keep-alive ping with Windows' own sockets and ICMP calls, and the
+// companion Korvet.exe, under Wine. Nothing beyond this machine is ever
+// pinged: 127.0.0.1, localhost (checked to resolve to the loopback
+// network first), and 0.0.0.0 for an address the ping cannot use.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "ping/PingTab.h"
+#include "ping/mdlPing.h"
+#include "win32/Win32Network.h"
+#include "win32/korvet/KorvetControl.h"
+#include "win32/korvet/KorvetPing.h"
+#include "win32/korvet/KorvetSwitches.h"
+#include "win32/korvet/SteadyClock.h"
+#include "wine/WineHelpers.h"
+
+// <windows.h> came last so the interfaces keep their own names; the
+// macro would turn the calls below into CreateFileA.
+
+namespace quintel::wine {
+namespace {
+
+constexpr std::uint32_t Loopback = 0x0100007F;  // 127.0.0.1 as its bytes lie in memory
+
+class RecordingBoxes : public MessageBoxes {
+public:
+    int Show(const std::string& text, const std::string&, unsigned) override {
+        shown.push_back(text);
+        return mb::Ok;
+    }
+    std::vector<std::string> shown;
+};
+
+// The real ICMP calls, with each destination and reply status noted.
+class RecordingIcmp : public Icmp {
+public:
+    explicit RecordingIcmp(Icmp& real) : real_(real) {}
+    Handle Open() override { return real_.Open(); }
+    std::uint32_t SendEcho(Handle handle, std::uint32_t address,
+                           const std::vector<std::uint8_t>& request,
+                           std::vector<std::uint8_t>& reply, std::uint32_t timeout) override {
+        addresses.push_back(address);
+        const std::uint32_t replies = real_.SendEcho(handle, address, request, reply, timeout);
+        error = GetLastError();
+        status = ReplyStatus(reply);
+        return replies;
+    }
+    void CloseHandle(Handle handle) override { real_.CloseHandle(handle); }
+
+    std::vector<std::uint32_t> addresses;
+    DWORD error = 0;
+    std::uint32_t status = 0;
+
+private:
+    Icmp& real_;
+};
+
+class PingWin32 : public ::testing::Test {
+protected:
+    // The reply status and the system's error, to tell a refused raw
+    // socket from a missing answer when a ping fails.
+    std::string Why() const {
+        return "status " + std::to_string(icmp.status) + ", error " + std::to_string(icmp.error);
+    }
+
+    win32::Win32Sockets sockets;
+    win32::Win32Icmp realIcmp;
+    RecordingIcmp icmp{realIcmp};
+    RecordingBoxes boxes;
+    mdlPing ping{sockets, icmp, boxes, "Quintel"};
+};
+
+TEST_F(PingWin32, TheLoopbackAddressAnswers) {
+    EXPECT_TRUE(ping.Ping("127.0.0.1", 1000)) << Why();
+    EXPECT_EQ(std::vector<std::uint32_t>{Loopback}, icmp.addresses);
+    EXPECT_EQ(0u, icmp.status);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PingWin32, SocketsOnePointOneStartAndResolveLocalhost) {
+    WsaData data;
+    ASSERT_EQ(0, sockets.Startup(SocketsVersion11, data));
+    EXPECT_EQ(SocketsVersion11, data.Version);
+    EXPECT_GE(data.MaxSockets, 1);
+    const auto addresses = sockets.GetHostByName("localhost");
+    EXPECT_EQ(0, sockets.Cleanup());
+
+    ASSERT_TRUE(addresses);
+    ASSERT_FALSE(addresses->empty());
+    for (const auto& bytes : *addresses) {
+        ASSERT_EQ(4u, bytes.size());
+        EXPECT_EQ(127, bytes[0]);
+    }
+    EXPECT_NE(addresses->end(),
+              std::find(addresses->begin(), addresses->end(), std::vector<std::uint8_t>{127, 0, 0, 1}));
+}
+
+TEST_F(PingWin32, LocalhostIsResolvedAndAnswers) {
+    // Only the loopback network may be pinged by name.
+    const auto resolved = ping.ResolveHostAddresses("localhost");
+    ASSERT_TRUE(resolved);
+    ASSERT_FALSE(resolved->empty());
+    ASSERT_EQ(0u, resolved->front().rfind("127.", 0)) << resolved->front();
+
+    EXPECT_TRUE(ping.Ping("localhost", 1000)) << Why();
+    ASSERT_EQ(1u, icmp.addresses.size());
+    EXPECT_EQ(127u, icmp.addresses[0] & 0xFF);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(PingWin32, ThreePartsSendToAddressZeroAndFailWithoutABox) {
+    // Wine refuses address 0 before anything is sent (ERROR_INVALID_NETNAME),
+    // so no packet leaves for it.
+    EXPECT_FALSE(ping.Ping("10.0.0", 1000)) << Why();
+    EXPECT_EQ(std::vector<std::uint32_t>{0}, icmp.addresses);
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front();
+}
+
+// --- Korvet.exe's parts ------------------------------------------------
+
+TEST(KorvetClock, AWrapOfTheOldCounterCarriesOver) {
+    korvet::WrapCounter counter;
+    EXPECT_EQ(0xFFFFFF00u, counter.Extend(0xFFFFFF00u));
+    EXPECT_EQ(0xFFFFFFFFu, counter.Extend(0xFFFFFFFFu));
+    EXPECT_EQ(0x100000010u, counter.Extend(0x10));
+    EXPECT_EQ(0x100000010u, counter.Extend(0x10));
+    EXPECT_EQ(0x1FFFFFFFFu, counter.Extend(0xFFFFFFFFu));
+    EXPECT_EQ(0x200000004u, counter.Extend(4));  // and the next wrap
+}
+
+TEST(KorvetClock, NeverRunsBackwards) {
+    korvet::SteadyClock clock;
+    const std::uint64_t before = clock.Now();
+    Sleep(20);
+    const std::uint64_t after = clock.Now();
+    EXPECT_GE(after, before + 10);
+}
+
+TEST(KorvetSwitches, SwitchesIgnoreCaseAndTakeEitherPrefix) {
+    using korvet::Action;
+    EXPECT_EQ(Action::Run, korvet::ParseArguments(""));
+    EXPECT_EQ(Action::Run, korvet::ParseArguments("  "));
+    EXPECT_EQ(Action::Stop, korvet::ParseArguments("/stop"));
+    EXPECT_EQ(Action::Stop, korvet::ParseArguments(" -STOP "));
+    EXPECT_EQ(Action::Pause, korvet::ParseArguments("/Pause"));
+    EXPECT_EQ(Action::Resume, korvet::ParseArguments("-resume"));
+    EXPECT_EQ(Action::Unknown, korvet::ParseArguments("stop"));
+    EXPECT_EQ(Action::Unknown, korvet::ParseArguments("/"));
+    EXPECT_EQ(Action::Unknown, korvet::ParseArguments("/stop now"));
+}
+
+TEST(KorvetSettings, PingCfgIsReadFromTheGivenFolder) {
+    ScratchFolder app{"korvet settings"};
+    const PingSettings saved{true, "127.0.0.1", "7", true};
+    WriteTextFile(app / "Ping.cfg", FormatPingFile(saved));
+    korvet::KorvetPing pinger(app.path());
+    EXPECT_EQ(saved, pinger.Load());
+
+    // Without the file the defaults apply, with the sound kept.
+    DeleteFileA((app / "Ping.cfg").c_str());
+    EXPECT_EQ(DefaultPingSettings(true), pinger.Load());
+}
+
+// --- Korvet.exe as a program --------------------------------------------
+
+std::string KorvetExe() {
+    const std::string quintel = QuintelExe();
+    const auto slash = quintel.find_last_of('\\');
+    return (slash == std::string::npos ? std::string() : quintel.substr(0, slash + 1)) + "Korvet.exe";
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 10000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND CompanionWindow() {
+    return FindWindowA(korvet::WindowClass, nullptr);
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    if (window) GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+class KorvetProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A companion from elsewhere in this prefix would take the messages.
+        ASSERT_FALSE(CompanionWindow()) << "a companion is already running";
+        ASSERT_TRUE(CopyFileA(KorvetExe().c_str(), (app / "Korvet.exe").c_str(), FALSE))
+            << KorvetExe();
+        // Pings every minute at the earliest, and the tests end sooner.
+        WriteTextFile(app / "Ping.cfg", FormatPingFile(PingSettings{true, "127.0.0.1", "1", false}));
+    }
+
+    void TearDown() override {
+        if (process_) {
+            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+            CloseHandle(process_);
+        }
+    }
+
+    // Starts the companion without waiting, as Quintel.exe does.
+    void Start() {
+        ASSERT_FALSE(process_);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::string line = "\"" + (app / "Korvet.exe") + "\"";
+        std::vector<char> text(line.begin(), line.end());
+        text.push_back('\0');
+        ASSERT_TRUE(CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        CloseHandle(process.hThread);
+        process_ = process.hProcess;
+        processId_ = process.dwProcessId;
+        ASSERT_TRUE(WaitUntil([&] { return ProcessOf(CompanionWindow()) == processId_; }))
+            << "the companion's window did not appear";
+    }
+
+    bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+    // Waits for the companion to end and gives its exit code.
+    DWORD Ended(DWORD milliseconds = 5000) {
+        if (WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_, &code);
+        CloseHandle(process_);
+        process_ = nullptr;
+        return code;
+    }
+
+    bool Paused() { return GetPropA(CompanionWindow(), korvet::PausedProperty) != nullptr; }
+
+    RunResult Korvet(const std::string& arguments) { return RunProgram(app / "Korvet.exe", arguments); }
+
+    ScratchFolder app{"korvet app"};
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+TEST_F(KorvetProgram, RunsHiddenAndASecondStartLeavesAtOnce) {
+    Start();
+    HWND window = CompanionWindow();
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(GetParent(window)) << "a top-level window, told when the session ends";
+    EXPECT_FALSE(Paused());
+
+    const DWORD started = GetTickCount();
+    const RunResult second = Korvet("");
+    EXPECT_EQ(0u, second.exitCode);
+    EXPECT_LT(GetTickCount() - started, 10000u);
+    EXPECT_TRUE(Running());
+    EXPECT_EQ(processId_, ProcessOf(CompanionWindow()));
+
+    EXPECT_EQ(0u, Korvet("/stop").exitCode);
+    EXPECT_EQ(0u, Ended());
+    EXPECT_FALSE(CompanionWindow());
+}
+
+TEST_F(KorvetProgram, PauseAndResumeReachTheRunningCopy) {
+    Start();
+    EXPECT_EQ(0u, Korvet("/pause").exitCode);
+    EXPECT_TRUE(WaitUntil([&] { return Paused(); }));
+    EXPECT_EQ(0u, Korvet("-PAUSE").exitCode);
+    EXPECT_TRUE(Paused());
+    EXPECT_EQ(0u, Korvet("/resume").exitCode);
+    EXPECT_TRUE(WaitUntil([&] { return !Paused(); }));
+    EXPECT_TRUE(Running());
+
+    // Paused when stopped, enabled again on the next start.
+    EXPECT_EQ(0u, Korvet("/pause").exitCode);
+    EXPECT_TRUE(WaitUntil([&] { return Paused(); }));
+    EXPECT_EQ(0u, Korvet("/stop").exitCode);
+    EXPECT_EQ(0u, Ended());
+    Start();
+    EXPECT_FALSE(Paused());
+}
+
+TEST_F(KorvetProgram, MessagesFromAnotherProgramControlIt) {
+    Start();
+    HWND window = CompanionWindow();
+    ASSERT_TRUE(PostMessageA(window, korvet::PauseMessage, 0, 0));
+    EXPECT_TRUE(WaitUntil([&] { return Paused(); }));
+    ASSERT_TRUE(PostMessageA(window, korvet::ResumeMessage, 0, 0));
+    EXPECT_TRUE(WaitUntil([&] { return !Paused(); }));
+    ASSERT_TRUE(PostMessageA(window, korvet::StopMessage, 0, 0));
+    EXPECT_EQ(0u, Ended());
+}
+
+TEST_F(KorvetProgram, EndsWithTheWindowsSession) {
+    Start();
+    HWND window = CompanionWindow();
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(TRUE, static_cast<BOOL>(answer));
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    EXPECT_EQ(0u, Ended());
+}
+
+TEST_F(KorvetProgram, SwitchesWithoutARunningCopy) {
+    EXPECT_EQ(1u, Korvet("/pause").exitCode);
+    EXPECT_EQ(1u, Korvet("/resume").exitCode);
+    EXPECT_EQ(0u, Korvet("/stop").exitCode);
+    EXPECT_EQ(2u, Korvet("/bogus").exitCode);
+    EXPECT_FALSE(CompanionWindow());
+}
+
+TEST_F(KorvetProgram, VersionResourceAndManifest) {
+    const std::string exe = app / "Korvet.exe";
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
+    ASSERT_NE(0u, size);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(0x00050000u, fixed->dwFileVersionMS);
+    EXPECT_EQ(0u, fixed->dwFileVersionLS);
+    auto text = [&](const char* name) {
+        char* value = nullptr;
+        const std::string query = std::string("\\StringFileInfo\\040904E4\\") + name;
+        if (!VerQueryValueA(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
+            return std::string();
+        return std::string(value ? value : "");
+    };
+    EXPECT_EQ("Quintel", text("ProductName"));
+    EXPECT_EQ("Quintel keep-alive", text("FileDescription"));
+
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(module);
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_TRUE(resource);
+    const char* manifest = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+    const std::string xml(manifest, SizeofResource(module, resource));
+    FreeLibrary(module);
+    EXPECT_NE(std::string::npos, xml.find("level=\"asInvoker\"")) << xml;
+}
+
+}  // namespace
+}  // namespace quintel::wine
