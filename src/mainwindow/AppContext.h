@@ -14,6 +14,7 @@
 #include "platform/Network.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
@@ -38,6 +39,8 @@ struct Services {
     Sockets& sockets;
     Icmp& icmp;
     SoundPlayer& sound;
+    Shell& shell;
+    KeepAliveControl& keepAlive;
 };
 
 struct AppContext {

@@ -7,6 +7,7 @@
 #include "engine/SettingsFile.h"
 #include "ping/PingTab.h"
 #include "system/LocalAddress.h"
+#include "system/mdlAddons.h"
 #include "windows/TipSetting.h"
 
 namespace quintel {
@@ -78,6 +79,20 @@ void FrmMain::WireHandlers() {
     cmdDefault.Click = [this] { cmdDefault_Click(); };
     cmdok.Click = [this] { SavePingSettings(); };
     mnuPingNow.Click = [this] { PingNow(); };
+    mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
+    mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
+    mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
+    mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
+    mnuHelp.Click = [this] { mnuHelp_Click(); };
+    mnuwebsite.Click = [this] { mnuwebsite_Click(); };
+    mnuemail.Click = [this] { mnuemail_Click(); };
+    // The Help menu's items do what the tray menu's do.
+    mnuHelp1.Click = [this] { mnuHelp.Click(); };
+    mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
+    mnuemail1.Click = [this] { mnuemail.Click(); };
+    mnuShowMainWindow.Click = [this] { mnuShowMainWindow_Click(); };
+    mnuPingConfig.Click = [this] { ShowPingTab(); };
+    mnuDisable.Click = [this] { mnuDisable_Click(); };
 }
 
 void FrmMain::Form_Load() {
@@ -187,17 +202,67 @@ void FrmMain::mnuExit_Click() {
 }
 
 void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
-    // Keys are compared exactly; "Ping" matches none of them. The Control
-    // Panel and help buttons arrive with their commands.
+    // Keys are compared exactly, in this order.
     const std::string& key = button.Key;
+    ProcessLauncher& launcher = app_.services.launcher;
     if (key == "Apply") {
         ApplySettings(*this);
     } else if (key == "Restore") {
         RestoreWindowsSettings(*this);
     } else if (key == "Backup") {
         BackupRegistry(app_, host_);
+    } else if (key == "Internet") {
+        OpenInternetOptions(launcher);
+    } else if (key == "System") {
+        OpenSystemOptions(launcher);
+    } else if (key == "Modem") {
+        OpenModemOptions(launcher);
+    } else if (key == "Network") {
+        OpenNetworkOptions(launcher, app_.CurrentWindowsFamily);
+    } else if (key == "Help") {
+        mnuHelp_Click();
     } else if (key == "Exit") {
         mnuExit_Click();
+    } else if (key == "Ping") {
+        ShowPingTab();
+    }
+}
+
+void FrmMain::mnuHelp_Click() {
+    app_.services.shell.Open(app_.helpFile, show::Normal);
+}
+
+void FrmMain::mnuwebsite_Click() {
+    app_.services.shell.Open(ProductWebSite, show::Normal);
+}
+
+void FrmMain::mnuemail_Click() {
+    app_.services.shell.Open(std::string("mailto:") + SupportEMail, show::Show);
+}
+
+void FrmMain::mnuShowMainWindow_Click() {
+    Show();
+    SetState(forms::WindowState::Normal);
+}
+
+void FrmMain::ShowPingTab() {
+    Show();
+    SetState(forms::WindowState::Normal);
+    SSTab1.SetTab(2);
+}
+
+void FrmMain::mnuDisable_Click() {
+    if (mnuDisable.Caption() == "Disable") {
+        mnuDisable.SetCaption("Enable");
+        app_.services.keepAlive.Pause();
+        app_.services.boxes.Show(
+            "You have only disabled the Ping utility...\r\n\r\n" + app_.Title() +
+                " will continue boosting your Internet connection.\r\nIn order to disable the "
+                "connection acceleration, you will have to run the uninstall program.",
+            app_.Title(), mb::OkOnly | mb::IconInformation);
+    } else {
+        mnuDisable.SetCaption("Disable");
+        app_.services.keepAlive.Resume();
     }
 }
 

@@ -137,7 +137,16 @@ public:
     // One keep-alive ping to the saved host, at once.
     void PingNow();
 
-    // --- Commands of later subsystems' menus and buttons -------------------
+    // --- Toolbar, menu and tray commands -------------------------------------
+    void mnuHelp_Click();
+    void mnuwebsite_Click();
+    void mnuemail_Click();
+    void mnuShowMainWindow_Click();
+    // The toolbar's "Ping" and the tray's "Ping Configuration": the window
+    // on its ping tab.
+    void ShowPingTab();
+    void mnuDisable_Click();
+
     void Toolbar1_ButtonClick(const forms::ToolbarButton& button);
 
     // The mode explanation dialog while it is open, for tests and the view.

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <vector>
 
 #include "win32/Win32System.h"
+#include "win32/korvet/KorvetControl.h"
 
 namespace quintel::win32 {
 
@@ -134,6 +136,28 @@ std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) 
     dialog.Flags = OFN_EXPLORER;  // no default extension, no overwrite question
     if (!GetSaveFileNameA(&dialog)) return {};
     return file;
+}
+
+long Win32Shell::Open(const std::string& target, int showCommand) {
+    const HINSTANCE result =
+        ShellExecuteA(GetActiveWindow(), "open", target.c_str(), nullptr, nullptr, showCommand);
+    return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+}
+
+namespace {
+void PostToKorvet(unsigned message) {
+    if (HWND companion = FindWindowA(korvet::WindowClass, nullptr)) {
+        PostMessageA(companion, message, 0, 0);
+    }
+}
+}  // namespace
+
+void KorvetKeepAliveControl::Pause() {
+    PostToKorvet(korvet::PauseMessage);
+}
+
+void KorvetKeepAliveControl::Resume() {
+    PostToKorvet(korvet::ResumeMessage);
 }
 
 NamedMutexInstance::NamedMutexInstance(const std::string& name) {

@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Instance.h"
 #include "platform/Processes.h"
+#include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
@@ -69,6 +70,19 @@ public:
 class Win32FileDialogs : public FileDialogs {
 public:
     std::string AskSaveFileName(const SaveDialogOptions& options) override;
+};
+
+// ShellExecuteA "open", owned by the window in front.
+class Win32Shell : public Shell {
+public:
+    long Open(const std::string& target, int showCommand) override;
+};
+
+// Tells a running Korvet.exe to pause or resume; nothing when none runs.
+class KorvetKeepAliveControl : public KeepAliveControl {
+public:
+    void Pause() override;
+    void Resume() override;
 };
 
 // The version resource of the running executable.

@@ -55,9 +55,12 @@ int RunWindows(const quintel::Command& command) {
     win32::Win32Sockets sockets;
     win32::Win32Icmp icmp;
     win32::Win32SoundPlayer sound;
+    win32::Win32Shell shell;
+    win32::KorvetKeepAliveControl keepAlive;
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                            userSettings, shutdown, dialogs, sockets, icmp, sound},
+                            userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
+                            keepAlive},
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 

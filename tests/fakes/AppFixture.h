@@ -26,6 +26,8 @@ struct FakeServices {
     FakeSockets sockets;
     FakeIcmp icmp;
     FakeSoundPlayer sound;
+    FakeShell shell;
+    FakeKeepAliveControl keepAlive;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -37,7 +39,7 @@ struct FakeServices {
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings, shutdown, dialogs, sockets, icmp, sound},
+                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }

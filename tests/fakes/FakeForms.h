@@ -12,6 +12,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Instance.h"
 #include "platform/Processes.h"
+#include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
@@ -107,6 +108,27 @@ public:
         asked.push_back(options);
         return answer;
     }
+};
+
+struct Opened {
+    std::string target;
+    int show;
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<Opened> opened;
+    long Open(const std::string& target, int showCommand) override {
+        opened.push_back({target, showCommand});
+        return 42;
+    }
+};
+
+class FakeKeepAliveControl : public KeepAliveControl {
+public:
+    std::vector<std::string> calls;
+    void Pause() override { calls.push_back("pause"); }
+    void Resume() override { calls.push_back("resume"); }
 };
 
 class FakeSingleInstance : public SingleInstance {

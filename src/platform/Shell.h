@@ -1,0 +1,25 @@
+// The shell's "open" action: a document, a web address or a mailto: link
+// opened by the program registered for it.
+#pragma once
+
+#include <string>
+
+namespace quintel {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // ShellExecuteA with the verb "open", no parameters and no working
+    // folder; the answer is the platform's and nobody needs it.
+    virtual long Open(const std::string& target, int showCommand) = 0;
+};
+
+// Pausing and resuming the keep-alive companion, when it runs.
+class KeepAliveControl {
+public:
+    virtual ~KeepAliveControl() = default;
+    virtual void Pause() = 0;
+    virtual void Resume() = 0;
+};
+
+}  // namespace quintel

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "fakes/AppFixture.h"
+#include "mainwindow/FrmMain.h"
+#include "system/mdlAddons.h"
+
+namespace quintel {
+namespace {
+
+const std::string Rundll = "rundll32.exe shell32.dll,Control_RunDLL ";
+
+class ToolbarAndMenus : public ::testing::Test {
+protected:
+    FrmMain& Start(OsVersion version = OsVersion{2, 5, 1}) {
+        fakes.version.version = version;
+        window = std::make_unique<FrmMain>(app);
+        window->Show();
+        fakes.launcher.launches.clear();
+        fakes.boxes.shown.clear();
+        return *window;
+    }
+    std::vector<std::string> Launched() const {
+        std::vector<std::string> lines;
+        for (const auto& l : fakes.launcher.launches) {
+            EXPECT_EQ(show::Show, l.windowStyle) << l.commandLine;
+            lines.push_back(l.commandLine);
+        }
+        return lines;
+    }
+    test::FakeServices fakes;
+    AppContext app = fakes.MakeContext();
+    std::unique_ptr<FrmMain> window;
+};
+
+TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
+    FrmMain& w = Start();
+    for (int button : {7, 8, 9, 10}) w.Toolbar1.UserClick(button);
+    w.mnuInternet.UserClick();
+    w.mnuSystem.UserClick();
+    w.mnumodem.UserClick();
+    w.mnuNetwork.UserClick();
+    const std::vector<std::string> expected = {
+        Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl",
+        Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl"};
+    EXPECT_EQ(expected, Launched());
+}
+
+TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
+    test::FakeLauncher launcher;
+    for (std::int16_t code = 0; code <= 8; ++code) {
+        launcher.launches.clear();
+        const std::uint32_t started = OpenNetworkOptions(launcher, WindowsFamily{code, ""});
+        if (code >= 1 && code <= 4) {
+            ASSERT_EQ(1u, launcher.launches.size());
+            EXPECT_EQ(Rundll + "netcpl.cpl", launcher.launches[0].commandLine);
+        } else if (code >= 5 && code <= 7) {
+            ASSERT_EQ(1u, launcher.launches.size());
+            EXPECT_EQ(Rundll + "ncpa.cpl", launcher.launches[0].commandLine);
+        } else {
+            EXPECT_TRUE(launcher.launches.empty()) << code;
+            EXPECT_EQ(0u, started);
+        }
+    }
+}
+
+TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame) {
+    FrmMain& w = Start();
+    app.helpFile = "C:\\Program Files\\Quintel\\Help\\Help.chm";
+    w.mnuHelp1.UserClick();
+    w.mnuHelp.UserClick();
+    w.Toolbar1.UserClick(12);
+    w.mnuwebsite1.UserClick();
+    w.mnuwebsite.UserClick();
+    w.mnuemail1.UserClick();
+    w.mnuemail.UserClick();
+    ASSERT_EQ(7u, fakes.shell.opened.size());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(app.helpFile, fakes.shell.opened[i].target);
+        EXPECT_EQ(show::Normal, fakes.shell.opened[i].show);
+    }
+    for (int i = 3; i < 5; ++i) {
+        EXPECT_EQ(ProductWebSite, fakes.shell.opened[i].target);
+        EXPECT_EQ(show::Normal, fakes.shell.opened[i].show);
+    }
+    for (int i = 5; i < 7; ++i) {
+        EXPECT_EQ(std::string("mailto:") + SupportEMail, fakes.shell.opened[i].target);
+        EXPECT_EQ(show::Show, fakes.shell.opened[i].show);
+    }
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
+TEST_F(ToolbarAndMenus, PingButtonAndPingConfigurationShowThePingTab) {
+    FrmMain& w = Start();
+    w.SetState(forms::WindowState::Minimized);
+    w.Toolbar1.UserClick(2);
+    EXPECT_EQ(2, w.SSTab1.Tab());
+    EXPECT_EQ(forms::WindowState::Normal, w.State());
+    w.SSTab1.UserSelect(0);
+    w.Hide();
+    w.mnuPingConfig.UserClick();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(2, w.SSTab1.Tab());
+}
+
+TEST_F(ToolbarAndMenus, ShowMainWindowShowsAndRestores) {
+    FrmMain& w = Start();
+    w.Hide();
+    w.SetState(forms::WindowState::Minimized);
+    w.mnuShowMainWindow.UserClick();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(forms::WindowState::Normal, w.State());
+}
+
+TEST_F(ToolbarAndMenus, DisableExplainsAndPausesEnableResumesQuietly) {
+    FrmMain& w = Start();
+    w.mnuDisable.UserClick();
+    EXPECT_EQ("Enable", w.mnuDisable.Caption());
+    ASSERT_EQ(1u, fakes.boxes.shown.size());
+    EXPECT_EQ("You have only disabled the Ping utility...\r\n\r\nQuintel will continue boosting "
+              "your Internet connection.\r\nIn order to disable the connection acceleration, you "
+              "will have to run the uninstall program.",
+              fakes.boxes.shown[0].text);
+    EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
+    w.mnuDisable.UserClick();
+    EXPECT_EQ("Disable", w.mnuDisable.Caption());
+    EXPECT_EQ(1u, fakes.boxes.shown.size());
+    w.mnuDisable.UserClick();
+    EXPECT_EQ(2u, fakes.boxes.shown.size());
+    EXPECT_EQ((std::vector<std::string>{"pause", "resume", "pause"}), fakes.keepAlive.calls);
+}
+
+}  // namespace
+}  // namespace quintel
