@@ -1,4 +1,5 @@
-// Failure reporting and the naming of windows in failure messages.
+// Failure reporting, the naming of windows in failure messages, and the
+// conversions between the tests' text and the driver's.
 #include <gtest/gtest.h>
 
 #include "Internals.h"
@@ -18,6 +19,22 @@ std::string Narrow(std::wstring_view text) {
                         nullptr, nullptr);
     return narrow;
 }
+
+}  // namespace quintel::gui::detail
+
+namespace quintel::gui {
+
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
+                                                        static_cast<int>(text.size()), wide.data(),
+                                                        static_cast<int>(wide.size()))));
+    return wide;
+}
+
+}  // namespace quintel::gui
+
+namespace quintel::gui::detail {
 
 std::wstring ClassName(HWND window) {
     wchar_t name[256] = {};

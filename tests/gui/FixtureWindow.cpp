@@ -17,14 +17,6 @@ std::wstring FixtureExe() {
 
 }  // namespace
 
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
-                                                        static_cast<int>(text.size()), wide.data(),
-                                                        static_cast<int>(wide.size()))));
-    return wide;
-}
-
 void FixtureWindow::SetUp() {
     fixture = Program::Start(FixtureExe(), L"\"" + Wide(logPath) + L"\"");
     ASSERT_TRUE(fixture);

@@ -12,8 +12,6 @@
 
 namespace quintel::gui {
 
-std::wstring Wide(const std::string& text);
-
 class FixtureWindow : public ::testing::Test {
 protected:
     void SetUp() override;

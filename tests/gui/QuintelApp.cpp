@@ -1,5 +1,7 @@
 #include "gui/QuintelApp.h"
 
+#include "gui/Internals.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -9,15 +11,8 @@ namespace {
 
 constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\Quintel.exe";
 
-void FailAt(const Where& where, const std::string& message) {
-    ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << message;
-}
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
-    return narrow;
-}
+using detail::Fail;
+using detail::Narrow;
 
 // The Windows version Wine reports to Quintel.exe, if one is set.
 std::optional<std::string> WindowsVersion() {
@@ -33,22 +28,7 @@ std::optional<std::string> WindowsVersion() {
     return std::string(value);
 }
 
-// A Unix path from the environment as the Windows path Wine maps it to.
-std::wstring FromUnixPath(const char* unixPath) {
-    std::wstring path = L"Z:" + Wide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
 }  // namespace
-
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(),
-                                                        static_cast<int>(text.size()), wide.data(),
-                                                        static_cast<int>(wide.size()))));
-    return wide;
-}
 
 std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
     const auto value = wine::ReadValue(key, name, KEY_WOW64_64KEY);
@@ -82,7 +62,7 @@ HWND QuintelApp::ComboOffering(const std::wstring& entry, const Where& where) {
         if (std::find(items.begin(), items.end(), entry) != items.end()) found.push_back(combo);
     }
     if (found.size() != 1) {
-        FailAt(where, std::to_string(found.size()) + " lists in the main window offer \"" +
+        Fail(where, std::to_string(found.size()) + " lists in the main window offer \"" +
                           Narrow(entry) + "\"; one was expected");
         return nullptr;
     }
@@ -99,20 +79,20 @@ HWND QuintelApp::ConnectionList(Where where) {
 
 HWND QuintelApp::Tabs(Where where) {
     const std::vector<HWND> tabs = FindControls(main, L"SysTabControl32");
-    if (tabs.size() != 1) FailAt(where, "the main window has " + std::to_string(tabs.size()) + " tab controls");
+    if (tabs.size() != 1) Fail(where, "the main window has " + std::to_string(tabs.size()) + " tab controls");
     return tabs.size() == 1 ? tabs.front() : nullptr;
 }
 
 HWND QuintelApp::Toolbar(Where where) {
     const std::vector<HWND> bars = FindControls(main, L"ToolbarWindow32");
-    if (bars.size() != 1) FailAt(where, "the main window has " + std::to_string(bars.size()) + " toolbars");
+    if (bars.size() != 1) Fail(where, "the main window has " + std::to_string(bars.size()) + " toolbars");
     return bars.size() == 1 ? bars.front() : nullptr;
 }
 
 std::vector<std::wstring> QuintelApp::Status(Where where) {
     const std::vector<HWND> bars = FindControls(main, L"msctls_statusbar32");
     if (bars.size() != 1) {
-        FailAt(where, "the main window has " + std::to_string(bars.size()) + " status bars");
+        Fail(where, "the main window has " + std::to_string(bars.size()) + " status bars");
         return {};
     }
     return StatusTexts(bars.front(), where);
@@ -133,7 +113,7 @@ HWND QuintelApp::OnlyInFrame(const std::wstring& frame, const std::wstring& clas
     if (!box) return nullptr;
     const std::vector<HWND> found = FindControlsInFrame(box, className);
     if (found.size() != 1) {
-        FailAt(where, "the frame \"" + Narrow(frame) + "\" holds " + std::to_string(found.size()) +
+        Fail(where, "the frame \"" + Narrow(frame) + "\" holds " + std::to_string(found.size()) +
                           " controls of class " + Narrow(className) + "; one was expected");
         return nullptr;
     }
@@ -158,7 +138,7 @@ void QuintelApp::CloseModeExplanation(const std::wstring& connection, const std:
 std::wstring QuintelApp::ScreenshotFolder() {
     std::wstring folder;
     if (const char* path = std::getenv("QUINTEL_SCREENSHOTS")) {
-        folder = FromUnixPath(path);
+        folder = Wide(wine::WindowsPathOf(path));
     } else {
         folder = Wide(wine::QuintelExe());  // ...\bin\Quintel.exe
         folder = folder.substr(0, folder.find_last_of(L'\\'));

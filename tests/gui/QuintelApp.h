@@ -15,8 +15,6 @@
 
 namespace quintel::gui {
 
-std::wstring Wide(const std::string& text);
-
 constexpr const wchar_t* MainCaption = L"Quintel Version 5.0";
 constexpr const wchar_t* DialUp = L"Dial-up Networking (Modem)";
 

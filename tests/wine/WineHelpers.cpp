@@ -53,12 +53,15 @@ void ClearWindowsVersion() {
     }
 }
 
-std::string QuintelExe() {
-    const char* unixPath = std::getenv("QUINTEL_EXE");
-    if (!unixPath) return "Quintel.exe";
-    std::string path = std::string("Z:") + unixPath;
+std::string WindowsPathOf(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
     for (char& c : path) if (c == '/') c = '\\';
     return path;
+}
+
+std::string QuintelExe() {
+    const char* unixPath = std::getenv("QUINTEL_EXE");
+    return unixPath ? WindowsPathOf(unixPath) : "Quintel.exe";
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) {

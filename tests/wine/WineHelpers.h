@@ -16,6 +16,9 @@ namespace quintel::wine {
 void SetWindowsVersion(const std::string& version);
 void ClearWindowsVersion();
 
+// A Unix path as the Windows path Wine maps it to (drive Z:).
+std::string WindowsPathOf(const std::string& unixPath);
+
 // The path of the Quintel.exe under test, as a Windows path.
 std::string QuintelExe();
 
