@@ -30,13 +30,14 @@ std::string ApplyFailureMessage(const SaveResult& result, Registry& registry) {
 
 void ApplySettings(FrmMain& window) {
     AppContext& app = window.App();
+    // Manual values are checked first; an automatic mode is explained.
+    bool save = true;
     if (app.tuning.CurrentSettings.OptiMode == mode::Manual) {
-        if (!window.ValidateManualSettings()) {
-            const SaveResult result = Save(app);
-            if (!result.Succeeded()) ReportFailure(app, result);
-        }
+        save = !window.ValidateManualSettings();
     } else {
         window.ShowModeDialog();
+    }
+    if (save) {
         const SaveResult result = Save(app);
         if (!result.Succeeded()) ReportFailure(app, result);
     }

@@ -1,8 +1,9 @@
 #include "engine/CommandLine.h"
 
+#include "forms/NumberText.h"
+
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 
 namespace quintel {
 
@@ -18,22 +19,6 @@ std::string Trim(const std::string& text) {
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-// A plain decimal number with an optional sign and fraction; rounds half to
-// even the way the numeric conversion of the original reading does.
-bool ReadNumber(const std::string& text, double& value) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
-    }
-    if (!digits || i != text.size()) return false;
-    value = std::strtod(text.c_str(), nullptr);
-    return std::isfinite(value);
 }
 
 }  // namespace
@@ -59,8 +44,9 @@ Command ParseCommandLine(const std::string& arguments) {
         return command;
     }
 
+    // A number rounds half to even, as the original reading of it did.
     double number = 0;
-    if (ReadNumber(text, number)) {
+    if (ReadWholeNumber(text, number)) {
         command.Kind = std::nearbyint(number) == 0 ? CommandKind::MainWindow : CommandKind::Companion;
         return command;
     }

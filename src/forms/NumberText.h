@@ -11,6 +11,10 @@ namespace quintel {
 // The value of the number the text begins with; 0 when there is none.
 double LeadingNumber(const std::string& text);
 
+// True when the whole text is one such number (no blanks around it) of
+// finite value, which goes to `value`.
+bool ReadWholeNumber(const std::string& text, double& value);
+
 // Nearest whole number, halves to the even neighbour, held to the 32-bit
 // range.
 std::int32_t RoundToInt32(double value);

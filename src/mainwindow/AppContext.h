@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/SettingsFile.h"
 #include "engine/TuningSettings.h"
 #include "forms/Form.h"
 #include "platform/FileDialogs.h"
@@ -55,7 +56,7 @@ struct AppContext {
 
     // The application title: the product name.
     const std::string& Title() const { return version.ProductName; }
-    std::string FilePath(const std::string& name) const { return folder + "\\" + name; }
+    std::string FilePath(const std::string& name) const { return AppFilePath(folder, name); }
 };
 
 }  // namespace quintel

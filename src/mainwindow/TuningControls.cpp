@@ -23,20 +23,42 @@ std::int32_t TextValue(const forms::TextBox& box) {
     return RoundToInt32(LeadingNumber(box.Text()));
 }
 
+// Every choice pair works alike: "Windows Default" disables and clears its
+// input and puts the default into the record; "Custom" enables the input.
+// The option's own state decides, as it did when it was clicked.
+void DefaultChosen(const forms::OptionButton& windowsDefault, forms::TextBox& input, bool& custom,
+                   std::int32_t& value, std::int32_t defaultValue) {
+    input.SetEnabled(!windowsDefault.Value());
+    input.SetText("");
+    custom = false;
+    value = defaultValue;
+}
+
+void DefaultChosen(const forms::OptionButton& windowsDefault, forms::ComboBox& input, bool& custom,
+                   std::int16_t& index, std::int32_t& value, std::int32_t defaultValue) {
+    input.SetEnabled(!windowsDefault.Value());
+    input.SetListIndex(-1);
+    custom = false;
+    index = -1;
+    value = defaultValue;
+}
+
+void CustomChosen(const forms::OptionButton& customOption, forms::Control& input, bool& custom) {
+    input.SetEnabled(customOption.Value());
+    custom = true;
+}
+
 }  // namespace
 
 // --- MTU -----------------------------------------------------------------
 
 void FrmMain::optMTU1_Click() {
-    txtMTU.SetEnabled(!optMTU1.Value());
-    txtMTU.SetText("");
-    Settings().MTUCustom = false;
-    Settings().MTU = app_.tuning.WindowsDefaults.MTU;
+    DefaultChosen(optMTU1, txtMTU, Settings().MTUCustom, Settings().MTU,
+                  app_.tuning.WindowsDefaults.MTU);
 }
 
 void FrmMain::optMTU2_Click() {
-    txtMTU.SetEnabled(optMTU2.Value());
-    Settings().MTUCustom = true;
+    CustomChosen(optMTU2, txtMTU, Settings().MTUCustom);
 }
 
 void FrmMain::txtMTU_Change() {
@@ -50,15 +72,12 @@ void FrmMain::txtMTU_KeyPress(int& keyAscii) {
 // --- TTL -----------------------------------------------------------------
 
 void FrmMain::optTTL1_Click() {
-    txtTTL.SetEnabled(!optTTL1.Value());
-    txtTTL.SetText("");
-    Settings().TTLCustom = false;
-    Settings().TTL = app_.tuning.WindowsDefaults.TTL;
+    DefaultChosen(optTTL1, txtTTL, Settings().TTLCustom, Settings().TTL,
+                  app_.tuning.WindowsDefaults.TTL);
 }
 
 void FrmMain::optTTL2_Click() {
-    txtTTL.SetEnabled(optTTL2.Value());
-    Settings().TTLCustom = true;
+    CustomChosen(optTTL2, txtTTL, Settings().TTLCustom);
 }
 
 void FrmMain::txtTTL_Change() {
@@ -79,16 +98,12 @@ void FrmMain::NumberBoxKeyFilter(int& keyAscii) {
 // --- RWIN, keep-alive, NDI cache -----------------------------------------
 
 void FrmMain::optRWIN1_Click() {
-    cmbRWIN.SetEnabled(!optRWIN1.Value());
-    cmbRWIN.SetListIndex(-1);
-    Settings().RWINCustom = false;
-    Settings().RWINIndex = -1;
-    Settings().RWIN = app_.tuning.WindowsDefaults.RWIN;
+    DefaultChosen(optRWIN1, cmbRWIN, Settings().RWINCustom, Settings().RWINIndex, Settings().RWIN,
+                  app_.tuning.WindowsDefaults.RWIN);
 }
 
 void FrmMain::optRWIN2_Click() {
-    cmbRWIN.SetEnabled(optRWIN2.Value());
-    Settings().RWINCustom = true;
+    CustomChosen(optRWIN2, cmbRWIN, Settings().RWINCustom);
 }
 
 void FrmMain::cmbRWIN_Click() {
@@ -99,16 +114,12 @@ void FrmMain::cmbRWIN_Click() {
 }
 
 void FrmMain::optSKA1_Click() {
-    cmbSKA.SetEnabled(!optSKA1.Value());
-    cmbSKA.SetListIndex(-1);
-    Settings().SKACustom = false;
-    Settings().SKAIndex = -1;
-    Settings().SKA = app_.tuning.WindowsDefaults.SKA;
+    DefaultChosen(optSKA1, cmbSKA, Settings().SKACustom, Settings().SKAIndex, Settings().SKA,
+                  app_.tuning.WindowsDefaults.SKA);
 }
 
 void FrmMain::optSKA2_Click() {
-    cmbSKA.SetEnabled(optSKA2.Value());
-    Settings().SKACustom = true;
+    CustomChosen(optSKA2, cmbSKA, Settings().SKACustom);
 }
 
 void FrmMain::cmbSKA_Click() {
@@ -118,16 +129,12 @@ void FrmMain::cmbSKA_Click() {
 }
 
 void FrmMain::optNDI1_Click() {
-    cmbNDI.SetEnabled(!optNDI1.Value());
-    cmbNDI.SetListIndex(-1);
-    Settings().NDICustom = false;
-    Settings().NDIIndex = -1;
-    Settings().NDI = app_.tuning.WindowsDefaults.NDI;
+    DefaultChosen(optNDI1, cmbNDI, Settings().NDICustom, Settings().NDIIndex, Settings().NDI,
+                  app_.tuning.WindowsDefaults.NDI);
 }
 
 void FrmMain::optNDI2_Click() {
-    cmbNDI.SetEnabled(optNDI2.Value());
-    Settings().NDICustom = true;
+    CustomChosen(optNDI2, cmbNDI, Settings().NDICustom);
 }
 
 void FrmMain::cmbNDI_Click() {

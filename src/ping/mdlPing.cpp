@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "engine/SettingsFile.h"
+
 namespace quintel {
 
 namespace {
@@ -164,7 +166,7 @@ bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
 }
 
 void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder) {
-    const std::string path = appFolder + "\\Ping.wav";
+    const std::string path = AppFilePath(appFolder, "Ping.wav");
     constexpr unsigned Async = 1, NoDefault = 2;
     if (files.FileExists(path)) player.Play(path, Async | NoDefault);
 }

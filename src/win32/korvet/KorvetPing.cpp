@@ -1,5 +1,6 @@
 #include "win32/korvet/KorvetPing.h"
 
+#include "engine/SettingsFile.h"
 #include "ping/mdlPing.h"
 
 namespace quintel::korvet {
@@ -9,7 +10,7 @@ constexpr std::uint32_t PingTimeout = 1000;
 }  // namespace
 
 PingSettings KorvetPing::Load() {
-    current_ = LoadPingSettingsFile(files_, folder_ + "\\Ping.cfg", current_);
+    current_ = LoadPingSettingsFile(files_, AppFilePath(folder_, PingFileName), current_);
     return current_;
 }
 
