@@ -3,6 +3,7 @@
 // a test's stand-in) makes it real.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -70,6 +71,11 @@ private:
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// The message number the tray icon's notifications arrive with at the
+// form's window (WM_APP + 0x51): a message of the program's own, so the
+// pointer moving over the window is never taken for a click on the icon.
+constexpr std::uint32_t TrayCallbackMessage = 0x8051;
+
 class FormObserver {
 public:
     virtual ~FormObserver() = default;
@@ -89,6 +95,18 @@ public:
     virtual void Destroy(Form& form) = 0;
     // Lets the window events that are waiting run.
     virtual void DoEvents() = 0;
+
+    // The form's window handle as the platform's services take it; 0 when
+    // the form has no window.
+    virtual std::uintptr_t Handle(const Form& form) = 0;
+    // An icon handle of image `index` (from 0) of the image list `list`;
+    // the host keeps it for as long as it lives. 0 when there is none.
+    virtual std::uintptr_t ListImageIcon(const std::string& list, int index) = 0;
+    // Brings the form's window to the foreground.
+    virtual void SetForeground(Form& form) = 0;
+    // Opens `menu`'s items as a shortcut menu at the pointer and runs the
+    // chosen item's Click.
+    virtual void PopupMenu(Form& form, MenuItem& menu) = 0;
 };
 
 class Form {
@@ -121,6 +139,16 @@ public:
     // Loads without showing.
     void Load();
 
+    std::uintptr_t Handle() const { return host_.Handle(*this); }
+    void PopupMenu(MenuItem& menu) { host_.PopupMenu(*this, menu); }
+    void SetForeground() { host_.SetForeground(*this); }
+
+    // What the view passes on: a notification of the form's tray icon (the
+    // mouse message that happened over it), and a restarted taskbar, which
+    // has forgotten every tray icon.
+    void TrayNotification(int mouseMessage) { Form_TrayNotify(mouseMessage); }
+    void TaskbarRestarted() { Form_TaskbarCreated(); }
+
     const std::vector<Control*>& Controls() const { return controls_; }
     const std::vector<MenuItem*>& MenuBar() const { return menuBar_; }
 
@@ -148,6 +176,8 @@ protected:
     // `cancel` set to true keeps the window open.
     virtual void Form_QueryUnload(bool& cancel) { (void)cancel; }
     virtual void Form_Unload() {}
+    virtual void Form_TrayNotify(int mouseMessage) { (void)mouseMessage; }
+    virtual void Form_TaskbarCreated() {}
 
     FormHost& host_;
 

@@ -13,6 +13,7 @@
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Network.h"
+#include "platform/NotifyArea.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -42,6 +43,7 @@ struct Services {
     SoundPlayer& sound;
     Shell& shell;
     KeepAliveControl& keepAlive;
+    NotifyArea& tray;
 };
 
 struct AppContext {

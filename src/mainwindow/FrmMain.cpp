@@ -8,6 +8,8 @@
 #include "ping/PingTab.h"
 #include "system/LocalAddress.h"
 #include "system/mdlAddons.h"
+#include "windows/FrmSupport.h"
+#include "windows/FrmTip.h"
 #include "windows/TipSetting.h"
 
 namespace quintel {
@@ -90,6 +92,8 @@ void FrmMain::WireHandlers() {
     mnuHelp1.Click = [this] { mnuHelp.Click(); };
     mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
     mnuemail1.Click = [this] { mnuemail.Click(); };
+    mnutip.Click = [this] { mnutip_Click(); };
+    mnuSupport.Click = [this] { mnuSupport_Click(); };
     mnuShowMainWindow.Click = [this] { mnuShowMainWindow_Click(); };
     mnuPingConfig.Click = [this] { ShowPingTab(); };
     mnuDisable.Click = [this] { mnuDisable_Click(); };
@@ -120,7 +124,7 @@ void FrmMain::Form_Load() {
     AddTrayIcon();
     host_.DoEvents();
 
-    if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) ShowStartupTip();
+    if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) ShowTip(true);
 
     Show();
     SetState(forms::WindowState::Normal);
@@ -201,74 +205,15 @@ void FrmMain::mnuExit_Click() {
     Close();
 }
 
-void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
-    // Keys are compared exactly, in this order.
-    const std::string& key = button.Key;
-    ProcessLauncher& launcher = app_.services.launcher;
-    if (key == "Apply") {
-        ApplySettings(*this);
-    } else if (key == "Restore") {
-        RestoreWindowsSettings(*this);
-    } else if (key == "Backup") {
-        BackupRegistry(app_, host_);
-    } else if (key == "Internet") {
-        OpenInternetOptions(launcher);
-    } else if (key == "System") {
-        OpenSystemOptions(launcher);
-    } else if (key == "Modem") {
-        OpenModemOptions(launcher);
-    } else if (key == "Network") {
-        OpenNetworkOptions(launcher, app_.CurrentWindowsFamily);
-    } else if (key == "Help") {
-        mnuHelp_Click();
-    } else if (key == "Exit") {
-        mnuExit_Click();
-    } else if (key == "Ping") {
-        ShowPingTab();
-    }
-}
-
-void FrmMain::mnuHelp_Click() {
-    app_.services.shell.Open(app_.helpFile, show::Normal);
-}
-
-void FrmMain::mnuwebsite_Click() {
-    app_.services.shell.Open(ProductWebSite, show::Normal);
-}
-
-void FrmMain::mnuemail_Click() {
-    app_.services.shell.Open(std::string("mailto:") + SupportEMail, show::Show);
-}
-
-void FrmMain::mnuShowMainWindow_Click() {
-    Show();
-    SetState(forms::WindowState::Normal);
-}
-
-void FrmMain::ShowPingTab() {
-    Show();
-    SetState(forms::WindowState::Normal);
-    SSTab1.SetTab(2);
-}
-
-void FrmMain::mnuDisable_Click() {
-    if (mnuDisable.Caption() == "Disable") {
-        mnuDisable.SetCaption("Enable");
-        app_.services.keepAlive.Pause();
-        app_.services.boxes.Show(
-            "You have only disabled the Ping utility...\r\n\r\n" + app_.Title() +
-                " will continue boosting your Internet connection.\r\nIn order to disable the "
-                "connection acceleration, you will have to run the uninstall program.",
-            app_.Title(), mb::OkOnly | mb::IconInformation);
-    } else {
-        mnuDisable.SetCaption("Disable");
-        app_.services.keepAlive.Resume();
-    }
-}
-
 void FrmMain::Form_QueryUnload(bool& cancel) {
     RemoveTrayIcon();
     cancel = false;
+}
+
+// The program ends with its main window: a tip window left open would
+// keep it running without a tray icon or a way back.
+void FrmMain::Form_Unload() {
+    if (tip_ && tip_->Loaded()) tip_->Close();
 }
 
 void FrmMain::ShowModeDialog() {
@@ -277,11 +222,5 @@ void FrmMain::ShowModeDialog() {
     display_->Show(true);
     display_.reset();
 }
-
-// The tray icon and the tip of the day come with their own subsystems; the
-// load sequence already calls them here.
-void FrmMain::AddTrayIcon() {}
-void FrmMain::RemoveTrayIcon() {}
-void FrmMain::ShowStartupTip() {}
 
 }  // namespace quintel

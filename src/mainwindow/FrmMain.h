@@ -9,10 +9,13 @@
 #include "forms/Form.h"
 #include "forms/ValueControls.h"
 #include "mainwindow/AppContext.h"
+#include "platform/NotifyArea.h"
 
 namespace quintel {
 
 class FrmDisplay;
+class FrmSupport;
+class FrmTip;
 
 class FrmMain : public forms::Form {
 public:
@@ -141,6 +144,8 @@ public:
     void mnuHelp_Click();
     void mnuwebsite_Click();
     void mnuemail_Click();
+    void mnutip_Click();
+    void mnuSupport_Click();
     void mnuShowMainWindow_Click();
     // The toolbar's "Ping" and the tray's "Ping Configuration": the window
     // on its ping tab.
@@ -153,24 +158,37 @@ public:
     FrmDisplay* Display() { return display_.get(); }
     // Shows the explanation of the current mode and waits until it closes.
     void ShowModeDialog();
+    // The tip of the day and the support window, once made.
+    FrmTip* Tip() { return tip_.get(); }
+    FrmSupport* Support() { return support_.get(); }
+    // The tray icon's record as last sent to the shell.
+    const TrayIconRecord& TrayIcon() const { return trayIcon_; }
 
     AppContext& App() { return app_; }
 
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel) override;
+    void Form_Unload() override;
+    // The tray icon's mouse messages, and a taskbar that started again.
+    void Form_TrayNotify(int mouseMessage) override;
+    void Form_TaskbarCreated() override;
 
 private:
     void WireHandlers();
     void BuildMenus();
     void AddTrayIcon();
     void RemoveTrayIcon();
-    void ShowStartupTip();
+    void ShowTip(bool modal);
     void NumberBoxKeyFilter(int& keyAscii);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }
 
     AppContext& app_;
     std::unique_ptr<FrmDisplay> display_;
+    std::unique_ptr<FrmTip> tip_;
+    std::unique_ptr<FrmSupport> support_;
+    TrayIconRecord trayIcon_;
+    bool trayIconShown_ = false;
 };
 
 // The status bar's text for a mode: "Mode: " and the list's text.

@@ -2,6 +2,8 @@
 // twips, the menus and the toolbar. Behaviour lives in the other files.
 #include "engine/FrmDisplay.h"
 #include "mainwindow/FrmMain.h"
+#include "windows/FrmSupport.h"
+#include "windows/FrmTip.h"
 
 namespace quintel {
 

@@ -4,6 +4,8 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "win32/Win32System.h"
@@ -142,6 +144,24 @@ long Win32Shell::Open(const std::string& target, int showCommand) {
     const HINSTANCE result =
         ShellExecuteA(GetActiveWindow(), "open", target.c_str(), nullptr, nullptr, showCommand);
     return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+}
+
+#if !defined(_WIN64)
+// The first form of the record ends with its 64-character tip at byte 88.
+static_assert(offsetof(NOTIFYICONDATAA, szTip) + 64 == 88);
+#endif
+
+bool Win32NotifyArea::Notify(std::uint32_t request, const TrayIconRecord& record) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = record.Size;
+    data.hWnd = reinterpret_cast<HWND>(record.Window);
+    data.uID = record.Id;
+    data.uFlags = record.Flags;
+    data.uCallbackMessage = record.CallbackMessage;
+    data.hIcon = reinterpret_cast<HICON>(record.Icon);
+    static_assert(sizeof data.szTip >= TrayIconRecord::TipCapacity);
+    std::memcpy(data.szTip, record.Tip, TrayIconRecord::TipCapacity);
+    return Shell_NotifyIconA(request, &data) != FALSE;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Instance.h"
 #include "platform/Processes.h"
+#include "platform/NotifyArea.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
@@ -76,6 +77,13 @@ public:
 class Win32Shell : public Shell {
 public:
     long Open(const std::string& target, int showCommand) override;
+};
+
+// Shell_NotifyIconA with the record's own size, so the 88-byte form goes
+// to the shell as it is.
+class Win32NotifyArea : public NotifyArea {
+public:
+    bool Notify(std::uint32_t request, const TrayIconRecord& record) override;
 };
 
 // Tells a running Korvet.exe to pause or resume; nothing when none runs.

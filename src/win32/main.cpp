@@ -57,10 +57,11 @@ int RunWindows(const quintel::Command& command) {
     win32::Win32SoundPlayer sound;
     win32::Win32Shell shell;
     win32::KorvetKeepAliveControl keepAlive;
+    win32::Win32NotifyArea tray;
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
-                            keepAlive},
+                            keepAlive, tray},
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 

@@ -28,6 +28,7 @@ struct FakeServices {
     FakeSoundPlayer sound;
     FakeShell shell;
     FakeKeepAliveControl keepAlive;
+    FakeNotifyArea tray;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -35,11 +36,15 @@ struct FakeServices {
         files.MakeFolder(Folder);
         version.version = OsVersion{2, 5, 1};  // Windows XP
         ipHelper.table = FakeIpHelper::Table({{192, 168, 0, 10}});
+        // The tip of the day stays away unless a test asks for it.
+        userSettings.values[TipSettingKey] = "0";
     }
+
+    static constexpr const char* TipSettingKey = "Quintel|Options|Show Tips at Startup";
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive},
+                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }

@@ -11,6 +11,7 @@
 #include "forms/Form.h"
 #include "platform/FileDialogs.h"
 #include "platform/Instance.h"
+#include "platform/NotifyArea.h"
 #include "platform/Processes.h"
 #include "platform/Shell.h"
 #include "platform/Shutdown.h"
@@ -22,21 +23,43 @@ namespace quintel::test {
 class FakeFormHost : public forms::FormHost {
 public:
     // What happened, in order: "create frmMain", "modal frmDisplay",
-    // "destroy frmDisplay", "doevents".
+    // "destroy frmDisplay", "doevents", "foreground frmMain",
+    // "popup mnuPopupMenu".
     std::vector<std::string> events;
     // Runs while a form is shown modally; by default the user closes it.
     std::function<void(forms::Form&)> onModal = [](forms::Form& form) { form.Close(); };
+    // Runs while a shortcut menu is open; by default nothing is chosen.
+    std::function<void(forms::MenuItem&)> onPopup = [](forms::MenuItem&) {};
 
-    void Create(forms::Form& form) override { events.push_back("create " + form.Name()); }
+    void Create(forms::Form& form) override;
     void RunModal(forms::Form& form) override {
         events.push_back("modal " + form.Name());
         onModal(form);
     }
-    void Destroy(forms::Form& form) override { events.push_back("destroy " + form.Name()); }
+    void Destroy(forms::Form& form) override;
     void DoEvents() override { events.push_back("doevents"); }
+    // A window's handle is a number given at its creation: 0x10, 0x20, ...
+    std::uintptr_t Handle(const forms::Form& form) override;
+    // Image i of a list is 0x1000 + i.
+    std::uintptr_t ListImageIcon(const std::string& list, int index) override;
+    void SetForeground(forms::Form& form) override { events.push_back("foreground " + form.Name()); }
+    void PopupMenu(forms::Form&, forms::MenuItem& menu) override {
+        events.push_back("popup " + menu.Name());
+        onPopup(menu);
+    }
 
     int Count(const std::string& event) const;
+    // The image lists asked for, in order.
+    std::vector<std::string> iconLists;
+
+private:
+    std::map<const forms::Form*, std::uintptr_t> windows_;
+    std::uintptr_t nextWindow_ = 0x10;
 };
+
+// Chooses the item captioned `caption` in an open shortcut menu or one of
+// its submenus; fails the test if there is none.
+void ChooseFromPopup(forms::MenuItem& menu, const std::string& caption);
 
 struct Launch {
     std::string commandLine;
@@ -129,6 +152,21 @@ public:
     std::vector<std::string> calls;
     void Pause() override { calls.push_back("pause"); }
     void Resume() override { calls.push_back("resume"); }
+};
+
+struct TrayCall {
+    std::uint32_t request;
+    TrayIconRecord record;
+};
+
+class FakeNotifyArea : public NotifyArea {
+public:
+    std::vector<TrayCall> calls;
+    bool refuses = false;
+    bool Notify(std::uint32_t request, const TrayIconRecord& record) override {
+        calls.push_back({request, record});
+        return !refuses;
+    }
 };
 
 class FakeSingleInstance : public SingleInstance {

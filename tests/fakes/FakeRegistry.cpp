@@ -105,7 +105,9 @@ long FakeRegistry::OpenKey(RegRoot root, const std::string& path, RegKey& key) {
     return Open(root, path, key, "OpenKey");
 }
 
-long FakeRegistry::OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t, RegKey& key) {
+long FakeRegistry::OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
+                             RegKey& key) {
+    openAccess_.push_back(access);
     return Open(root, path, key, "OpenKeyEx");
 }
 

@@ -63,6 +63,8 @@ public:
     std::size_t OpenHandles() const { return open_.size(); }
     // Access masks that CreateKey was asked for.
     const std::vector<std::uint32_t>& CreateAccess() const { return createAccess_; }
+    // Access masks that OpenKeyEx was asked for.
+    const std::vector<std::uint32_t>& OpenAccess() const { return openAccess_; }
 
 private:
     struct Key {
@@ -86,6 +88,7 @@ private:
     std::map<std::string, long, CaseInsensitiveLess> failedValues_;
     std::vector<std::string> calls_;
     std::vector<std::uint32_t> createAccess_;
+    std::vector<std::uint32_t> openAccess_;
 };
 
 }  // namespace quintel::test

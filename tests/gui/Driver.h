@@ -182,6 +182,11 @@ inline const MenuKey Enter = MenuKey::Press(VK_RETURN);
 // the mnemonic of a menu bar entry. Returns once the menus have closed;
 // the command itself may still be running (a message box it opened).
 bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where = Where::current());
+// Runs `open`, which makes `window`'s program open a shortcut menu (a
+// message that a tray icon was clicked, say), then chooses from it with
+// `keys`: ChooseShortcutMenu(main, open, {Up, Enter}) is the last item.
+bool ChooseShortcutMenu(HWND window, const std::function<void()>& open,
+                        std::initializer_list<MenuKey> keys, Where where = Where::current());
 
 // --- Screenshots --------------------------------------------------------
 

@@ -88,6 +88,44 @@ bool WaitForMenus(DWORD thread, const std::function<bool(size_t)>& condition) {
     return true;
 }
 
+// Presses `first`..`last` in the open menus of `thread`; the last key
+// must close them by choosing a command.
+bool PressMenuKeys(HWND window, DWORD thread, const MenuKey* first, const MenuKey* last,
+                   const std::string& in, const Where& where) {
+    for (const MenuKey* key = first; key != last; ++key) {
+        const std::vector<HWND> popups = OpenPopups(thread);
+        if (popups.empty()) {
+            Fail(where, "the menus closed before " + KeyName(*key) + in);
+            return false;
+        }
+        Press(popups.front(), *key);
+        Settle(window, where);
+        if (key + 1 == last) {
+            if (!WaitForMenus(thread, [](size_t open) { return open == 0; })) {
+                Fail(where, "the menus stayed open after " + KeyName(*key) +
+                                ": it chose no command" + in);
+                CloseMenus(window, thread, where);
+                return false;
+            }
+        } else if (key->mnemonic) {
+            // A letter before the last key has to open a submenu.
+            const size_t before = popups.size();
+            WaitForMenus(thread, [before](size_t open) { return open != before; });
+            const size_t after = OpenPopups(thread).size();
+            if (after == 0) {
+                Fail(where, KeyName(*key) + " chose a command before the last key" + in);
+                return false;
+            }
+            if (after <= before) {
+                Fail(where, KeyName(*key) + " opened no submenu" + in);
+                CloseMenus(window, thread, where);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
@@ -124,38 +162,33 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
         Fail(where, "no menu opened for " + KeyName(first) + in);
         return false;
     }
-    for (auto key = keys.begin() + 1; key != keys.end(); ++key) {
-        const std::vector<HWND> popups = OpenPopups(thread);
-        if (popups.empty()) {
-            Fail(where, "the menus closed before " + KeyName(*key) + in);
-            return false;
-        }
-        Press(popups.front(), *key);
-        Settle(window, where);
-        if (key + 1 == keys.end()) {
-            if (!WaitForMenus(thread, [](size_t open) { return open == 0; })) {
-                Fail(where, "the menus stayed open after " + KeyName(*key) +
-                                ": it chose no command" + in);
-                CloseMenus(window, thread, where);
-                return false;
-            }
-        } else if (key->mnemonic) {
-            // A letter before the last key has to open a submenu.
-            const size_t before = popups.size();
-            WaitForMenus(thread, [before](size_t open) { return open != before; });
-            const size_t after = OpenPopups(thread).size();
-            if (after == 0) {
-                Fail(where, KeyName(*key) + " chose a command before the last key" + in);
-                return false;
-            }
-            if (after <= before) {
-                Fail(where, KeyName(*key) + " opened no submenu" + in);
-                CloseMenus(window, thread, where);
-                return false;
-            }
-        }
+    return PressMenuKeys(window, thread, keys.begin() + 1, keys.end(), in, where);
+}
+
+bool ChooseShortcutMenu(HWND window, const std::function<void()>& open,
+                        std::initializer_list<MenuKey> keys, Where where) {
+    if (keys.size() == 0) {
+        Fail(where, "a shortcut menu needs at least the key that chooses");
+        return false;
     }
-    return true;
+    if (!IsWindow(window)) {
+        Fail(where, "no window to open a shortcut menu of");
+        return false;
+    }
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!OpenPopups(thread).empty()) {
+        Fail(where, "a menu of " + Describe(window) + " is open already");
+        return false;
+    }
+    std::string path;
+    for (const MenuKey& key : keys) path += (path.empty() ? "" : ", ") + KeyName(key);
+    const std::string in = " (shortcut menu keys " + path + " in " + Describe(window) + ")";
+    open();
+    if (!WaitForMenus(thread, [](size_t count) { return count > 0; })) {
+        Fail(where, "no shortcut menu opened" + in);
+        return false;
+    }
+    return PressMenuKeys(window, thread, keys.begin(), keys.end(), in, where);
 }
 
 }  // namespace quintel::gui

@@ -35,15 +35,30 @@ std::optional<std::uint32_t> Dword(const std::string& key, const std::string& na
     return value ? value->dword() : std::nullopt;
 }
 
+std::string BesideQuintel(const std::string& name) {
+    const std::string exe = wine::QuintelExe();
+    return exe.substr(0, exe.find_last_of('\\') + 1) + name;
+}
+
 void QuintelApp::SetUp() {
     savedVersion_ = WindowsVersion();
     ASSERT_TRUE(CopyFileA(wine::QuintelExe().c_str(), AppFile("Quintel.exe").c_str(), FALSE))
         << wine::QuintelExe();
+    ASSERT_TRUE(CopyFileA(BesideQuintel("TIPs.TXT").c_str(), AppFile("TIPs.TXT").c_str(), FALSE))
+        << BesideQuintel("TIPs.TXT");
     wine::SetWindowsVersion("winxp");
+    // Most tests begin at the main window; the tip's own tests forget this.
+    wine::DeleteKeyTree(HKEY_CURRENT_USER, UserSettingsKey);
+    wine::PutString(HKEY_CURRENT_USER, TipOptionsKey, TipChoice, "0");
+}
+
+void QuintelApp::ForgetTipChoice() {
+    wine::DeleteKeyTree(HKEY_CURRENT_USER, UserSettingsKey);
 }
 
 void QuintelApp::TearDown() {
     quintel.Terminate();
+    wine::DeleteKeyTree(HKEY_CURRENT_USER, UserSettingsKey);
     if (savedVersion_)
         wine::SetWindowsVersion(*savedVersion_);
     else
@@ -51,8 +66,12 @@ void QuintelApp::TearDown() {
 }
 
 void QuintelApp::Start(Where where) {
-    quintel = Program::Start(Wide(AppFile("Quintel.exe")), L"", where);
+    StartProgram(where);
     if (quintel) main = WaitForWindow(MainCaption, DefaultTimeoutMs, where);
+}
+
+void QuintelApp::StartProgram(Where where) {
+    quintel = Program::Start(Wide(AppFile("Quintel.exe")), L"", where);
 }
 
 HWND QuintelApp::ComboOffering(const std::wstring& entry, const Where& where) {

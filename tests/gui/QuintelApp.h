@@ -24,13 +24,17 @@ inline const std::string Tcpip001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\par
 inline const std::string InterfacesCurrent =
     "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
 inline const std::string Interfaces001 = "SYSTEM\\ControlSet001\\Services\\Tcpip\\Parameters\\Interfaces";
+// Quintel's per-user settings, under HKEY_CURRENT_USER.
+inline const std::string UserSettingsKey = "Software\\Quintel";
+inline const std::string TipOptionsKey = "Software\\Quintel\\Options";
+inline const std::string TipChoice = "Show Tips at Startup";
 inline const std::string InternetSettings =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
 class QuintelApp : public ::testing::Test {
 protected:
-    // Copies Quintel.exe into the application folder and has Wine report
-    // Windows XP to it.
+    // Copies Quintel.exe and its tips into the application folder, has
+    // Wine report Windows XP to it and keeps the tip of the day away.
     void SetUp() override;
     // Ends the program if a test left it running and puts the Windows
     // version setting back as it was.
@@ -38,6 +42,10 @@ protected:
 
     // Starts the copy with no arguments and waits for its main window.
     void Start(Where where = Where::current());
+    // Starts it without waiting for any window.
+    void StartProgram(Where where = Where::current());
+    // Removes the stored "Show Tips at Startup", as on a new machine.
+    void ForgetTipChoice();
 
     std::string AppFile(const std::string& name) const { return app / name; }
     std::string SettingsFile() const { return wine::ReadTextFile(AppFile("VarOderudi.cfg")); }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "forms/Form.h"
@@ -391,6 +392,26 @@ TEST_F(ViewForm, RunModalReturnsWhenTheFormUnloads) {
     Watchdog watchdog(5000);
     dialog.Show(true);
     EXPECT_FALSE(Watchdog::Fired());
+    EXPECT_FALSE(dialog.Loaded());
+}
+
+TEST_F(ViewForm, RunModalReturnsWhenAMessageSentFromElsewhereClosesTheForm) {
+    // Another thread's or program's SendMessage is handled inside
+    // GetMessage, which itself returns only for a posted message.
+    Dialog dialog(host);
+    dialog.Load();
+    dialog.button.Click = [&] { dialog.Close(); };
+    HWND window = host.WindowOf(dialog);
+    HWND button = host.WindowOf(dialog.button);
+    std::thread user([window, button] {
+        while (!IsWindowVisible(window)) Sleep(10);
+        SendMessageA(button, BM_CLICK, 0, 0);
+    });
+    Watchdog watchdog(5000);
+    dialog.Show(true);
+    const bool fired = Watchdog::Fired();
+    user.join();
+    EXPECT_FALSE(fired) << "the modal loop slept on after its form closed";
     EXPECT_FALSE(dialog.Loaded());
 }
 
@@ -942,6 +963,65 @@ TEST_F(ViewMenus, AMenuHiddenFromTheBarOpensAsAShortcutMenu) {
     host.ShowPopupMenu(form, form.tray, POINT{100, 100});
     EXPECT_FALSE(Watchdog::Fired()) << "the menu did not close";
     EXPECT_EQ(1, opened);
+}
+
+// --- The tray icon's messages ------------------------------------------------
+
+class TrayForm : public Dialog {
+public:
+    using Dialog::Dialog;
+    std::vector<int> notifications;
+    int restarts = 0;
+
+protected:
+    void Form_TrayNotify(int mouseMessage) override { notifications.push_back(mouseMessage); }
+    void Form_TaskbarCreated() override { ++restarts; }
+};
+
+using ViewTray = ViewFixture;
+
+TEST_F(ViewTray, TheIconsMessageAndANewTaskbarReachTheForm) {
+    TrayForm form(host);
+    form.Show();
+    HWND window = host.WindowOf(form);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(window), form.Handle());
+    SendMessageA(window, forms::TrayCallbackMessage, 1, MAKELPARAM(WM_RBUTTONUP, 0));
+    SendMessageA(window, forms::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+    // The pointer over the window itself is no notification.
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(WM_RBUTTONUP, 5));
+    EXPECT_EQ((std::vector<int>{WM_RBUTTONUP, WM_LBUTTONDBLCLK}), form.notifications);
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_EQ(1, form.restarts);
+}
+
+TEST_F(ViewTray, WhileAModalFormIsOpenTheIconOnlyBringsItForward) {
+    TrayForm main(host);
+    main.Show();
+    Dialog dialog(host);
+    dialog.Load();
+    dialog.button.Click = [&] {
+        SendMessageA(host.WindowOf(main), forms::TrayCallbackMessage, 1, WM_RBUTTONUP);
+        dialog.Close();
+    };
+    PostMessageA(host.WindowOf(dialog.button), BM_CLICK, 0, 0);
+    Watchdog watchdog(5000);
+    dialog.Show(true);
+    EXPECT_FALSE(Watchdog::Fired());
+    EXPECT_TRUE(main.notifications.empty());
+    SendMessageA(host.WindowOf(main), forms::TrayCallbackMessage, 1, WM_RBUTTONUP);
+    EXPECT_EQ(std::vector<int>{WM_RBUTTONUP}, main.notifications);
+}
+
+TEST_F(ViewTray, TheIconIsAnImageOfTheListKeptByTheHost) {
+    const std::uintptr_t icon = host.ListImageIcon("imgKorvet", 3);
+    EXPECT_NE(0u, icon);
+    EXPECT_EQ(icon, host.ListImageIcon("imgKorvet", 3)) << "made once, kept";
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(icon), &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(0u, host.ListImageIcon("imgKorvet", 99));
+    EXPECT_EQ(0u, host.ListImageIcon("NoSuchList", 0));
 }
 
 // --- Images ----------------------------------------------------------------------

@@ -165,8 +165,13 @@ std::optional<std::uint32_t> RegValue::dword() const {
 }
 
 std::optional<RegValue> ReadValue(const std::string& key, const std::string& name, REGSAM view) {
+    return ReadValue(HKEY_LOCAL_MACHINE, key, name, view);
+}
+
+std::optional<RegValue> ReadValue(HKEY root, const std::string& key, const std::string& name,
+                                  REGSAM view) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE | view, &handle) !=
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &handle) !=
         ERROR_SUCCESS) {
         return std::nullopt;
     }
@@ -193,6 +198,19 @@ void PutDword(const std::string& key, const std::string& name, DWORD value, REGS
                                              KEY_ALL_ACCESS | view, nullptr, &handle, nullptr));
     RegSetValueExA(handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
     RegCloseKey(handle);
+}
+
+void PutString(HKEY root, const std::string& key, const std::string& name,
+               const std::string& value, REGSAM view) {
+    HKEY handle = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0,
+                                             KEY_ALL_ACCESS | view, nullptr, &handle, nullptr))
+        << key;
+    const LONG result = RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+    ASSERT_EQ(ERROR_SUCCESS, result) << key << "\\" << name;
 }
 
 void DeleteValue(const std::string& key, const std::string& name, REGSAM view) {

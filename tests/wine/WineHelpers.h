@@ -58,6 +58,10 @@ struct RegValue {
 };
 std::optional<RegValue> ReadValue(const std::string& key, const std::string& name,
                                   REGSAM view = KEY_WOW64_64KEY);
+std::optional<RegValue> ReadValue(HKEY root, const std::string& key, const std::string& name,
+                                  REGSAM view = KEY_WOW64_64KEY);
+void PutString(HKEY root, const std::string& key, const std::string& name,
+               const std::string& value, REGSAM view = KEY_WOW64_64KEY);
 void PutDword(const std::string& key, const std::string& name, DWORD value,
               REGSAM view = KEY_WOW64_64KEY);
 void DeleteValue(const std::string& key, const std::string& name, REGSAM view = KEY_WOW64_64KEY);

@@ -15,6 +15,13 @@ constexpr const char* ClassName = "QuintelForm";
 
 bool IsDown(int key) { return GetKeyState(key) < 0; }
 
+// Sent to every top-level window when the taskbar starts again (after
+// Explorer crashed, say); its tray icons are gone then.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(forms::Form& form, const ViewContext& context, FormWindowEvents& events)
@@ -191,6 +198,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // its tray icon away.
         if (wParam && attached_) form_.Close();
         return 0;
+    case forms::TrayCallbackMessage:
+        // The low word is the mouse message that happened over the icon.
+        OnTrayNotify(LOWORD(lParam));
+        return 0;
+    }
+    if (message == TaskbarCreatedMessage() && message != 0) {
+        if (attached_) form_.TaskbarRestarted();
+        return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -268,6 +283,22 @@ void FormWindow::OnClose(HWND) {
 void FormWindow::OnMenuLoop(bool entering) {
     inMenuLoop_ = entering;
     if (!entering && menuOutOfDate_) RebuildMenuBar();
+}
+
+void FormWindow::OnTrayNotify(UINT mouseMessage) {
+    if (!attached_) return;
+    // While a modal window or a message box waits for an answer, a click
+    // on the icon only brings it forward: the icon's menu would run
+    // commands underneath it.
+    HWND modal = events_.ModalWindow();
+    if (!modal && !IsWindowEnabled(Window())) modal = GetLastActivePopup(Window());
+    if (modal) {
+        if (mouseMessage == WM_LBUTTONUP || mouseMessage == WM_LBUTTONDBLCLK ||
+            mouseMessage == WM_RBUTTONUP)
+            SetForegroundWindow(modal);
+        return;
+    }
+    form_.TrayNotification(static_cast<int>(mouseMessage));
 }
 
 void FormWindow::AfterUserInput(ControlView& view) {

@@ -26,6 +26,8 @@ public:
     // The form's window is about to be hidden, so a modal loop can give
     // the other windows back their input first, as a dialog box does.
     virtual void Hiding(FormWindow& window) = 0;
+    // The window of the innermost modal form now open; null when none.
+    virtual HWND ModalWindow() const = 0;
 };
 
 class FormWindow final : public BaseWindow<FormWindow>,
@@ -70,6 +72,7 @@ private:
     void OnActivate(HWND window, UINT state, HWND other, BOOL minimized);
     void OnClose(HWND window);
     void OnMenuLoop(bool entering);
+    void OnTrayNotify(UINT mouseMessage);
 
     void MirrorForm();
     void MirrorVisibility();

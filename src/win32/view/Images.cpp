@@ -64,6 +64,8 @@ ImageStore::~ImageStore() {
         if (picture.Icon) DestroyIcon(picture.Icon);
     for (auto& [key, icon] : formIcons_)
         if (icon) DestroyIcon(icon);
+    for (auto& [key, icon] : listIcons_)
+        if (icon) DestroyIcon(icon);
 }
 
 HIMAGELIST ImageStore::List(const std::string& name) {
@@ -105,6 +107,17 @@ HICON ImageStore::FormIcon(const std::string& name, bool small) {
         icon = MakeIcon(*picture);
     }
     formIcons_[key] = icon;
+    return icon;
+}
+
+HICON ImageStore::ListIcon(const std::string& list, int index) {
+    const auto key = std::make_pair(list, index);
+    if (auto it = listIcons_.find(key); it != listIcons_.end()) return it->second;
+    HIMAGELIST images = List(list);
+    HICON icon = nullptr;
+    if (images && index >= 0 && index < ImageList_GetImageCount(images))
+        icon = ImageList_GetIcon(images, index, ILD_NORMAL);
+    listIcons_[key] = icon;
     return icon;
 }
 

@@ -42,12 +42,16 @@ public:
     // from the logo when the module has none (a test program); any other
     // name is a picture's. Null: Windows' default.
     HICON FormIcon(const std::string& name, bool small);
+    // Image `index` (from 0) of a list as an icon (the tray's); null when
+    // the list has no such image.
+    HICON ListIcon(const std::string& list, int index);
 
 private:
     HINSTANCE instance_;
     std::map<std::string, HIMAGELIST> lists_;
     std::map<std::string, PictureIcon> pictures_;
     std::map<std::pair<std::string, bool>, HICON> formIcons_;
+    std::map<std::pair<std::string, int>, HICON> listIcons_;
 };
 
 }  // namespace quintel::win32

@@ -98,8 +98,18 @@ void Win32FormHost::RunModal(forms::Form& form) {
 }
 
 void Win32FormHost::Hiding(FormWindow& window) {
-    for (ModalScope* scope : modals_)
-        if (scope->Modal() == window.Window()) scope->Release();
+    for (ModalScope* scope : modals_) {
+        if (scope->Modal() != window.Window()) continue;
+        scope->Release();
+        // The form may have been closed by a sent message (another
+        // program's click), which GetMessage handles without returning:
+        // a posted message wakes the modal loop to see it closed.
+        PostMessageA(nullptr, WM_NULL, 0, 0);
+    }
+}
+
+HWND Win32FormHost::ModalWindow() const {
+    return modals_.empty() ? nullptr : modals_.back()->Modal();
 }
 
 void Win32FormHost::DoEvents() {
@@ -162,6 +172,24 @@ HWND Win32FormHost::WindowOf(const forms::Control& control) const {
     for (const auto& [form, window] : windows_)
         if (HWND found = window->ControlWindow(control)) return found;
     return nullptr;
+}
+
+std::uintptr_t Win32FormHost::Handle(const forms::Form& form) {
+    return reinterpret_cast<std::uintptr_t>(WindowOf(form));
+}
+
+std::uintptr_t Win32FormHost::ListImageIcon(const std::string& list, int index) {
+    return reinterpret_cast<std::uintptr_t>(images_.ListIcon(list, index));
+}
+
+void Win32FormHost::SetForeground(forms::Form& form) {
+    if (HWND window = WindowOf(form)) SetForegroundWindow(window);
+}
+
+void Win32FormHost::PopupMenu(forms::Form& form, forms::MenuItem& menu) {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ShowPopupMenu(form, menu, pointer);
 }
 
 void Win32FormHost::ShowPopupMenu(forms::Form& form, forms::MenuItem& item, POINT screen) {

@@ -36,6 +36,11 @@ public:
     void RunModal(forms::Form& form) override;
     void Destroy(forms::Form& form) override;
     void DoEvents() override;
+    std::uintptr_t Handle(const forms::Form& form) override;
+    std::uintptr_t ListImageIcon(const std::string& list, int index) override;
+    void SetForeground(forms::Form& form) override;
+    // At the pointer's position.
+    void PopupMenu(forms::Form& form, forms::MenuItem& menu) override;
 
     // Dispatches messages until the last loaded form has unloaded (then
     // the host posts WM_QUIT) or someone else posts WM_QUIT; returns its
@@ -58,6 +63,7 @@ public:
 
 private:
     void Hiding(FormWindow& window) override;
+    HWND ModalWindow() const override;
     FormWindow* Find(const forms::Form& form) const;
     // One message through the dialog keys of its form, then to its window.
     void Dispatch(MSG& message);

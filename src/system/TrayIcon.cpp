@@ -1,0 +1,99 @@
+// The main window's tray icon and the shortcut menu it opens.
+#include <algorithm>
+#include <iterator>
+
+#include "mainwindow/FrmMain.h"
+#include "platform/MessageBoxes.h"
+
+namespace quintel {
+
+namespace {
+
+// The mouse messages the shell reports for the icon.
+constexpr int LeftButtonUp = 0x202;
+constexpr int LeftButtonDoubleClick = 0x203;
+constexpr int RightButtonUp = 0x205;
+
+constexpr std::uint32_t FirstRecordSize = 88;
+constexpr std::uint32_t TrayIconId = 1;
+
+}  // namespace
+
+void TrayIconRecord::SetTip(const std::string& text) {
+    const std::size_t length = std::min(text.size(), TipCapacity - 1);
+    std::fill(std::begin(Tip), std::end(Tip), '\0');
+    std::copy_n(text.begin(), length, Tip);
+}
+
+void FrmMain::AddTrayIcon() {
+    TrayIconRecord& record = trayIcon_;
+    record.Size = FirstRecordSize;
+    record.Window = Handle();
+    record.Id = TrayIconId;
+    record.Flags = trayflag::Message | trayflag::Icon | trayflag::Tip;
+    record.CallbackMessage = forms::TrayCallbackMessage;
+    record.Icon = host_.ListImageIcon("imgKorvet", 3);
+    record.SetTip(app_.version.ProductName);
+    // A shell that refuses the icon leaves the program as it is: the
+    // window works without it.
+    app_.services.tray.Notify(trayrequest::Add, record);
+    app_.services.tray.Notify(trayrequest::Modify, record);
+    trayIconShown_ = true;
+}
+
+void FrmMain::RemoveTrayIcon() {
+    app_.services.tray.Notify(trayrequest::Delete, trayIcon_);
+    trayIconShown_ = false;
+}
+
+// A new taskbar knows nothing of the icons the old one showed.
+void FrmMain::Form_TaskbarCreated() {
+    if (!trayIconShown_) return;
+    app_.services.tray.Notify(trayrequest::Add, trayIcon_);
+    app_.services.tray.Notify(trayrequest::Modify, trayIcon_);
+}
+
+void FrmMain::Form_TrayNotify(int mouseMessage) {
+    switch (mouseMessage) {
+    case LeftButtonUp:
+    case LeftButtonDoubleClick:
+        SetState(forms::WindowState::Normal);
+        SetForeground();
+        Show();
+        break;
+    case RightButtonUp:
+        SetForeground();
+        PopupMenu(mnuPopupMenu);
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmMain::mnuShowMainWindow_Click() {
+    Show();
+    SetState(forms::WindowState::Normal);
+}
+
+void FrmMain::ShowPingTab() {
+    Show();
+    SetState(forms::WindowState::Normal);
+    SSTab1.SetTab(2);
+}
+
+void FrmMain::mnuDisable_Click() {
+    if (mnuDisable.Caption() == "Disable") {
+        mnuDisable.SetCaption("Enable");
+        app_.services.keepAlive.Pause();
+        app_.services.boxes.Show(
+            "You have only disabled the Ping utility...\r\n\r\n" + app_.Title() +
+                " will continue boosting your Internet connection.\r\nIn order to disable the "
+                "connection acceleration, you will have to run the uninstall program.",
+            app_.Title(), mb::OkOnly | mb::IconInformation);
+    } else {
+        mnuDisable.SetCaption("Disable");
+        app_.services.keepAlive.Resume();
+    }
+}
+
+}  // namespace quintel
