@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "HelpProject.h"
+
 // The reader's entry point. MinGW-w64 has no header for it, so the
 // interface is declared here as far as it is used; the order of the methods
 // is that of the interface itself. It stays outside the anonymous namespace:
@@ -101,47 +103,16 @@ bool ReadSource(const std::string& path, std::string& contents) {
     return !in.bad();
 }
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+using quintel::help::HelpProject;
+using quintel::help::Lower;
 
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
-// What the help project says: its options and the files it compiles.
-struct Project {
-    std::map<std::string, std::string> options;  // keys in lower case
-    std::vector<std::string> files;
-};
-
-bool ReadProject(const std::string& path, Project& project) {
+bool ReadProject(const std::string& path, HelpProject& project) {
     std::string text;
     if (!ReadSource(path, text)) {
         Problem("cannot read the help project " + path);
         return false;
     }
-    std::istringstream lines(text);
-    std::string line, section;
-    while (std::getline(lines, line)) {
-        line = Trim(line);
-        if (line.empty() || line[0] == ';') continue;
-        if (line.front() == '[' && line.back() == ']') {
-            section = Lower(line.substr(1, line.size() - 2));
-        } else if (section == "options") {
-            const auto equals = line.find('=');
-            if (equals != std::string::npos) {
-                project.options[Lower(Trim(line.substr(0, equals)))] = Trim(line.substr(equals + 1));
-            }
-        } else if (section == "files") {
-            project.files.push_back(line);
-        }
-    }
+    project = quintel::help::ParseHelpProject(text);
     if (project.files.empty()) Problem("the help project lists no files: " + path);
     return true;
 }
@@ -246,7 +217,7 @@ void CheckSystemRecord(const std::map<int, std::string>& records, int code, cons
 }
 
 int Check(const std::string& chmPath, const std::string& sourceFolder) {
-    Project project;
+    HelpProject project;
     if (!ReadProject(sourceFolder + "\\Help.hhp", project)) return 1;
     const std::string contentsFile = project.options["contents file"];
     const std::string indexFile = project.options["index file"];

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "help/test/HelpProject.h"
+
 #ifndef QUINTEL_SOURCE_DIR
 #error "QUINTEL_SOURCE_DIR must name the source folder"
 #endif
@@ -39,16 +41,8 @@ std::string ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+using quintel::help::Lower;
+using quintel::help::Trim;
 
 // --- TIPs.TXT --------------------------------------------------------------
 
@@ -128,31 +122,10 @@ TEST_F(ShippedTips, HasNoTipTwice) {
 
 // --- The user's guide --------------------------------------------------------
 
-struct HelpProject {
-    std::map<std::string, std::string> options;  // keys in lower case
-    std::vector<std::string> files;
-};
+using quintel::help::HelpProject;
 
 HelpProject ReadHelpProject() {
-    HelpProject project;
-    std::string section;
-    std::istringstream lines(ReadFile(HelpDir / "Help.hhp"));
-    std::string line;
-    while (std::getline(lines, line)) {
-        line = Trim(line);
-        if (line.empty() || line[0] == ';') continue;
-        if (line.front() == '[' && line.back() == ']') {
-            section = Lower(line.substr(1, line.size() - 2));
-        } else if (section == "options") {
-            const auto equals = line.find('=');
-            if (equals != std::string::npos) {
-                project.options[Lower(Trim(line.substr(0, equals)))] = Trim(line.substr(equals + 1));
-            }
-        } else if (section == "files") {
-            project.files.push_back(line);
-        }
-    }
-    return project;
+    return quintel::help::ParseHelpProject(ReadFile(HelpDir / "Help.hhp"));
 }
 
 bool IsPageFile(const fs::path& path) {
