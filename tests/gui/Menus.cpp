@@ -88,6 +88,20 @@ bool WaitForMenus(DWORD thread, const std::function<bool(size_t)>& condition) {
     return true;
 }
 
+// A new menu command starts with every menu closed.
+bool NoMenuOpen(HWND window, DWORD thread, const Where& where) {
+    if (OpenPopups(thread).empty()) return true;
+    Fail(where, "a menu of " + Describe(window) + " is open already");
+    return false;
+}
+
+// " (menu keys 'F', 'E' in <window>)": what failure messages end with.
+std::string Context(const char* what, std::initializer_list<MenuKey> keys, HWND window) {
+    std::string path;
+    for (const MenuKey& key : keys) path += (path.empty() ? "" : ", ") + KeyName(key);
+    return std::string(" (") + what + " " + path + " in " + Describe(window) + ")";
+}
+
 // Presses `first`..`last` in the open menus of `thread`; the last key
 // must close them by choosing a command.
 bool PressMenuKeys(HWND window, DWORD thread, const MenuKey* first, const MenuKey* last,
@@ -139,13 +153,8 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
         return false;
     }
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (!OpenPopups(thread).empty()) {
-        Fail(where, "a menu of " + Describe(window) + " is open already");
-        return false;
-    }
-    std::string path;
-    for (const MenuKey& key : keys) path += (path.empty() ? "" : ", ") + KeyName(key);
-    const std::string in = " (menu keys " + path + " in " + Describe(window) + ")";
+    if (!NoMenuOpen(window, thread, where)) return false;
+    const std::string in = Context("menu keys", keys, window);
 
     // Alt and a letter: the system command that opens that menu.
     const MenuKey& first = *keys.begin();
@@ -176,13 +185,8 @@ bool ChooseShortcutMenu(HWND window, const std::function<void()>& open,
         return false;
     }
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (!OpenPopups(thread).empty()) {
-        Fail(where, "a menu of " + Describe(window) + " is open already");
-        return false;
-    }
-    std::string path;
-    for (const MenuKey& key : keys) path += (path.empty() ? "" : ", ") + KeyName(key);
-    const std::string in = " (shortcut menu keys " + path + " in " + Describe(window) + ")";
+    if (!NoMenuOpen(window, thread, where)) return false;
+    const std::string in = Context("shortcut menu keys", keys, window);
     open();
     if (!WaitForMenus(thread, [](size_t count) { return count > 0; })) {
         Fail(where, "no shortcut menu opened" + in);
