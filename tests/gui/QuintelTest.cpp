@@ -179,7 +179,6 @@ TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
     Start();
     ASSERT_TRUE(main);
 
-    const DWORD started = GetTickCount();
     Program second = Program::Start(Wide(AppFile("Quintel.exe")));
     ASSERT_TRUE(second);
     std::vector<HWND> shown;
@@ -191,7 +190,6 @@ TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
         },
         "the second Quintel.exe to end", 5000);
     EXPECT_EQ(0u, second.WaitForExit(1000));
-    EXPECT_LT(GetTickCount() - started, 5000u);
     for (HWND window : shown) {
         wchar_t caption[256] = {};
         GetWindowTextW(window, caption, 256);
