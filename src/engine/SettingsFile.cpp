@@ -143,6 +143,11 @@ bool ParseSettingsFile(const std::string& text, TuningState& state, TuningSettin
                       in.SkipKey() && in.ReadInt(s.MSCPS1Index) && in.ReadInt(s.MSCPS1);
     if (!read) return false;
 
+    // A custom MTU or TTL the window would refuse is refused here too, so
+    // an edited file cannot reach the registry through /apply.
+    if (s.MTUCustom && (s.MTU < limits::MinMtu || s.MTU > limits::MaxMtu)) return false;
+    if (s.TTLCustom && (s.TTL < limits::MinTtl || s.TTL > limits::MaxTtl)) return false;
+
     return InList(s.RWINIndex, listsize::Rwin) && InList(s.SKAIndex, listsize::Ska) &&
            InList(s.NDIIndex, listsize::Ndi) && InList(s.MSCPS0Index, listsize::Mscps) &&
            InList(s.MSCPS1Index, listsize::Mscps);

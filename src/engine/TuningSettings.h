@@ -51,6 +51,15 @@ constexpr int Ndi = 7;
 constexpr int Mscps = 59;
 }  // namespace listsize
 
+// The custom values the stack can use. An MTU or TTL outside these would
+// cut the machine off the network after the restart.
+namespace limits {
+constexpr int MinMtu = 68;  // the least every IPv4 link must carry
+constexpr int MaxMtu = 65535;
+constexpr int MinTtl = 1;
+constexpr int MaxTtl = 255;
+}  // namespace limits
+
 // The current record and the templates, alive for the whole run.
 struct TuningState {
     TuningSettings CurrentSettings{};

@@ -9,10 +9,10 @@ namespace quintel {
 namespace {
 
 constexpr int KeyBackspace = 8;
-constexpr int MinMtu = 68;      // the least every IPv4 link must carry
-constexpr int MaxMtu = 65535;
-constexpr int MinTtl = 1;
-constexpr int MaxTtl = 255;
+using limits::MaxMtu;
+using limits::MaxTtl;
+using limits::MinMtu;
+using limits::MinTtl;
 
 // "x4" stands for 4.
 int Multiplier(const std::string& entry) {

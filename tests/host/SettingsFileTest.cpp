@@ -178,13 +178,50 @@ INSTANTIATE_TEST_SUITE_P(
                   "ConnectionType,0\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\n"
                   "TTL,#FALSE#,32\r\nSKA,#TRUE#,-2,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
                   "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n"},
+        Malformed{"a custom MTU no link can carry",
+                  "ConnectionType,0\r\nOptiMode,3\r\nMTU,#TRUE#,0\r\nRWIN,#FALSE#,-1,8192\r\n"
+                  "TTL,#FALSE#,32\r\nSKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
+                  "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n"},
+        Malformed{"a custom MTU above 65535",
+                  "ConnectionType,0\r\nOptiMode,3\r\nMTU,#TRUE#,65536\r\nRWIN,#FALSE#,-1,8192\r\n"
+                  "TTL,#FALSE#,32\r\nSKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
+                  "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n"},
+        Malformed{"a custom TTL of 0",
+                  "ConnectionType,0\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\n"
+                  "TTL,#TRUE#,0\r\nSKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
+                  "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n"},
+        Malformed{"a custom TTL above 255",
+                  "ConnectionType,0\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\n"
+                  "TTL,#TRUE#,999\r\nSKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
+                  "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n"},
         Malformed{"an extra field shifts every later one",
-                  "ConnectionType,0,5\r\nOptiMode,3\r\n"}),
+                  "ConnectionType,0,5\r\nOptiMode,3\r\n"},
+        // What a damaged disk or another program's file looks like: control
+        // and high bytes where the numbers should be (NUL bytes are in the
+        // fuzz corpus; this text ends at the first).
+        Malformed{"binary junk", "\xff\xfe\x7f,\x01\x02\r\n\x80\x1b,\x7f\xff\r\n"}),
     [](const auto& info) {
         std::string name;
         for (char c : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
     });
+
+TEST_F(SettingsFile, ValuesLeftToWindowsAreNotCheckedAndTheLimitsThemselvesLoad) {
+    Load(std::string("ConnectionType,0\r\nOptiMode,3\r\n") +
+         "MTU,#FALSE#,0\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,999\r\nSKA,#FALSE#,-1,3600000\r\n"
+         "NDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n");
+    EXPECT_EQ(3, t.CurrentSettings.OptiMode);
+    EXPECT_EQ(999, t.CurrentSettings.TTL);
+    for (const char* edge : {"MTU,#TRUE#,68\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#TRUE#,1\r\n",
+                             "MTU,#TRUE#,65535\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#TRUE#,255\r\n"}) {
+        t.CurrentSettings = {};
+        Load(std::string("ConnectionType,0\r\nOptiMode,3\r\n") + edge +
+             "SKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\n"
+             "MSCPS0,0,2\r\nMSCPS1,2,4\r\n");
+        EXPECT_EQ(3, t.CurrentSettings.OptiMode) << edge;
+        EXPECT_TRUE(t.CurrentSettings.MTUCustom) << edge;
+    }
+}
 
 TEST_F(SettingsFile, AManualFileWithAllThreeListIndicesAtTheirEndsLoads) {
     Load(std::string("ConnectionType,3\r\nOptiMode,3\r\n") +
