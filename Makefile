@@ -1,6 +1,7 @@
 # make test  installs what is missing, builds both builds, runs every test
 # make run   installs, builds, starts Quintel in the project's Wine prefix
 # make bench runs the benchmarks (not part of make test)
+# make dist  builds the setup program and the portable zip into build/win/dist
 
 BUILD   ?= build
 HOST    := $(BUILD)/host
@@ -9,7 +10,7 @@ JOBS    ?= $(shell nproc)
 # make run RUN_ARGS=/show runs a switch instead of the window.
 RUN_ARGS ?=
 
-.PHONY: all deps host win test test-host test-wine run bench clean
+.PHONY: all deps host win test test-host test-wine run bench dist clean
 
 all: host win
 
@@ -38,6 +39,12 @@ test: test-host test-wine
 
 run: win
 	./tools/run-quintel.sh $(WIN)/bin/Quintel.exe $(RUN_ARGS)
+
+# Quintel-<version>-setup.exe (also part of `make win`, for its test) and
+# Quintel-<version>-portable.zip.
+dist: win
+	cmake --build $(WIN) --target quintel_dist
+	@ls -l $(WIN)/dist
 
 clean:
 	rm -rf $(BUILD)

@@ -3,9 +3,10 @@
 # what is missing, so running it again costs a few dpkg queries.
 set -eu
 
-# fp-utils brings chmcmd, the compiler of the user's guide (Help.chm).
+# fp-utils brings chmcmd, the compiler of the user's guide (Help.chm); nsis
+# makes the setup program, zip the portable archive, sox the ping sound.
 packages="cmake ninja-build make g++ libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-wine wine32 wine64 xvfb x11-apps imagemagick fp-utils"
+wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox"
 
 need_i386=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -4,7 +4,9 @@
 : "${QUINTEL_BUILD:=$(cd "$(dirname "$0")/.." && pwd)/build}"
 export WINEPREFIX="${WINEPREFIX:-$QUINTEL_BUILD/wineprefix}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would turn every shortcut a setup makes into a menu entry
+# of this machine's desktop, outside the prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
 
 # Makes the prefix once; concurrent callers wait for the first.

@@ -1,0 +1,150 @@
+; Quintel's setup and uninstaller. Built by the Windows build (installer/
+; CMakeLists.txt) with makensis, which passes:
+;   VERSION       the version shown to the user, "5.0.0"
+;   VERSION_FULL  the four-part file version, "5.0.0.0"
+;   BIN_DIR       the folder holding the built Quintel.exe and what ships with it
+;   ICON          Quintel.ico, drawn by the build
+;   OUT_FILE      the setup program to write
+;
+; Silent use, for deployment to many machines:
+;   Quintel-5.0.0-setup.exe /S [/NOSTARTUP] [/D=C:\Path\To\Quintel]
+;   Uninstall.exe /S [/KEEPSETTINGS]
+; /NOSTARTUP leaves out the logon keep-alive; /KEEPSETTINGS keeps the
+; TCP/IP settings Quintel wrote and its settings files. /D= must come last
+; and takes the path without quotes, even with blanks in it.
+
+!ifndef VERSION | VERSION_FULL | BIN_DIR | ICON | OUT_FILE
+    !error "makensis needs -DVERSION, -DVERSION_FULL, -DBIN_DIR, -DICON and -DOUT_FILE"
+!endif
+
+; The programs run on Windows 95 to XP and later: an ANSI setup runs on all
+; of them, a Unicode one would not start on Windows 9x.
+Unicode false
+SetCompressor /SOLID lzma
+
+!define PRODUCT "Quintel"
+!define PUBLISHER "Quintel"
+; The Add or Remove Programs entry. A setup is a 32-bit program, and so is
+; Quintel: on 64-bit Windows the entry lives in the 32-bit view of the
+; registry (WOW6432Node), where Windows lists 32-bit programs. No
+; SetRegView here or in the uninstaller, so both use that view.
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintel"
+!define UNINSTALLER "Uninstall.exe"
+!define STARTUP_LINK "$SMSTARTUP\Quintel Keep-Alive.lnk"
+
+Name "${PRODUCT}"
+OutFile "${OUT_FILE}"
+InstallDir "$PROGRAMFILES\${PRODUCT}"
+; A new version goes where the last one went, unless /D= says otherwise.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+ShowInstDetails show
+BrandingText "Quintel ${VERSION}"
+ShowUninstDetails show
+
+VIProductVersion "${VERSION_FULL}"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey "FileVersion" "${VERSION_FULL}"
+VIAddVersionKey "ProductVersion" "${VERSION_FULL}"
+VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 Quintel"
+
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "Sections.nsh"
+
+!define MUI_ABORTWARNING
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_SMALLDESC
+
+!insertmacro MUI_PAGE_WELCOME
+; Not a license: a notice the user agrees to.
+!define MUI_PAGE_HEADER_TEXT "Registry Changes"
+!define MUI_PAGE_HEADER_SUBTEXT "Please read this notice before you install Quintel."
+!define MUI_LICENSEPAGE_TEXT_TOP "Changing TCP/IP settings is at your own risk."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "If you accept that risk, click I Agree to continue."
+!insertmacro MUI_PAGE_LICENSE "Notice.txt"
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quintel.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run Quintel"
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+!include "Uninstall.nsh"
+
+Section "Quintel" SecProgram
+    SectionIn RO
+    SetShellVarContext all
+    SetOutPath "$INSTDIR"
+    ; An older copy's companion would keep Korvet.exe in use.
+    ${If} ${FileExists} "$INSTDIR\Korvet.exe"
+        ExecWait '"$INSTDIR\Korvet.exe" /stop'
+    ${EndIf}
+    ; Quintel.exe and Korvet.exe read the other files from their own folder.
+    File "${BIN_DIR}\Quintel.exe"
+    File "${BIN_DIR}\Korvet.exe"
+    File "${BIN_DIR}\TIPs.TXT"
+    File "${BIN_DIR}\Ping.wav"
+    SetOutPath "$INSTDIR\Help"
+    File "${BIN_DIR}\Help\Help.chm"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+    CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+    CreateShortCut "$SMPROGRAMS\${PRODUCT}\Quintel.lnk" "$INSTDIR\Quintel.exe"
+    CreateShortCut "$SMPROGRAMS\${PRODUCT}\Quintel User's Guide.lnk" "$INSTDIR\Help\Help.chm"
+    CreateShortCut "$SMPROGRAMS\${PRODUCT}\Uninstall Quintel.lnk" "$INSTDIR\${UNINSTALLER}"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quintel.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntFmt $0 "0x%08X" $0
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; Quintel.exe with a non-zero number starts only the companion, which pings
+; the chosen host so the connection is not dropped for being idle.
+Section "Keep my connection alive at logon" SecStartup
+    SetShellVarContext all
+    CreateShortCut "${STARTUP_LINK}" "$INSTDIR\Quintel.exe" "1" "$INSTDIR\Quintel.exe" 0 SW_SHOWMINIMIZED
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "Quintel, its keep-alive companion, the tips and the user's guide, with Start menu shortcuts."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Starts the keep-alive companion when anyone logs on, so an idle connection is not dropped."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Function .onInit
+    ; Writing to Program Files and to HKLM needs an administrator; on
+    ; Windows 9x every user is one.
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 != "Admin"
+    ${AndIf} $0 != ""
+        MessageBox MB_ICONSTOP|MB_OK "Quintel's setup must be run by an administrator." /SD IDOK
+        SetErrorLevel 740
+        Quit
+    ${EndIf}
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/NOSTARTUP" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecStartup}
+    ${EndIf}
+FunctionEnd

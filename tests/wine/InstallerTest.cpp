@@ -1,0 +1,294 @@
+// The setup program and its uninstaller, run silently as an administrator
+// deploying Quintel would, against Wine's real registry and file system.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "ping/PingTab.h"
+#include "win32/korvet/KorvetControl.h"
+#include "wine/WineHelpers.h"
+
+namespace quintel::wine {
+namespace {
+
+// The setup is a 32-bit program: its Add or Remove Programs entry is in
+// the 32-bit view, WOW6432Node on 64-bit Windows.
+const std::string UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quintel";
+constexpr REGSAM SetupView = KEY_WOW64_32KEY;
+
+// Windows XP's keys; Quintel.exe writes them in the 64-bit view.
+const std::string Current = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
+const std::string Set001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters";
+const std::string Inet = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
+
+const char* const ShippedFiles[] = {"Quintel.exe", "Korvet.exe", "TIPs.TXT", "Ping.wav",
+                                    "Help\\Help.chm"};
+
+std::string SetupExe() {
+    const char* unixPath = std::getenv("QUINTEL_SETUP");
+    return unixPath ? WindowsPathOf(unixPath) : "Quintel-setup.exe";
+}
+
+// Quintel.exe's folder in the build, which holds what the setup ships.
+std::string BuiltFolder() {
+    const std::string exe = QuintelExe();
+    return exe.substr(0, exe.find_last_of('\\'));
+}
+
+std::string ShellFolder(int csidl) {
+    char path[MAX_PATH] = {};
+    EXPECT_EQ(S_OK, SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) << csidl;
+    return path;
+}
+std::string StartMenuFolder() { return ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Quintel"; }
+std::string StartupLink() { return ShellFolder(CSIDL_COMMON_STARTUP) + "\\Quintel Keep-Alive.lnk"; }
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Every file and folder under `folder`, relative to it.
+void ListTree(const std::string& folder, const std::string& prefix, std::vector<std::string>& found) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        found.push_back(prefix + name);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            ListTree(folder + "\\" + name, prefix + name + "\\", found);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+}
+std::vector<std::string> ListTree(const std::string& folder) {
+    std::vector<std::string> found;
+    ListTree(folder, "", found);
+    return found;
+}
+
+std::optional<std::string> UninstallString(const std::string& name, REGSAM view = SetupView) {
+    const auto value = ReadValue(HKEY_LOCAL_MACHINE, UninstallKey, name, view);
+    if (!value || value->type != REG_SZ) return std::nullopt;
+    return std::string(value->data.c_str());
+}
+std::optional<std::uint32_t> UninstallDword(const std::string& name) {
+    const auto value = ReadValue(HKEY_LOCAL_MACHINE, UninstallKey, name, SetupView);
+    return value ? value->dword() : std::nullopt;
+}
+bool CompanionRunning() { return FindWindowA(korvet::WindowClass, nullptr) != nullptr; }
+
+std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
+    const auto value = ReadValue(key, name);
+    return value ? value->dword() : std::nullopt;
+}
+
+struct Shortcut {
+    std::string target;
+    std::string arguments;
+};
+// The target and arguments of a .lnk file, read the way Explorer does.
+std::optional<Shortcut> ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link)))) {
+        ADD_FAILURE() << "no shell link object";
+        return std::nullopt;
+    }
+    std::optional<Shortcut> result;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        std::wstring wide(path.begin(), path.end());
+        if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
+            char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+            link->GetPath(target, MAX_PATH, nullptr, 0);
+            link->GetArguments(arguments, MAX_PATH);
+            result = Shortcut{target, arguments};
+        }
+        file->Release();
+    }
+    link->Release();
+    return result;
+}
+
+class Installer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        ASSERT_TRUE(Exists(SetupExe())) << SetupExe() << " is made by the Windows build";
+        // Left by a run that was cut short.
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
+        SetWindowsVersion("winxp");
+    }
+    void TearDown() override {
+        // What a failed test may have left, so the next one starts clean.
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
+        RemoveTree(StartMenuFolder());
+        DeleteFileA(StartupLink().c_str());
+        if (companion_) {
+            if (WaitForSingleObject(companion_, 0) == WAIT_TIMEOUT) TerminateProcess(companion_, 99);
+            WaitForSingleObject(companion_, 5000);
+            CloseHandle(companion_);
+        }
+        ClearWindowsVersion();
+        CoUninitialize();
+    }
+
+    // Installs silently into a folder with blanks in its path.
+    void Install(const std::string& extraSwitches = "") {
+        const RunResult run = RunProgram(SetupExe(), "/S " + extraSwitches + " /D=" + folder);
+        ASSERT_EQ(0u, run.exitCode) << "setup " << extraSwitches << ": " << run.err;
+        ASSERT_TRUE(Exists(folder + "\\Quintel.exe")) << folder;
+    }
+    // _?= runs the uninstaller in place instead of from a copy in the
+    // temporary folder, so it has ended when this returns. It cannot
+    // delete itself then: the test does.
+    DWORD Uninstall(const std::string& switches = "") {
+        const RunResult run = RunProgram(folder + "\\Uninstall.exe", "/S " + switches + " _?=" + folder);
+        DeleteFileA((folder + "\\Uninstall.exe").c_str());
+        RemoveDirectoryA(folder.c_str());
+        return run.exitCode;
+    }
+    RunResult Quintel(const std::string& arguments) {
+        return RunProgram(folder + "\\Quintel.exe", arguments);
+    }
+    // The settings file and an applied preset, as a user who pressed Apply
+    // leaves them.
+    void ApplyAutomatic1() {
+        WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
+        const RunResult run = Quintel("/apply");
+        ASSERT_EQ(0u, run.exitCode) << run.err;
+        ASSERT_EQ(128u, Dword(Current, "DefaultTTL"));
+        ASSERT_EQ(4288u, Dword(Current, "TcpWindowSize"));
+    }
+
+    // Starts the installed companion without waiting, as Quintel.exe does,
+    // pinging this machine only.
+    void StartCompanion() {
+        WriteTextFile(folder + "\\Ping.cfg",
+                      FormatPingFile(PingSettings{false, "127.0.0.1", "1", false}));
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::string line = "\"" + folder + "\\Korvet.exe\"";
+        std::vector<char> text(line.begin(), line.end());
+        text.push_back('\0');
+        ASSERT_TRUE(CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        CloseHandle(process.hThread);
+        companion_ = process.hProcess;
+        for (int i = 0; i < 200 && !CompanionRunning(); ++i) Sleep(50);
+        ASSERT_TRUE(CompanionRunning()) << "the companion's window did not appear";
+    }
+
+    ScratchFolder root{"quintel setup"};
+    HANDLE companion_ = nullptr;
+    const std::string folder = root / "Program Files\\Quintel Test";
+};
+
+TEST_F(Installer, SilentSetupInstallsEverythingAndTheUninstallerPutsTheDefaultsBack) {
+    Install();
+
+    for (const char* name : ShippedFiles) {
+        EXPECT_EQ(ReadTextFile(BuiltFolder() + "\\" + name), ReadTextFile(folder + "\\" + name))
+            << name << " differs from the build's";
+    }
+    const std::string pingSound = ReadTextFile(folder + "\\Ping.wav");
+    EXPECT_EQ(0u, pingSound.find("RIFF")) << "Ping.wav is no wave file";
+    EXPECT_NE(std::string::npos, pingSound.find("WAVE"));
+
+    EXPECT_EQ("Quintel", UninstallString("DisplayName"));
+    EXPECT_EQ("5.0.0", UninstallString("DisplayVersion"));
+    EXPECT_EQ("Quintel", UninstallString("Publisher"));
+    EXPECT_EQ(folder, UninstallString("InstallLocation"));
+    EXPECT_EQ(folder + "\\Quintel.exe,0", UninstallString("DisplayIcon"));
+    EXPECT_EQ("\"" + folder + "\\Uninstall.exe\"", UninstallString("UninstallString"));
+    EXPECT_EQ("\"" + folder + "\\Uninstall.exe\" /S", UninstallString("QuietUninstallString"));
+    EXPECT_EQ(1u, UninstallDword("NoModify"));
+    EXPECT_EQ(1u, UninstallDword("NoRepair"));
+    // Kilobytes: the programs alone are more than one megabyte.
+    EXPECT_LT(1024u, UninstallDword("EstimatedSize").value_or(0));
+    EXPECT_FALSE(UninstallString("DisplayName", KEY_WOW64_64KEY))
+        << "the entry of a 32-bit program belongs in the 32-bit view";
+
+    const auto program = ReadShortcut(StartMenuFolder() + "\\Quintel.lnk");
+    ASSERT_TRUE(program);
+    EXPECT_EQ(folder + "\\Quintel.exe", program->target);
+    EXPECT_EQ("", program->arguments);
+    const auto guide = ReadShortcut(StartMenuFolder() + "\\Quintel User's Guide.lnk");
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(folder + "\\Help\\Help.chm", guide->target);
+    const auto uninstaller = ReadShortcut(StartMenuFolder() + "\\Uninstall Quintel.lnk");
+    ASSERT_TRUE(uninstaller);
+    EXPECT_EQ(folder + "\\Uninstall.exe", uninstaller->target);
+    const auto startup = ReadShortcut(StartupLink());
+    ASSERT_TRUE(startup) << "the keep-alive at logon is chosen unless switched off";
+    EXPECT_EQ(folder + "\\Quintel.exe", startup->target);
+    EXPECT_EQ("1", startup->arguments) << "starts only the companion";
+
+    // The setup writes no tuning value; the installed program works.
+    WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
+    const RunResult show = Quintel("/show");
+    ASSERT_EQ(0u, show.exitCode) << show.err;
+    EXPECT_NE(std::string::npos, show.out.find("\tDefaultTTL\tREG_DWORD\t128\n")) << show.out;
+    ApplyAutomatic1();
+    StartCompanion();
+
+    EXPECT_EQ(0u, Uninstall()) << "2: the restore failed; 3: some files were in use and stayed";
+
+    EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(companion_, 0))
+        << "the uninstaller left the companion running";
+    EXPECT_EQ(8192u, Dword(Current, "TcpWindowSize"));
+    EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(3600000u, Dword(Set001, "KeepAliveTime"));
+    EXPECT_EQ(4u, Dword(Inet, "MaxConnectionsPerServer"));
+    for (const std::string& left : ListTree(folder)) ADD_FAILURE() << "left behind: " << left;
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_FALSE(Exists(StartMenuFolder()));
+    EXPECT_FALSE(Exists(StartupLink()));
+    EXPECT_FALSE(UninstallString("DisplayName"));
+}
+
+TEST_F(Installer, KeepSettingsLeavesTheTunedRegistryAndTheSettingsFile) {
+    Install("/NOSTARTUP");
+    EXPECT_TRUE(Exists(StartMenuFolder() + "\\Quintel.lnk"));
+    EXPECT_FALSE(Exists(StartupLink())) << "/NOSTARTUP leaves the keep-alive at logon out";
+    ApplyAutomatic1();
+
+    ASSERT_EQ(0u, Uninstall("/KEEPSETTINGS"));
+
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(4288u, Dword(Current, "TcpWindowSize"));
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"))
+        << "the record of the values still in the registry";
+    EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
+    EXPECT_FALSE(Exists(StartMenuFolder()));
+    EXPECT_FALSE(UninstallString("DisplayName"));
+
+    // Installed again, Quintel finds the user's choice where it left it.
+    Install();
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
+    ASSERT_EQ(0u, Uninstall());
+    EXPECT_FALSE(Exists(folder));
+}
+
+TEST_F(Installer, AFailedRestoreSetsTheErrorLevelAndStillRemovesTheProgram) {
+    Install();
+    // A folder where the settings file belongs: Quintel.exe /restore
+    // cannot write it and exits 1.
+    ASSERT_TRUE(CreateDirectoryA((folder + "\\VarOderudi.cfg").c_str(), nullptr));
+
+    EXPECT_EQ(2u, Uninstall()) << "a restore that failed must not pass for success";
+
+    EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
+    EXPECT_FALSE(Exists(StartMenuFolder()));
+    EXPECT_FALSE(Exists(StartupLink()));
+    EXPECT_FALSE(UninstallString("DisplayName"));
+}
+
+}  // namespace
+}  // namespace quintel::wine
