@@ -2,15 +2,20 @@
 # make run   installs, builds, starts Quintel in the project's Wine prefix
 # make bench runs the benchmarks (not part of make test)
 # make dist  builds the setup program and the portable zip into build/win/dist
+# make fuzz  runs each fuzz target for FUZZ_SECONDS (60) seconds
 
 BUILD   ?= build
 HOST    := $(BUILD)/host
 WIN     := $(BUILD)/win
+FUZZ    := $(BUILD)/fuzz
+# make fuzz FUZZ_SECONDS=600 fuzzes each target longer.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := SettingsFile PingFile TipLines DottedAddress CommandLine
 JOBS    ?= $(shell nproc)
 # make run RUN_ARGS=/show runs a switch instead of the window.
 RUN_ARGS ?=
 
-.PHONY: all deps host win test test-host test-wine run bench dist clean
+.PHONY: all deps host win test test-host test-wine test-fuzz fuzz-build fuzz run bench dist clean
 
 all: host win
 
@@ -35,7 +40,27 @@ test-host: host
 test-wine: win
 	ctest --test-dir $(WIN) --output-on-failure
 
-test: test-host test-wine
+$(FUZZ)/CMakeCache.txt: | deps
+	cmake -S fuzz -B $(FUZZ) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+
+fuzz-build: deps $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
+
+# A few seconds per fuzz target over its saved corpus (label fuzz).
+test-fuzz: fuzz-build
+	ctest --test-dir $(FUZZ) -L fuzz --output-on-failure -j $(JOBS)
+
+# Each target for FUZZ_SECONDS; new inputs stay in $(FUZZ)/corpus, a
+# crashing one is saved as $(FUZZ)/crash-<target>-*.
+fuzz: fuzz-build
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ)/corpus/$$t; \
+	    echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	    $(FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ)/crash-$$t- $(FUZZ)/corpus/$$t fuzz/corpus/$$t; \
+	done
+
+test: test-host test-wine test-fuzz
 
 run: win
 	./tools/run-quintel.sh $(WIN)/bin/Quintel.exe $(RUN_ARGS)

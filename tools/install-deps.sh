@@ -4,9 +4,10 @@
 set -eu
 
 # fp-utils brings chmcmd, the compiler of the user's guide (Help.chm); nsis
-# makes the setup program, zip the portable archive, sox the ping sound.
+# makes the setup program, zip the portable archive, sox the ping sound;
+# clang and libclang-rt-14-dev build the fuzz targets (libFuzzer).
 packages="cmake ninja-build make g++ libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox"
+wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev"
 
 need_i386=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -1,0 +1,83 @@
+// What the fuzz targets share: an in-memory file system, a registry that
+// accepts every write and keeps none, and a check that stops the run with
+// a message libFuzzer shows beside the input that broke it.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+
+namespace quintel::fuzz {
+
+[[noreturn]] inline void Fail(const char* what, const char* file, int line) {
+    std::fprintf(stderr, "%s:%d: invariant broken: %s\n", file, line, what);
+    std::abort();
+}
+
+#define FUZZ_CHECK(condition) \
+    ((condition) ? (void)0 : ::quintel::fuzz::Fail(#condition, __FILE__, __LINE__))
+
+// Files are whole strings; a write replaces one at once, as the real
+// implementation's temp-file-and-rename does.
+class MemoryFiles : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool ReadFile(const std::string& path, std::string& contents, FileError& error) override {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            error = {path, "not found"};
+            return false;
+        }
+        contents = found->second;
+        return true;
+    }
+    bool ReadFilePrefix(const std::string& path, std::size_t count, std::string& contents,
+                        FileError& error) override {
+        if (!ReadFile(path, contents, error)) return false;
+        if (contents.size() > count) contents.resize(count);
+        return true;
+    }
+    bool ReplaceFileContents(const std::string& path, const std::string& contents,
+                             FileError&) override {
+        files[path] = contents;
+        return true;
+    }
+};
+
+// Every key opens, every write succeeds, nothing is kept: the settings
+// loader's round trip is what is under test, not the registry writer.
+class NullRegistry : public Registry {
+public:
+    long CreateKey(RegRoot, const std::string&, std::uint32_t, RegKey& key) override {
+        key = 1;
+        return regcode::Success;
+    }
+    long OpenKey(RegRoot, const std::string&, RegKey& key) override {
+        key = 1;
+        return regcode::Success;
+    }
+    long OpenKeyEx(RegRoot, const std::string&, std::uint32_t, RegKey& key) override {
+        key = 1;
+        return regcode::Success;
+    }
+    long SetValue(RegKey, const std::string&, std::uint32_t,
+                  const std::vector<std::uint8_t>&) override {
+        return regcode::Success;
+    }
+    long QueryValue(RegKey, const std::string&, std::size_t, std::uint32_t&,
+                    std::vector<std::uint8_t>&) override {
+        return regcode::FileNotFound;
+    }
+    long DeleteValue(RegKey, const std::string&) override { return regcode::Success; }
+    long EnumKey(RegKey, std::uint32_t, std::string&) override { return regcode::NoMoreItems; }
+    long CloseKey(RegKey) override { return regcode::Success; }
+    std::string ErrorText(long code) override { return "error " + std::to_string(code); }
+};
+
+}  // namespace quintel::fuzz

@@ -1,0 +1,72 @@
+// crash_saver.exe FOLDER: saves VarOderudi.cfg and Ping.cfg in FOLDER over
+// and over, alternating two records, through the program's own save
+// functions and the real Win32 file system, until it is killed. The
+// crash-safety test kills it at random moments. Built with the tests, not
+// shipped.
+//
+// It prints "ready" once the first pair of saves is on disk, so the kill
+// lands among saves rather than in the program's start-up. Any failed save
+// ends it with exit code 1 and the reason on standard error.
+#include <cstdio>
+#include <string>
+
+#include "CrashRecords.h"
+#include "engine/DryRunRegistry.h"
+#include "engine/SettingsFile.h"
+#include "ping/PingTab.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
+
+using namespace quintel;
+
+namespace {
+
+constexpr int MaxPairs = 20000;
+
+// Nothing reaches the real registry: the dry run pretends every write.
+bool SaveBoth(const crash::Records& records, const std::string& folder, bool second) {
+    win32::Win32FileSystem files;
+    win32::Win32Registry real;
+    DryRunRegistry registry(real);
+    TuningState state;
+    state.LoadPresets();
+    state.CurrentSettings = second ? records.settingsB : records.settingsA;
+    const SaveResult saved = SaveSettingsFile(state, files, AppFilePath(folder, SettingsFileName),
+                                              registry, FamilyFromDetection(5));
+    if (!saved.Succeeded()) {
+        std::fprintf(stderr, "crash_saver: %s\n", saved.FailureText(registry).c_str());
+        return false;
+    }
+    FileError error;
+    const PingSettings& ping = second ? records.pingB : records.pingA;
+    if (!files.ReplaceFileContents(AppFilePath(folder, PingFileName), FormatPingFile(ping), error)) {
+        std::fprintf(stderr, "crash_saver: could not write %s: %s\n", error.path.c_str(),
+                     error.reason.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: crash_saver FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const crash::Records records = crash::MakeRecords();
+    // The test wrote record A before starting us: B comes first.
+    bool second = true;
+    if (!SaveBoth(records, folder, second)) return 1;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    // Bounded, so a saver whose test died before killing it stops by
+    // itself; the test kills it long before this.
+    for (int pair = 0; pair < MaxPairs; ++pair) {
+        second = !second;
+        if (!SaveBoth(records, folder, second)) return 1;
+    }
+    std::fprintf(stderr, "crash_saver: never killed, stopped after %d saves\n", MaxPairs);
+    return 3;
+}
