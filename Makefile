@@ -8,6 +8,7 @@ BUILD   ?= build
 HOST    := $(BUILD)/host
 WIN     := $(BUILD)/win
 FUZZ    := $(BUILD)/fuzz
+BENCH   := $(BUILD)/bench
 # make fuzz FUZZ_SECONDS=600 fuzzes each target longer.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := SettingsFile PingFile TipLines DottedAddress CommandLine
@@ -70,6 +71,16 @@ run: win
 dist: win
 	cmake --build $(WIN) --target quintel_dist
 	@ls -l $(WIN)/dist
+
+# The bench programs link the Windows build's libraries, so it comes first.
+$(BENCH)/CMakeCache.txt: | deps win
+	cmake -S bench -B $(BENCH) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
+	    -DQUINTEL_WIN_BUILD=$(abspath $(WIN))
+
+# Prints the results table and writes it to bench/RESULTS.md (a few minutes).
+bench: win $(BENCH)/CMakeCache.txt
+	cmake --build $(BENCH) -j $(JOBS)
+	./bench/run-bench.sh $(WIN)/bin $(BENCH)
 
 clean:
 	rm -rf $(BUILD)

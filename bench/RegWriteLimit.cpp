@@ -1,0 +1,62 @@
+// The limit of the Apply figure: writes a list of registry values with
+// each key opened once and kept open until every value is written.
+// Usage: RegWriteLimit.exe list.txt, one value a line:
+//     key<TAB>name<TAB>REG_DWORD<TAB>decimal     (key under HKEY_LOCAL_MACHINE)
+// A name "(Default)" is the key's default value. Exit code 0, or 1 with a
+// line on standard error naming what could not be written.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: RegWriteLimit list.txt\n");
+        return 2;
+    }
+    std::ifstream list(argv[1]);
+    if (!list) {
+        std::fprintf(stderr, "RegWriteLimit: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    std::map<std::string, HKEY> open;
+    std::string line;
+    int status = 0;
+    while (std::getline(list, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
+        if (fields.size() != 4 || fields[2] != "REG_DWORD") {
+            std::fprintf(stderr, "RegWriteLimit: not a REG_DWORD line: %s\n", line.c_str());
+            return 1;
+        }
+        HKEY& key = open[fields[0]];
+        if (!key) {
+            // Quintel.exe writes the 64-bit view; so does the limit.
+            const LONG created = RegCreateKeyExA(HKEY_LOCAL_MACHINE, fields[0].c_str(), 0, nullptr, 0,
+                                                 KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr);
+            if (created != ERROR_SUCCESS) {
+                std::fprintf(stderr, "RegWriteLimit: cannot open %s: error %ld\n", fields[0].c_str(), created);
+                return 1;
+            }
+        }
+        const DWORD value = static_cast<DWORD>(std::strtoul(fields[3].c_str(), nullptr, 10));
+        const std::string name = fields[1] == "(Default)" ? "" : fields[1];
+        const LONG set = RegSetValueExA(key, name.c_str(), 0, REG_DWORD,
+                                        reinterpret_cast<const BYTE*>(&value), sizeof value);
+        if (set != ERROR_SUCCESS) {
+            std::fprintf(stderr, "RegWriteLimit: cannot write %s\\%s: error %ld\n", fields[0].c_str(),
+                         fields[1].c_str(), set);
+            status = 1;
+        }
+    }
+    for (auto& entry : open) RegCloseKey(entry.second);
+    return status;
+}

@@ -1,0 +1,72 @@
+#!/bin/sh
+# Runs every benchmark under Wine, in a prefix of its own, and prints one
+# Markdown table: each figure, its baseline and the ratio. Also writes it,
+# with the date and the machine, to bench/RESULTS.md.
+# Usage: run-bench.sh build/win/bin build/bench   (make bench does this)
+# BENCH_RUNS sets the repetitions of every figure (11 unless set, 9 at least).
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "$1" && pwd)
+benchbin=$(cd "$2" && pwd)
+results=$here/RESULTS.md
+
+# The benchmarks' own prefix: they write interfaces and settings that must
+# never reach the test prefix, and the tests must not disturb the timing.
+export WINEPREFIX="$benchbin/wineprefix"
+. "$here/../tools/wine-env.sh"
+quintel_ensure_prefix
+export QUINTEL_BIN="$bin"
+objdump=i686-w64-mingw32-objdump
+
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT
+
+# Each bench program prints its rows; a failure ends the whole run with its
+# message, and no table is written.
+run() {
+    echo "bench: $1" >&2
+    if ! "$here/../tools/gui-run.sh" "$benchbin/$1.exe" ${BENCH_RUNS:+--runs "$BENCH_RUNS"} >>"$rows"; then
+        echo "bench: $1 failed; no results written" >&2
+        exit 1
+    fi
+}
+run StartupBench
+run ApplyBench
+run PingBench
+
+# Footprint on disk: file size and the DLLs each program imports.
+kilobytes() { echo "$(( ($(stat -c %s "$1") + 512) / 1024 )) KB"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+dlls() { "$objdump" -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr a-z A-Z | sort -u; }
+minimal=$benchbin/MinimalWindow.exe
+for exe in Quintel Korvet; do
+    file=$bin/$exe.exe
+    echo "| $exe.exe file size, vs minimal window | $(kilobytes "$file") | $(kilobytes "$minimal") |" \
+         "$(ratio "$(stat -c %s "$file")" "$(stat -c %s "$minimal")") |" >>"$rows"
+done
+for exe in Quintel Korvet; do
+    mine=$(dlls "$bin/$exe.exe")
+    theirs=$(dlls "$minimal")
+    echo "| $exe.exe DLLs imported, vs minimal window | $(echo "$mine" | wc -l): $(echo $mine) |" \
+         "$(echo "$theirs" | wc -l): $(echo $theirs) |" \
+         "$(ratio "$(echo "$mine" | wc -l)" "$(echo "$theirs" | wc -l)") |" >>"$rows"
+done
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+cores=$(grep -c '^processor' /proc/cpuinfo)
+table=$(printf '| Figure | Quintel | Baseline | Ratio |\n|---|---|---|---|\n'; cat "$rows")
+
+echo "$table"
+{
+    echo "# Benchmark results"
+    echo
+    echo "Made by \`make bench\` on $(date -u '+%Y-%m-%d %H:%M UTC')."
+    echo
+    echo "- Machine: $(uname -srmo), $cpu ($cores logical CPUs)"
+    echo "- Wine: $(wine --version), prefix of its own (\`build/bench/wineprefix\`), Xvfb display"
+    echo "- Every time and memory figure is the median of ${BENCH_RUNS:-11} runs, subject and baseline interleaved in one run;"
+    echo "  the ratio is subject / baseline. \"us\" is microseconds."
+    echo
+    echo "$table"
+} >"$results"
+echo "bench: results written to $results" >&2
