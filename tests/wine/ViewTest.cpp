@@ -655,6 +655,14 @@ TEST_F(ViewControls, AListShowsTheModelsItemsAndTheUsersChoiceReachesIt) {
     form.combo.Clear();
     EXPECT_EQ(0, SendMessageA(combo, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(CB_ERR, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+
+    // Filled again with other entries, the window lists exactly those.
+    for (const char* entry : {"Satellite", "Modem"}) form.combo.AddItem(entry);
+    ASSERT_EQ(2, SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ("Satellite", item);
+    SendMessageA(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ("Modem", item);
 }
 
 TEST_F(ViewControls, ATabShowsItsPageAndHidesTheOthers) {

@@ -1,7 +1,6 @@
 #include "win32/view/ComboView.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace quintel::win32 {
 
@@ -9,19 +8,6 @@ namespace {
 
 // Longer lists scroll.
 constexpr int DroppedLines = 10;
-
-std::vector<std::string> ListedItems(HWND combo) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const int length = static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0));
-        std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(std::max(length, 0)));
-        items.push_back(std::move(text));
-    }
-    return items;
-}
 
 }  // namespace
 
@@ -39,10 +25,19 @@ std::optional<PixelRect> ComboView::Placement() const {
 }
 
 void ComboView::Mirror() {
-    if (ListedItems(Window()) != combo_.Items()) {
-        SendMessageA(Window(), CB_RESETCONTENT, 0, 0);
-        for (const std::string& item : combo_.Items())
-            SendMessageA(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    const std::vector<std::string>& items = combo_.Items();
+    if (listed_ != items) {
+        // Filling a list item by item is the common change: add only what
+        // is new, or the lists of the main window are rebuilt once per item.
+        const bool grows = listed_.size() < items.size() &&
+                           std::equal(listed_.begin(), listed_.end(), items.begin());
+        if (!grows) {
+            SendMessageA(Window(), CB_RESETCONTENT, 0, 0);
+            listed_.clear();
+        }
+        for (std::size_t i = listed_.size(); i < items.size(); ++i)
+            SendMessageA(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i].c_str()));
+        listed_ = items;
     }
     if (SendMessageA(Window(), CB_GETCURSEL, 0, 0) != combo_.ListIndex())
         SendMessageA(Window(), CB_SETCURSEL, static_cast<WPARAM>(combo_.ListIndex()), 0);

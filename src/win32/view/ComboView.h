@@ -3,6 +3,9 @@
 // counts in the window's height.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "forms/ValueControls.h"
 #include "win32/view/ControlView.h"
 
@@ -22,6 +25,9 @@ protected:
 
 private:
     forms::ComboBox& combo_;
+    // What the window lists: only this view changes it, so it need not be
+    // read back from the window at every change.
+    std::vector<std::string> listed_;
 };
 
 }  // namespace quintel::win32
