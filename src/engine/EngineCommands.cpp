@@ -40,18 +40,18 @@ Loaded LoadAsMainWindowDoes(EngineContext& ctx) {
     return l;
 }
 
-int Save(EngineContext& ctx, Loaded& l, std::ostream& out, std::ostream& err) {
+int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
     const SaveResult result =
         SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry, l.family);
     if (!result.Succeeded()) {
-        err << "Quintel: " << result.FailureText(ctx.registry) << "\n";
+        err += "Quintel: " + result.FailureText(ctx.registry) + "\n";
         return exitcode::Failed;
     }
     int written = 0, removed = 0;
     for (const RegistryOperation& op : result.Registry) (op.Removed ? removed : written)++;
-    out << "Applied " << ModeName(l.state.CurrentSettings.OptiMode) << " for " << l.family.Name
-        << ": " << written << " registry values written, " << removed
-        << " removed. Restart Windows for them to take effect.\n";
+    out += std::string("Applied ") + ModeName(l.state.CurrentSettings.OptiMode) + " for " +
+           l.family.Name + ": " + std::to_string(written) + " registry values written, " +
+           std::to_string(removed) + " removed. Restart Windows for them to take effect.\n";
     return exitcode::Ok;
 }
 
@@ -71,25 +71,25 @@ std::string UsageText() {
            "setting could not be written, 2 for an unknown switch.\n";
 }
 
-int RunShow(EngineContext& ctx, std::ostream& out, std::ostream&) {
+int RunShow(EngineContext& ctx, std::string& out, std::string&) {
     Loaded l = LoadAsMainWindowDoes(ctx);
-    out << "OS: " << l.family.Name << "\n";
-    out << "Mode: " << ModeName(l.state.CurrentSettings.OptiMode) << "\n";
+    out += "OS: " + l.family.Name + "\n";
+    out += std::string("Mode: ") + ModeName(l.state.CurrentSettings.OptiMode) + "\n";
     DryRunRegistry dryRun(ctx.registry);
     for (const RegistryOperation& op : ApplyTuningToRegistry(l.state.CurrentSettings, l.family, dryRun)) {
-        out << "HKEY_LOCAL_MACHINE\\" << op.Key << "\t"
-            << (op.ValueName.empty() ? "(Default)" : op.ValueName) << "\t" << TypeName(op.Type)
-            << "\t" << op.DataText() << "\n";
+        out += "HKEY_LOCAL_MACHINE\\" + op.Key + "\t" +
+               (op.ValueName.empty() ? std::string("(Default)") : op.ValueName) + "\t" +
+               TypeName(op.Type) + "\t" + op.DataText() + "\n";
     }
     return exitcode::Ok;
 }
 
-int RunApply(EngineContext& ctx, std::ostream& out, std::ostream& err) {
+int RunApply(EngineContext& ctx, std::string& out, std::string& err) {
     Loaded l = LoadAsMainWindowDoes(ctx);
     return Save(ctx, l, out, err);
 }
 
-int RunRestore(EngineContext& ctx, std::ostream& out, std::ostream& err) {
+int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
     Loaded l = LoadAsMainWindowDoes(ctx);
     l.state.ResetToWindowsDefaults();
     return Save(ctx, l, out, err);

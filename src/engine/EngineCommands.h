@@ -1,7 +1,6 @@
 // The window-less engine commands: /show, /apply and /restore.
 #pragma once
 
-#include <ostream>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -25,11 +24,13 @@ constexpr int Usage = 2;
 
 std::string UsageText();
 
-// Prints the family and every registry write or removal Apply would make.
-int RunShow(EngineContext& ctx, std::ostream& out, std::ostream& err);
+// Each appends what it has to say to `out` and its failures to `err`.
+
+// Lists the family and every registry write or removal Apply would make.
+int RunShow(EngineContext& ctx, std::string& out, std::string& err);
 // Loads the saved choice and applies it again: file and registry.
-int RunApply(EngineContext& ctx, std::ostream& out, std::ostream& err);
+int RunApply(EngineContext& ctx, std::string& out, std::string& err);
 // Puts the Windows defaults into the file and the registry.
-int RunRestore(EngineContext& ctx, std::ostream& out, std::ostream& err);
+int RunRestore(EngineContext& ctx, std::string& out, std::string& err);
 
 }  // namespace quintel

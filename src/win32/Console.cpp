@@ -49,8 +49,8 @@ void WriteTo(DWORD which, const std::string& text) {
 ConsoleOutput::ConsoleOutput() = default;
 
 ConsoleOutput::~ConsoleOutput() {
-    WriteTo(STD_OUTPUT_HANDLE, out_.str());
-    WriteTo(STD_ERROR_HANDLE, err_.str());
+    WriteTo(STD_OUTPUT_HANDLE, out_);
+    WriteTo(STD_ERROR_HANDLE, err_);
 }
 
 }  // namespace quintel::win32

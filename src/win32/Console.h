@@ -3,8 +3,7 @@
 // of the parent process (cmd.exe) when there is one.
 #pragma once
 
-#include <ostream>
-#include <sstream>
+#include <string>
 
 namespace quintel::win32 {
 
@@ -16,12 +15,14 @@ public:
     ConsoleOutput(const ConsoleOutput&) = delete;
     ConsoleOutput& operator=(const ConsoleOutput&) = delete;
 
-    std::ostream& out() { return out_; }
-    std::ostream& err() { return err_; }
+    // No streams: they would bring the C++ locale machinery, most of the
+    // program's size, into a statically linked exe.
+    std::string& out() { return out_; }
+    std::string& err() { return err_; }
 
 private:
-    std::ostringstream out_;
-    std::ostringstream err_;
+    std::string out_;
+    std::string err_;
 };
 
 }  // namespace quintel::win32

@@ -31,10 +31,10 @@ int RunEngineCommand(const quintel::Command& command) {
     case CommandKind::Apply: return RunApply(ctx, console.out(), console.err());
     case CommandKind::Restore: return RunRestore(ctx, console.out(), console.err());
     case CommandKind::Help:
-        console.out() << UsageText();
+        console.out() += UsageText();
         return exitcode::Ok;
     default:
-        console.err() << "Quintel: unknown switch " << command.Text << "\n\n" << UsageText();
+        console.err() += "Quintel: unknown switch " + command.Text + "\n\n" + UsageText();
         return exitcode::Usage;
     }
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "engine/EngineCommands.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -21,24 +19,24 @@ protected:
         files.MakeFolder(Folder);
         version.version = OsVersion{2, 5, 1};  // Windows XP
     }
-    int Run(int (*command)(EngineContext&, std::ostream&, std::ostream&)) {
+    int Run(int (*command)(EngineContext&, std::string&, std::string&)) {
         EngineContext ctx{reg, files, version, Folder};
-        out.str("");
-        err.str("");
+        out.clear();
+        err.clear();
         return command(ctx, out, err);
     }
 
     test::FakeRegistry reg;
     test::FakeFileSystem files;
     test::FakeVersionQuery version;
-    std::ostringstream out, err;
+    std::string out, err;
 };
 
 TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {
     reg.AddKey(std::string(Interfaces) + "\\{AAA}");
     files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");
     EXPECT_EQ(0, Run(RunShow));
-    const std::string text = out.str();
+    const std::string text = out;
     EXPECT_EQ(0u, text.find("OS: Windows XP\nMode: Automatic #2\n"));
     EXPECT_NE(std::string::npos,
               text.find("HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\t"
@@ -55,8 +53,8 @@ TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {
 TEST_F(Commands, ShowOn98WritesTtlAsText) {
     version.version = OsVersion{1, 4, 10};
     EXPECT_EQ(0, Run(RunShow));
-    EXPECT_NE(std::string::npos, out.str().find("OS: Windows 98\n"));
-    EXPECT_NE(std::string::npos, out.str().find("\tDefaultTTL\tREG_SZ\t\"32\"\n"));
+    EXPECT_NE(std::string::npos, out.find("OS: Windows 98\n"));
+    EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\tREG_SZ\t\"32\"\n"));
 }
 
 TEST_F(Commands, ApplyRewritesTheFileAndTheRegistry) {
@@ -64,8 +62,8 @@ TEST_F(Commands, ApplyRewritesTheFileAndTheRegistry) {
     EXPECT_EQ(0, Run(RunApply));
     EXPECT_EQ("ConnectionType,2\r\nOptiMode,0\r\n", files.Contents(Cfg));
     EXPECT_EQ(4288u, reg.GetDword(Tcpip, "TcpWindowSize"));
-    EXPECT_EQ("", err.str());
-    EXPECT_NE(std::string::npos, out.str().find("Automatic #1 for Windows XP"));
+    EXPECT_EQ("", err);
+    EXPECT_NE(std::string::npos, out.find("Automatic #1 for Windows XP"));
 }
 
 TEST_F(Commands, ApplyWithoutAFileAppliesTheDefaults) {
@@ -87,7 +85,7 @@ TEST_F(Commands, AFileThatCannotBeReplacedExitsOneAndTouchesNoRegistryValue) {
     files.MakeFolder(Cfg);
     EXPECT_EQ(1, Run(RunApply));
     EXPECT_EQ("Quintel: could not write " + Cfg + ": a folder of that name is in the way\n",
-              err.str());
+              err);
     EXPECT_TRUE(reg.Calls().empty());
 }
 
@@ -96,7 +94,7 @@ TEST_F(Commands, ARefusedRegistryValueExitsOneNamingIt) {
     EXPECT_EQ(1, Run(RunRestore));
     EXPECT_EQ("Quintel: could not write HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) +
                   " value GlobalMaxTcpWindowSize: Access is denied.\n",
-              err.str());
+              err);
 }
 
 TEST(Usage, NamesEverySwitch) {
