@@ -40,11 +40,11 @@ void FrmMain::mnuHelp_Click() {
 }
 
 void FrmMain::mnuwebsite_Click() {
-    app_.services.shell.Open(ProductWebSite, show::Normal);
+    OpenProductWebSite(app_.services.shell);
 }
 
 void FrmMain::mnuemail_Click() {
-    app_.services.shell.Open(std::string("mailto:") + SupportEMail, show::Show);
+    StartSupportEMail(app_.services.shell);
 }
 
 void FrmMain::mnutip_Click() {

@@ -6,6 +6,14 @@ namespace {
 constexpr const char* ControlRunDll = "rundll32.exe shell32.dll,Control_RunDLL ";
 }
 
+void OpenProductWebSite(Shell& shell) {
+    shell.Open(ProductWebSite, show::Normal);
+}
+
+void StartSupportEMail(Shell& shell) {
+    shell.Open(std::string("mailto:") + SupportEMail, show::Show);
+}
+
 std::uint32_t OpenInternetOptions(ProcessLauncher& launcher) {
     return launcher.Start(std::string(ControlRunDll) + "inetcpl.cpl,,0", show::Show);
 }

@@ -5,12 +5,18 @@
 #include <cstdint>
 
 #include "platform/Processes.h"
+#include "platform/Shell.h"
 #include "system/WindowsFamily.h"
 
 namespace quintel {
 
 constexpr const char* ProductWebSite = "https://www.quintel.example/";
 constexpr const char* SupportEMail = "support@quintel.example";
+
+// The web site in the browser (shown normally) and a new message to
+// support in the mail program (shown); the shell's answer is not needed.
+void OpenProductWebSite(Shell& shell);
+void StartSupportEMail(Shell& shell);
 
 // Each returns the started process's identifier, 0 when nothing started.
 std::uint32_t OpenInternetOptions(ProcessLauncher& launcher);

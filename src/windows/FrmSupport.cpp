@@ -79,11 +79,11 @@ void FrmSupport::cmdSysInfo_Click() {
 }
 
 void FrmSupport::lblHome_Click() {
-    services_.shell.Open(ProductWebSite, show::Normal);
+    OpenProductWebSite(services_.shell);
 }
 
 void FrmSupport::lblSupport_Click() {
-    services_.shell.Open(std::string("mailto:") + SupportEMail, show::Show);
+    StartSupportEMail(services_.shell);
 }
 
 }  // namespace quintel
