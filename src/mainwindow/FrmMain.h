@@ -179,6 +179,8 @@ private:
     void BuildMenus();
     void AddTrayIcon();
     void RemoveTrayIcon();
+    // The add and modify requests with the record as it stands.
+    void SendTrayIcon();
     void ShowTip(bool modal);
     void NumberBoxKeyFilter(int& keyAscii);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }

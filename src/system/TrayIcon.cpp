@@ -34,11 +34,15 @@ void FrmMain::AddTrayIcon() {
     record.CallbackMessage = forms::TrayCallbackMessage;
     record.Icon = host_.ListImageIcon("imgKorvet", 3);
     record.SetTip(app_.version.ProductName);
-    // A shell that refuses the icon leaves the program as it is: the
-    // window works without it.
-    app_.services.tray.Notify(trayrequest::Add, record);
-    app_.services.tray.Notify(trayrequest::Modify, record);
+    SendTrayIcon();
     trayIconShown_ = true;
+}
+
+// A shell that refuses the icon leaves the program as it is: the window
+// works without it.
+void FrmMain::SendTrayIcon() {
+    app_.services.tray.Notify(trayrequest::Add, trayIcon_);
+    app_.services.tray.Notify(trayrequest::Modify, trayIcon_);
 }
 
 void FrmMain::RemoveTrayIcon() {
@@ -48,9 +52,7 @@ void FrmMain::RemoveTrayIcon() {
 
 // A new taskbar knows nothing of the icons the old one showed.
 void FrmMain::Form_TaskbarCreated() {
-    if (!trayIconShown_) return;
-    app_.services.tray.Notify(trayrequest::Add, trayIcon_);
-    app_.services.tray.Notify(trayrequest::Modify, trayIcon_);
+    if (trayIconShown_) SendTrayIcon();
 }
 
 void FrmMain::Form_TrayNotify(int mouseMessage) {
@@ -76,8 +78,7 @@ void FrmMain::mnuShowMainWindow_Click() {
 }
 
 void FrmMain::ShowPingTab() {
-    Show();
-    SetState(forms::WindowState::Normal);
+    mnuShowMainWindow_Click();
     SSTab1.SetTab(2);
 }
 
