@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "wine/RemoveTree.h"
+
 namespace bench {
 
 double Now() {
@@ -178,34 +180,11 @@ std::string QuintelBin() {
     return path;
 }
 
-namespace {
-
-void RemoveTree(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
 std::string FreshFolder(const std::string& name) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string path = std::string(temp) + name;
-    RemoveTree(path);
+    quintel::wine::RemoveTree(path);
     if (!CreateDirectoryA(path.c_str(), nullptr)) Fail("could not make the folder " + path);
     return path + "\\";
 }

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "wine/RemoveTree.h"
+
 namespace quintel::wine {
 
 // Wine's own name of a Windows version: "win98", "winxp", "win10", ...
@@ -37,7 +39,6 @@ private:
     std::string path_;
 };
 
-void RemoveTree(const std::string& path);
 void WriteTextFile(const std::string& path, const std::string& contents);
 std::string ReadTextFile(const std::string& path);
 
