@@ -97,11 +97,13 @@ std::vector<HWND> FindControlsInFrame(HWND frame, const std::wstring& className)
 
 // --- Reading ------------------------------------------------------------
 
-// The text a control shows, asked of the control itself (WM_GETTEXT):
 // Text in the ANSI code page, as Quintel and the tests hold it, for the
 // driver's wide-character calls.
 std::wstring Wide(const std::string& text);
+// UTF-8 of what a control shows, for failure messages.
+std::string Narrow(std::wstring_view text);
 
+// The text a control shows, asked of the control itself (WM_GETTEXT):
 // GetWindowText on another process's edit returns its caption from
 // creation, not what it shows now.
 std::wstring ReadText(HWND window, Where where = Where::current());

@@ -10,6 +10,10 @@ void Fail(const Where& where, const std::string& message) {
     ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << message;
 }
 
+}  // namespace quintel::gui::detail
+
+namespace quintel::gui {
+
 std::string Narrow(std::wstring_view text) {
     if (text.empty()) return {};
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -19,10 +23,6 @@ std::string Narrow(std::wstring_view text) {
                         nullptr, nullptr);
     return narrow;
 }
-
-}  // namespace quintel::gui::detail
-
-namespace quintel::gui {
 
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');

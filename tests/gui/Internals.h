@@ -15,8 +15,6 @@ namespace quintel::gui::detail {
 // Reports a non-fatal test failure at the caller's line.
 void Fail(const Where& where, const std::string& message);
 
-// UTF-8, for failure messages.
-std::string Narrow(std::wstring_view text);
 std::wstring ClassName(HWND window);
 // "Button \"&Yes\"", naming a window in failure messages.
 std::string Describe(HWND window);

@@ -8,7 +8,6 @@
 namespace quintel::gui {
 
 using detail::Fail;
-using detail::Narrow;
 
 Program::Program(Program&& other) noexcept
     : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}

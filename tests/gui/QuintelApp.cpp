@@ -12,7 +12,6 @@ namespace {
 constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\Quintel.exe";
 
 using detail::Fail;
-using detail::Narrow;
 
 // The Windows version Wine reports to Quintel.exe, if one is set.
 std::optional<std::string> WindowsVersion() {

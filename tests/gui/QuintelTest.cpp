@@ -24,10 +24,6 @@ constexpr const wchar_t* PingFrame = L"Configuration";
 // Stored with a doubled ampersand, so the tab shows a literal '&'.
 constexpr const wchar_t* PingTab = L"&&Ping Configuration";
 
-std::string Text(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
 // "IP Address: " and four numbers from 0 to 255 with dots between.
 bool IsAddressPanel(const std::wstring& panel) {
     const std::wstring prefix = L"IP Address: ";
@@ -56,12 +52,12 @@ void ExpectLockedAndEmpty(HWND control, Where where = Where::current()) {
     if (IsEnabled(control)) wrong += " enabled;";
     if (lstrcmpiW(className, L"Button") == 0 && IsChecked(control, where)) wrong += " checked;";
     if (lstrcmpiW(className, L"Edit") == 0 && !ReadText(control, where).empty())
-        wrong += " showing \"" + Text(ReadText(control, where)) + "\";";
+        wrong += " showing \"" + Narrow(ReadText(control, where)) + "\";";
     if (lstrcmpiW(className, L"ComboBox") == 0 && !SelectedComboItem(control, where).empty())
-        wrong += " showing \"" + Text(SelectedComboItem(control, where)) + "\";";
+        wrong += " showing \"" + Narrow(SelectedComboItem(control, where)) + "\";";
     if (!wrong.empty()) {
         ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
-            << Text(className) << " " << GetDlgCtrlID(control) << " \"" << Text(ReadText(control, where))
+            << Narrow(className) << " " << GetDlgCtrlID(control) << " \"" << Narrow(ReadText(control, where))
             << "\" is" << wrong;
     }
 }
@@ -95,7 +91,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
     ASSERT_EQ(4u, status.size());
     EXPECT_EQ(L"Mode: Manual", status[1]);
     EXPECT_EQ(L"OS: Windows XP", status[2]);
-    EXPECT_TRUE(IsAddressPanel(status[3])) << Text(status[3]);
+    EXPECT_TRUE(IsAddressPanel(status[3])) << Narrow(status[3]);
     HWND tabs = Tabs();
     ASSERT_TRUE(tabs);
     EXPECT_EQ(0, SelectedTab(tabs));
@@ -135,7 +131,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
     EXPECT_EQ(L"Automatic #3", SelectedComboItem(modes));
     SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-general.png");
     for (const wchar_t* frame : {MtuFrame, RwinFrame, TtlFrame}) {
-        SCOPED_TRACE(Text(frame));
+        SCOPED_TRACE(Narrow(frame));
         HWND box = Frame(frame);
         ASSERT_TRUE(box);
         EXPECT_FALSE(IsEnabled(box));
@@ -151,7 +147,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
     }
     ASSERT_TRUE(SelectTab(tabs, L"Advanced"));
     for (const wchar_t* frame : {KeepAliveFrame, NdiFrame, SessionsFrame}) {
-        SCOPED_TRACE(Text(frame));
+        SCOPED_TRACE(Narrow(frame));
         HWND box = Frame(frame);
         ASSERT_TRUE(box);
         EXPECT_FALSE(IsEnabled(box));
@@ -167,7 +163,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
         EXPECT_EQ(frame == SessionsFrame ? 4u : 3u, controls);
     }
     for (const wchar_t* check : {L"MTU Auto Discover", L"Black Hole Detection"}) {
-        SCOPED_TRACE(Text(check));
+        SCOPED_TRACE(Narrow(check));
         HWND box = FindControl(main, L"Button", check);
         ASSERT_TRUE(box);
         ExpectLockedAndEmpty(box);
@@ -193,7 +189,7 @@ TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
     for (HWND window : shown) {
         wchar_t caption[256] = {};
         GetWindowTextW(window, caption, 256);
-        ADD_FAILURE() << "the second start showed a window \"" << Text(caption) << "\"";
+        ADD_FAILURE() << "the second start showed a window \"" << Narrow(caption) << "\"";
     }
 
     // The first goes on as before, and File > Exit ends it.
@@ -222,13 +218,13 @@ TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
         {PingTab, {PingFrame}, L"main-ping.png"},
     };
     for (const Page& page : pages) {
-        SCOPED_TRACE(Text(page.tab));
+        SCOPED_TRACE(Narrow(page.tab));
         ASSERT_TRUE(SelectTab(tabs, page.tab));
         for (const Page& other : pages) {
             for (const wchar_t* frame : other.frames) {
                 HWND box = Frame(frame);
                 ASSERT_TRUE(box);
-                EXPECT_EQ(&other == &page, IsWindowVisible(box) != FALSE) << Text(frame);
+                EXPECT_EQ(&other == &page, IsWindowVisible(box) != FALSE) << Narrow(frame);
             }
         }
         EXPECT_TRUE(SaveScreenshot(main, ScreenshotFolder() + L"\\" + page.screenshot));

@@ -21,10 +21,6 @@ constexpr UINT TrayMessage = 0x8051;
 const std::string SysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string SysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-std::string Narrowed(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}
-
 std::vector<std::wstring> StaticTexts(HWND window) {
     std::vector<std::wstring> texts;
     for (HWND label : FindControls(window, L"Static")) texts.push_back(ReadText(label));
@@ -102,12 +98,25 @@ TEST_F(QuintelTip, TheFirstStartShowsATipBeforeTheMainWindowAndUncheckingKeepsIt
 
 // --- The tray icon ----------------------------------------------------------
 
-class QuintelTray : public QuintelApp {};
+class QuintelTray : public QuintelApp {
+protected:
+    // Waits until `main` has the input again. Wine hands the X server's
+    // focus events to a window some time after Windows' own state says it
+    // is active, and a shortcut menu opened before they arrive is closed
+    // by them; the pause lets them pass, as a user's reaction time would.
+    void WaitUntilActive(Where where = Where::current()) {
+        WaitUntil([this] { return IsEnabled(main) && GetForegroundWindow() == main; },
+                  "the main window to be active", DefaultTimeoutMs, where);
+        Sleep(FocusSettleMs);
+    }
+    static constexpr DWORD FocusSettleMs = 300;
+};
 
 TEST_F(QuintelTray, TheRightButtonOpensTheMenuWhoseDisableExplainsItself) {
     Start();
     ASSERT_TRUE(main);
     const auto rightClick = [this] { PostMessageW(main, TrayMessage, 1, WM_RBUTTONUP); };
+    WaitUntilActive();
 
     // "Disable" is the menu's last item.
     ASSERT_TRUE(ChooseShortcutMenu(main, rightClick, {Up, Enter}));
@@ -118,6 +127,9 @@ TEST_F(QuintelTray, TheRightButtonOpensTheMenuWhoseDisableExplainsItself) {
               L"will have to run the uninstall program.",
               MessageBoxText(box));
     ASSERT_TRUE(AnswerMessageBox(box, L"OK"));
+    // Until the box has given the window back, a click on the icon only
+    // brings the box forward.
+    WaitUntilActive();
 
     // Now "Enable": quiet. Then "Disable" again, with its message.
     ASSERT_TRUE(ChooseShortcutMenu(main, rightClick, {Up, Enter}));
@@ -137,6 +149,7 @@ TEST_F(QuintelTray, TheLeftButtonBringsBackAMinimizedWindowAndTheMenuShowsItToo)
     EXPECT_TRUE(WaitUntil([this] { return !IsIconic(main) && IsWindowVisible(main); },
                           "the window to come back"));
 
+    WaitUntilActive();
     ShowWindow(main, SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil([this] { return IsIconic(main) != FALSE; }, "the window to minimize"));
     // "Show &Main Window" is the first item, by its access key.
@@ -183,7 +196,7 @@ TEST_F(QuintelSupport, AboutShowsTheVersionAndSystemInfoStartsTheRegisteredTool)
     const std::vector<std::wstring> texts = StaticTexts(about);
     for (const wchar_t* expected : {L"Quintel", L"Version 5.0.0", L"Web:", L"Email:",
                                     L"https://www.quintel.example/", L"support@quintel.example"})
-        EXPECT_TRUE(Has(texts, expected)) << Narrowed(expected);
+        EXPECT_TRUE(Has(texts, expected)) << Narrow(expected);
     SaveScreenshot(about, ScreenshotFolder() + L"\\about.png");
 
     HWND sysInfo = FindControl(about, L"Button", L"&System Info...");
