@@ -37,6 +37,11 @@ std::string SetupExe() {
     return unixPath ? WindowsPathOf(unixPath) : "Quintel-setup.exe";
 }
 
+std::string DecoyExe() {
+    const char* unixPath = std::getenv("QUINTEL_DECOY");
+    return unixPath ? WindowsPathOf(unixPath) : "decoy.exe";
+}
+
 // Quintel.exe's folder in the build, which holds what the setup ships.
 std::string BuiltFolder() {
     const std::string exe = QuintelExe();
@@ -123,11 +128,21 @@ protected:
     void SetUp() override {
         CoInitialize(nullptr);
         ASSERT_TRUE(Exists(SetupExe())) << SetupExe() << " is made by the Windows build";
+        // Where Windows would look first for "...\\Program Files\\Quintel Test\\Quintel.exe"
+        // given without quotes: "...\\Program" and "...\\Program Files\\Quintel".
+        ASSERT_TRUE(CreateDirectoryA((root / "Program Files").c_str(), nullptr));
+        for (const std::string& decoy : Decoys())
+            ASSERT_TRUE(CopyFileA(DecoyExe().c_str(), decoy.c_str(), FALSE)) << DecoyExe();
         // Left by a run that was cut short.
         DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
         SetWindowsVersion("winxp");
     }
     void TearDown() override {
+        for (const std::string& decoy : Decoys()) {
+            if (Exists(decoy + ".ran"))
+                ADD_FAILURE() << "a command line without quotes started " << decoy << ": "
+                              << ReadTextFile(decoy + ".ran");
+        }
         // What a failed test may have left, so the next one starts clean.
         DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
         DeleteKeyTree(HKEY_LOCAL_MACHINE, Adapter);
@@ -187,6 +202,10 @@ protected:
         companion_ = process.hProcess;
         for (int i = 0; i < 200 && !CompanionRunning(); ++i) Sleep(50);
         ASSERT_TRUE(CompanionRunning()) << "the companion's window did not appear";
+    }
+
+    std::vector<std::string> Decoys() const {
+        return {root / "Program.exe", root / "Program Files\\Quintel.exe"};
     }
 
     ScratchFolder root{"quintel setup"};
