@@ -118,11 +118,14 @@ Section "Quintel" SecProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; Quintel.exe with a non-zero number starts only the companion, which pings
-; the chosen host so the connection is not dropped for being idle.
+; The companion pings the chosen host so the connection is not dropped for
+; being idle. The shortcut starts Korvet.exe itself: it needs no
+; administrator, and Windows Vista and later start no program at logon
+; that asks for one (Quintel.exe does). Korvet.exe runs once per session,
+; so a second start from the main window changes nothing.
 Section "Keep my connection alive at logon" SecStartup
     SetShellVarContext all
-    CreateShortCut "${STARTUP_LINK}" "$INSTDIR\Quintel.exe" "1" "$INSTDIR\Quintel.exe" 0 SW_SHOWMINIMIZED
+    CreateShortCut "${STARTUP_LINK}" "$INSTDIR\Korvet.exe"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN

@@ -2,8 +2,14 @@
 ; TCP/IP settings back unless told not to, and removes what the setup put
 ; on the machine.
 ;
-; The settings files Quintel writes beside itself (VarOderudi.cfg, Ping.cfg)
-; go only when the defaults were put back. When the user keeps the tuned
+; Quintel writes VarOderudi.cfg beside itself before it writes a TCP/IP
+; setting (Apply and Restore alike). Without that file Quintel never
+; changed the registry here, and the values in it are the machine's own:
+; "the defaults" would be wrong for many of them (an MTU of 1492 on a PPPoE
+; adapter would become 1500). Then nothing is put back and nothing asked.
+;
+; The settings files (VarOderudi.cfg, Ping.cfg) go when the defaults were
+; put back or there was nothing to put back. When the user keeps the tuned
 ; values, or the restore fails, the registry still holds what
 ; VarOderudi.cfg describes: the files stay, and so does the folder, so the
 ; user's choice is not lost and a later install finds it again.
@@ -13,7 +19,7 @@
 ; Either way everything else is removed.
 
 Var KeepSettings
-Var Restored
+Var RemoveSettings
 
 Function un.onInit
     StrCpy $KeepSettings 0
@@ -25,10 +31,21 @@ Function un.onInit
     ${EndIf}
 FunctionEnd
 
-; Runs Quintel.exe /restore unless the settings are to be kept; sets
-; $Restored to 1 when it succeeded.
+; Runs Quintel.exe /restore when Quintel applied settings here and they are
+; not to be kept; sets $RemoveSettings to 1 when the settings files may go:
+; the restore succeeded, or there was nothing to restore.
 Function un.RestoreDefaults
-    StrCpy $Restored 0
+    StrCpy $RemoveSettings 0
+    ; A folder of that name is no settings file.
+    ${IfNot} ${FileExists} "$INSTDIR\VarOderudi.cfg"
+    ${OrIf} ${FileExists} "$INSTDIR\VarOderudi.cfg\*.*"
+        DetailPrint "Quintel changed no TCP/IP setting here: leaving them as they are"
+        ${If} $KeepSettings == 0
+            StrCpy $RemoveSettings 1
+        ${EndIf}
+        Return
+    ${EndIf}
+
     ${If} $KeepSettings == 0
         ; A silent uninstall restores: the defaults are the safe state to
         ; leave a machine in once the program that tuned it is gone.
@@ -56,7 +73,7 @@ Function un.RestoreDefaults
         SetErrorLevel 2
         Return
     ${EndIf}
-    StrCpy $Restored 1
+    StrCpy $RemoveSettings 1
 FunctionEnd
 
 Section "Uninstall"
@@ -89,7 +106,7 @@ Section "Uninstall"
     ; Left from a save that was cut short: never the user's choice.
     Delete "$INSTDIR\VarOderudi.cfg.tmp"
     Delete "$INSTDIR\Ping.cfg.tmp"
-    ${If} $Restored == 1
+    ${If} $RemoveSettings == 1
         Delete "$INSTDIR\VarOderudi.cfg"
         Delete "$INSTDIR\Ping.cfg"
         ; The tip-of-the-day choice of the user who uninstalls.

@@ -5,9 +5,12 @@ set -eu
 
 # fp-utils brings chmcmd, the compiler of the user's guide (Help.chm); nsis
 # makes the setup program, zip the portable archive, sox the ping sound;
-# clang and libclang-rt-14-dev build the fuzz targets (libFuzzer).
+# clang and libclang-rt-14-dev build the fuzz targets (libFuzzer);
+# fonts-wine holds Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the
+# title bar's buttons), which tools/wine-env.sh copies into every prefix.
 packages="cmake ninja-build make g++ libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev"
+wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev \
+fonts-wine"
 
 need_i386=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -9,7 +9,26 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
 
-# Makes the prefix once; concurrent callers wait for the first.
+# Wine's own fonts (Debian package fonts-wine): MS Sans Serif, the face
+# Quintel's layout is measured in, Tahoma, and Marlett, which draws the
+# title bars' buttons. Debian's Wine does not look in this folder, and
+# without them it falls back to a wider Linux face and draws the buttons
+# as letters.
+QUINTEL_WINE_FONTS=/usr/share/wine/fonts
+
+# Copies into the prefix's Fonts folder each of Wine's fonts it lacks, so
+# a prefix made before the fonts were installed gets them too.
+quintel_copy_fonts() {
+    [ -d "$QUINTEL_WINE_FONTS" ] || return 0
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    for font in "$QUINTEL_WINE_FONTS"/*; do
+        [ -e "$fonts/${font##*/}" ] || cp "$font" "$fonts/"
+    done
+}
+
+# Makes the prefix once and gives it Wine's fonts; concurrent callers wait
+# for the first.
 quintel_ensure_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
@@ -19,5 +38,6 @@ quintel_ensure_prefix() {
             wineboot -i >/dev/null 2>&1 || true
             wineserver -w
         fi
+        quintel_copy_fonts
     ) 9>"$WINEPREFIX.lock"
 }

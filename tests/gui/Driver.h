@@ -190,6 +190,15 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where = 
 bool ChooseShortcutMenu(HWND window, const std::function<void()>& open,
                         std::initializer_list<MenuKey> keys, Where where = Where::current());
 
+// --- Layout -------------------------------------------------------------
+
+// The visible labels, buttons, check boxes, option buttons and frames of
+// `window` whose caption, drawn in `font` (the font the program asks
+// for), does not fit the room the control leaves it; each entry names the
+// control, its caption and both sizes. Empty when every caption is whole.
+std::vector<std::string> CaptionsThatDoNotFit(HWND window, const LOGFONTA& font,
+                                              Where where = Where::current());
+
 // --- Screenshots --------------------------------------------------------
 
 // Saves what the screen shows of `window` (the whole screen for nullptr)

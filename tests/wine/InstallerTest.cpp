@@ -25,6 +25,9 @@ const std::string Current = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\paramet
 const std::string Set001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters";
 const std::string Inet = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
+// An adapter as a PPPoE connection leaves it: an MTU of 1492, not the
+// default 1500.
+const std::string Adapter = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{QUINTEL-SETUP-TEST}";
 
 const char* const ShippedFiles[] = {"Quintel.exe", "Korvet.exe", "TIPs.TXT", "Ping.wav",
                                     "Help\\Help.chm"};
@@ -32,6 +35,11 @@ const char* const ShippedFiles[] = {"Quintel.exe", "Korvet.exe", "TIPs.TXT", "Pi
 std::string SetupExe() {
     const char* unixPath = std::getenv("QUINTEL_SETUP");
     return unixPath ? WindowsPathOf(unixPath) : "Quintel-setup.exe";
+}
+
+std::string DecoyExe() {
+    const char* unixPath = std::getenv("QUINTEL_DECOY");
+    return unixPath ? WindowsPathOf(unixPath) : "decoy.exe";
 }
 
 // Quintel.exe's folder in the build, which holds what the setup ships.
@@ -120,13 +128,24 @@ protected:
     void SetUp() override {
         CoInitialize(nullptr);
         ASSERT_TRUE(Exists(SetupExe())) << SetupExe() << " is made by the Windows build";
+        // Where Windows would look first for "...\\Program Files\\Quintel Test\\Quintel.exe"
+        // given without quotes: "...\\Program" and "...\\Program Files\\Quintel".
+        ASSERT_TRUE(CreateDirectoryA((root / "Program Files").c_str(), nullptr));
+        for (const std::string& decoy : Decoys())
+            ASSERT_TRUE(CopyFileA(DecoyExe().c_str(), decoy.c_str(), FALSE)) << DecoyExe();
         // Left by a run that was cut short.
         DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
         SetWindowsVersion("winxp");
     }
     void TearDown() override {
+        for (const std::string& decoy : Decoys()) {
+            if (Exists(decoy + ".ran"))
+                ADD_FAILURE() << "a command line without quotes started " << decoy << ": "
+                              << ReadTextFile(decoy + ".ran");
+        }
         // What a failed test may have left, so the next one starts clean.
         DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, Adapter);
         RemoveTree(StartMenuFolder());
         DeleteFileA(StartupLink().c_str());
         if (companion_) {
@@ -185,6 +204,10 @@ protected:
         ASSERT_TRUE(CompanionRunning()) << "the companion's window did not appear";
     }
 
+    std::vector<std::string> Decoys() const {
+        return {root / "Program.exe", root / "Program Files\\Quintel.exe"};
+    }
+
     ScratchFolder root{"quintel setup"};
     HANDLE companion_ = nullptr;
     const std::string folder = root / "Program Files\\Quintel Test";
@@ -227,10 +250,13 @@ TEST_F(Installer, SilentSetupInstallsEverythingAndTheUninstallerPutsTheDefaultsB
     EXPECT_EQ(folder + "\\Uninstall.exe", uninstaller->target);
     const auto startup = ReadShortcut(StartupLink());
     ASSERT_TRUE(startup) << "the keep-alive at logon is chosen unless switched off";
-    EXPECT_EQ(folder + "\\Quintel.exe", startup->target);
-    EXPECT_EQ("1", startup->arguments) << "starts only the companion";
+    EXPECT_EQ(folder + "\\Korvet.exe", startup->target)
+        << "Windows starts no program at logon that asks for an administrator, as Quintel.exe does";
+    EXPECT_EQ("", startup->arguments);
 
     // The setup writes no tuning value; the installed program works.
+    CreateKey(Adapter);
+    PutDword(Adapter, "MTU", 1492);
     WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
     const RunResult show = Quintel("/show");
     ASSERT_EQ(0u, show.exitCode) << show.err;
@@ -246,6 +272,7 @@ TEST_F(Installer, SilentSetupInstallsEverythingAndTheUninstallerPutsTheDefaultsB
     EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
     EXPECT_EQ(3600000u, Dword(Set001, "KeepAliveTime"));
     EXPECT_EQ(4u, Dword(Inet, "MaxConnectionsPerServer"));
+    EXPECT_EQ(1500u, Dword(Adapter, "MTU"));
     for (const std::string& left : ListTree(folder)) ADD_FAILURE() << "left behind: " << left;
     EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(StartMenuFolder()));
@@ -276,14 +303,39 @@ TEST_F(Installer, KeepSettingsLeavesTheTunedRegistryAndTheSettingsFile) {
     EXPECT_FALSE(Exists(folder));
 }
 
+TEST_F(Installer, WhereQuintelAppliedNothingTheUninstallerLeavesTheRegistryAlone) {
+    CreateKey(Adapter);
+    PutDword(Adapter, "MTU", 1492);
+    PutDword(Current, "DefaultTTL", 64);
+    DeleteValue(Current, "TcpWindowSize");
+    Install();
+    // The ping tab saves its own file; the tuning was never applied.
+    WriteTextFile(folder + "\\Ping.cfg", FormatPingFile(PingSettings{false, "127.0.0.1", "1", false}));
+
+    ASSERT_EQ(0u, Uninstall());
+
+    EXPECT_EQ(1492u, Dword(Adapter, "MTU")) << "the adapter's own MTU, not the default 1500";
+    EXPECT_EQ(64u, Dword(Current, "DefaultTTL"));
+    EXPECT_FALSE(ReadValue(Current, "TcpWindowSize"));
+    for (const std::string& left : ListTree(folder)) ADD_FAILURE() << "left behind: " << left;
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_FALSE(UninstallString("DisplayName"));
+}
+
 TEST_F(Installer, AFailedRestoreSetsTheErrorLevelAndStillRemovesTheProgram) {
     Install();
-    // A folder where the settings file belongs: Quintel.exe /restore
-    // cannot write it and exits 1.
-    ASSERT_TRUE(CreateDirectoryA((folder + "\\VarOderudi.cfg").c_str(), nullptr));
+    ApplyAutomatic1();
+    // Another program holds the settings file open and shares it with no
+    // one: Quintel.exe /restore cannot replace it and exits 1.
+    HANDLE held = CreateFileA((folder + "\\VarOderudi.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
 
-    EXPECT_EQ(2u, Uninstall()) << "a restore that failed must not pass for success";
+    const DWORD exitCode = Uninstall();
+    CloseHandle(held);
+    EXPECT_EQ(2u, exitCode) << "a restore that failed must not pass for success";
 
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
     EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
     EXPECT_FALSE(Exists(StartMenuFolder()));
     EXPECT_FALSE(Exists(StartupLink()));

@@ -892,7 +892,7 @@ TEST_F(ViewControls, ControlsUseTheDialogFontAtTheSystemsScale) {
     ASSERT_TRUE(font);
     LOGFONTA log{};
     GetObjectA(font, sizeof log, &log);
-    EXPECT_STREQ("MS Shell Dlg", log.lfFaceName);
+    EXPECT_STREQ("MS Sans Serif", log.lfFaceName);
     EXPECT_EQ(-MulDiv(8, host.Dpi(), 72), log.lfHeight);
 }
 

@@ -2,12 +2,27 @@
 
 namespace quintel::win32 {
 
+LOGFONTA DialogFontDescription(int dpi) {
+    // The layout was measured in MS Sans Serif 8 pt, the face Windows 95 to
+    // XP give dialogs ("MS Shell Dlg"). Asked for by that alias, other
+    // systems substitute wider faces (Tahoma, or whatever sans serif a
+    // Wine without its own fonts finds), and captions sized for MS Sans
+    // Serif are clipped. Every Windows ships MS Sans Serif itself.
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(8, dpi, 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return font;
+}
+
 DialogFont::DialogFont(int dpi) {
-    // "MS Shell Dlg" is the face dialog templates name: Windows maps it to
-    // the system's dialog typeface, so the controls look like its dialogs.
-    font_ = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg");
+    const LOGFONTA description = DialogFontDescription(dpi);
+    font_ = CreateFontIndirectA(&description);
     if (!font_) font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
