@@ -74,6 +74,33 @@ bool FailedMove(const std::string& temporary, const std::string& path, DWORD cod
     return Fail(error, path, code);
 }
 
+// A rename that failed because another program has `path` open: the
+// companion reads Ping.cfg every second, for the moment a read takes.
+// Windows says so with a sharing violation, or with access denied when
+// the reader allows deletion but a file still open cannot be replaced.
+// A folder or a read-only file gives access denied for good.
+bool InUseForNow(DWORD code, const std::string& path) {
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) return true;
+    if (code != ERROR_ACCESS_DENIED) return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+}
+
+// Runs a rename again while a reader holds the file, for half a second
+// at most: far longer than any read of these small files takes.
+template <typename Rename>
+bool RenameWhenFree(Rename rename, const std::string& busyPath, DWORD& lastError) {
+    constexpr int Tries = 50;
+    constexpr DWORD Pause = 10;
+    for (int attempt = 1;; ++attempt) {
+        if (rename()) return true;
+        lastError = GetLastError();
+        if (attempt == Tries || !InUseForNow(lastError, busyPath)) return false;
+        Sleep(Pause);
+    }
+}
+
 // Windows 95, 98 and ME set the top bit of GetVersion's answer.
 bool RunsWindows9x() {
     return (GetVersion() & 0x80000000u) != 0;
@@ -143,11 +170,12 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
     }
 
     if (!windows9x_) {
-        if (MoveFileExA(temporary.c_str(), path.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return true;
-        }
-        const DWORD moveError = GetLastError();
+        DWORD moveError = 0;
+        const auto moveOver = [&] {
+            return MoveFileExA(temporary.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        };
+        if (RenameWhenFree(moveOver, path, moveError)) return true;
         // A system that only pretends to be NT may still lack the call.
         if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return FailedMove(temporary, path, moveError, error);
     }
@@ -164,8 +192,10 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
 
 bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to,
                                  FileError& error) {
-    if (MoveFileA(from.c_str(), to.c_str())) return true;
-    return Fail(error, to, GetLastError());
+    DWORD lastError = 0;
+    const auto rename = [&] { return MoveFileA(from.c_str(), to.c_str()) != FALSE; };
+    if (RenameWhenFree(rename, from, lastError)) return true;
+    return Fail(error, to, lastError);
 }
 
 bool Win32FileSystem::RemoveFile(const std::string& path, FileError& error) {

@@ -10,6 +10,7 @@
 
 #include "ping/PingTab.h"
 #include "ping/mdlPing.h"
+#include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/korvet/KorvetControl.h"
 #include "win32/korvet/KorvetPing.h"
@@ -167,6 +168,65 @@ TEST(KorvetSettings, PingCfgIsReadFromTheGivenFolder) {
     // Without the file the defaults apply, with the sound kept.
     DeleteFileA((app / "Ping.cfg").c_str());
     EXPECT_EQ(DefaultPingSettings(true), pinger.Load());
+}
+
+// The companion reads Ping.cfg every second; the ping tab saves it with a
+// temporary file renamed over it. A read must never make a save fail with
+// a sharing violation, nor a save make a read fall back to the defaults.
+struct CompanionReader {
+    explicit CompanionReader(const std::string& folder) : pinger(folder) {}
+    korvet::KorvetPing pinger;
+    PingSettings a, b;
+    volatile LONG stop = 0;
+    long reads = 0;
+    long strays = 0;  // loads that were neither record
+    PingSettings stray;
+
+    static DWORD WINAPI Run(void* self) {
+        auto& reader = *static_cast<CompanionReader*>(self);
+        // The companion reads once a second; here a read follows every
+        // millisecond, so each save meets reads.
+        while (!reader.stop) {
+            Sleep(1);
+            const PingSettings read = reader.pinger.Load();
+            ++reader.reads;
+            if (!(read == reader.a || read == reader.b)) {
+                ++reader.strays;
+                reader.stray = read;
+            }
+        }
+        return 0;
+    }
+};
+
+TEST(PingFileSharing, SavesNeverFailWhileTheCompanionReads) {
+    ScratchFolder app{"ping sharing"};
+    const std::string path = app / "Ping.cfg";
+    CompanionReader reader(app.path());
+    reader.a = PingSettings{false, "127.0.0.1", "3", true};
+    reader.b = PingSettings{false, "localhost", "45", false};
+    WriteTextFile(path, FormatPingFile(reader.a));
+
+    HANDLE thread = CreateThread(nullptr, 0, CompanionReader::Run, &reader, 0, nullptr);
+    ASSERT_TRUE(thread);
+    win32::Win32FileSystem files;
+    int failures = 0;
+    std::string firstFailure;
+    for (int save = 0; save < 1000; ++save) {
+        FileError error;
+        if (!files.ReplaceFileContents(path, FormatPingFile(save % 2 ? reader.a : reader.b),
+                                       error)) {
+            if (failures++ == 0) firstFailure = error.reason;
+        }
+    }
+    InterlockedExchange(&reader.stop, 1);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+
+    EXPECT_EQ(0, failures) << "first failure: " << firstFailure;
+    EXPECT_GT(reader.reads, 0);
+    std::printf("PingFileSharing: 1000 saves, %ld reads\n", reader.reads);
+    EXPECT_EQ(0, reader.strays) << "for example: " << FormatPingFile(reader.stray);
 }
 
 // --- Korvet.exe as a program --------------------------------------------
