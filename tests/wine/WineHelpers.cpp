@@ -9,7 +9,7 @@ namespace quintel::wine {
 
 namespace {
 
-constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\Quintel.exe";
+constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\";
 
 std::string ReadAll(HANDLE pipe) {
     std::string text;
@@ -37,17 +37,27 @@ LONG DeleteKeyInView(HKEY root, const std::string& key, REGSAM view) {
 }  // namespace
 
 void SetWindowsVersion(const std::string& version) {
+    SetWindowsVersionOf("Quintel.exe", version);
+}
+
+void ClearWindowsVersion() {
+    ClearWindowsVersionOf("Quintel.exe");
+}
+
+void SetWindowsVersionOf(const std::string& exe, const std::string& version) {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, AppDefaults, 0, nullptr, 0,
+    const std::string path = AppDefaults + exe;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                                              KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
                    static_cast<DWORD>(version.size() + 1));
     RegCloseKey(key);
 }
 
-void ClearWindowsVersion() {
+void ClearWindowsVersionOf(const std::string& exe) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, AppDefaults, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    const std::string path = AppDefaults + exe;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
         RegDeleteValueA(key, "Version");
         RegCloseKey(key);
     }

@@ -17,6 +17,9 @@ namespace quintel::wine {
 // Applies to every program named Quintel.exe started afterwards.
 void SetWindowsVersion(const std::string& version);
 void ClearWindowsVersion();
+// The same for the programs named `exe` ("crash_saver.exe", "Korvet.exe").
+void SetWindowsVersionOf(const std::string& exe, const std::string& version);
+void ClearWindowsVersionOf(const std::string& exe);
 
 // A Unix path as the Windows path Wine maps it to (drive Z:).
 std::string WindowsPathOf(const std::string& unixPath);
