@@ -12,6 +12,7 @@
 #include "ping/mdlPing.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
+#include "win32/Win32Services.h"
 #include "win32/korvet/KorvetControl.h"
 #include "win32/korvet/KorvetPing.h"
 #include "win32/korvet/KorvetSwitches.h"
@@ -331,6 +332,27 @@ TEST_F(KorvetProgram, RunsHiddenAndASecondStartLeavesAtOnce) {
     EXPECT_EQ(0u, Korvet("/stop").exitCode);
     EXPECT_EQ(0u, Ended());
     EXPECT_FALSE(CompanionWindow());
+}
+
+// The tray menu's "Disable"/"Enable" follows what the companion says,
+// however it was paused.
+TEST_F(KorvetProgram, TheMainProgramAsksTheCompanionWhetherItIsPaused) {
+    win32::KorvetKeepAliveControl control;
+    EXPECT_EQ(KeepAliveState::NotRunning, control.State());
+    Start();
+    EXPECT_EQ(KeepAliveState::Running, control.State());
+    EXPECT_EQ(0u, Korvet("/pause").exitCode);
+    EXPECT_TRUE(WaitUntil([&] { return Paused(); }));
+    EXPECT_EQ(KeepAliveState::Paused, control.State());
+    EXPECT_EQ(korvet::StatePaused,
+              SendMessageA(CompanionWindow(), korvet::StateQueryMessage, 0, 0));
+
+    control.Resume();
+    EXPECT_TRUE(WaitUntil([&] { return control.State() == KeepAliveState::Running; }));
+    EXPECT_FALSE(Paused());
+    EXPECT_EQ(0u, Korvet("/stop").exitCode);
+    EXPECT_EQ(0u, Ended());
+    EXPECT_EQ(KeepAliveState::NotRunning, control.State());
 }
 
 TEST_F(KorvetProgram, PauseAndResumeReachTheRunningCopy) {
