@@ -105,6 +105,19 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 RunResult RunProgram(const std::string& exe, const std::string& arguments) {
+    const std::string line = "\"" + exe + "\" " + arguments;
+    std::wstring wide(line.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return RunCommandLine(wide);
+}
+
+RunResult RunProgram(const std::wstring& exe, const std::wstring& arguments) {
+    return RunCommandLine(L"\"" + exe + L"\" " + arguments);
+}
+
+RunResult RunCommandLine(const std::wstring& commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE outRead, outWrite, errRead, errWrite;
     CreatePipe(&outRead, &outWrite, &inherit, 0);
@@ -112,24 +125,24 @@ RunResult RunProgram(const std::string& exe, const std::string& arguments) {
     SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(0);
 
     RunResult run;
-    const BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0,
+    const BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &process);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (!started) {
-        ADD_FAILURE() << "could not start " << commandLine << ": " << GetLastError();
+        ADD_FAILURE() << "could not start the command line (" << commandLine.size()
+                      << " characters): " << GetLastError();
         CloseHandle(outRead);
         CloseHandle(errRead);
         run.exitCode = static_cast<DWORD>(-1);

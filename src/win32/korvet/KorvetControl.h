@@ -39,5 +39,6 @@ inline constexpr char PausedProperty[] = "QuintelKorvetPaused";
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitNotRunning = 1;  // /pause or /resume with no companion
 inline constexpr int ExitUsage = 2;       // an argument the companion does not know
+inline constexpr int ExitUnusableFolder = 4;  // its folder's name is outside the ANSI code page
 
 }  // namespace quintel::korvet
