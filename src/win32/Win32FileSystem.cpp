@@ -169,6 +169,15 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
         }
     }
 
+    // A folder or a read-only file in the way refuses the replace before
+    // anything moves, as Windows' MoveFileEx does (Wine would replace a
+    // read-only file), and as the renames below could not tell.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
+        return FailedMove(temporary, path, ERROR_ACCESS_DENIED, error);
+    }
+
     if (!windows9x_) {
         DWORD moveError = 0;
         const auto moveOver = [&] {
@@ -180,13 +189,6 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
         if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return FailedMove(temporary, path, moveError, error);
     }
 
-    // Renames only: a folder or a read-only file in the way refuses the
-    // replace as MoveFileEx would, before anything is moved.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
-        return FailedMove(temporary, path, ERROR_ACCESS_DENIED, error);
-    }
     return MoveIntoPlaceByRenaming(*this, path, error);
 }
 

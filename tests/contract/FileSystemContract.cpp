@@ -46,6 +46,18 @@ TEST_F(FileSystemContract, ReplaceLeavesNoTemporaryFileBehind) {
     ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "1", error));
     ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "2", error));
     EXPECT_FALSE(target_->AnythingAt(At("b.cfg.tmp")));
+    EXPECT_FALSE(target_->AnythingAt(At("b.cfg.old")));
+}
+
+TEST_F(FileSystemContract, AReadOnlyFileIsNotReplaced) {
+    target_->MakeFile(At("locked.cfg"), "old", {.readOnly = true});
+    FileError error;
+    EXPECT_FALSE(fs().ReplaceFileContents(At("locked.cfg"), "new", error));
+    EXPECT_EQ(At("locked.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_EQ("old", Read(At("locked.cfg")));
+    EXPECT_FALSE(target_->AnythingAt(At("locked.cfg.tmp")));
+    EXPECT_FALSE(target_->AnythingAt(At("locked.cfg.old")));
 }
 
 TEST_F(FileSystemContract, APrefixIsAtMostTheBytesAskedFor) {
