@@ -123,10 +123,11 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, F
 
 bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
                                      std::string& contents, FileError& error) {
-    // Delete sharing lets another program rename a new file over this one
-    // while it is read (the companion reads Ping.cfg every second while
-    // the ping tab may save it). Windows 9x knows no such flag and refuses
-    // the open when it is given.
+    // The companion reads Ping.cfg every second while the ping tab may
+    // save it: delete sharing keeps a read from refusing the save's rename
+    // outright; where Windows still will not replace a file that is open,
+    // the save tries again a moment later (RenameWhenFree). Windows 9x
+    // knows no such flag and refuses the open when it is given.
     const DWORD sharing =
         FILE_SHARE_READ | FILE_SHARE_WRITE | (windows9x_ ? 0 : FILE_SHARE_DELETE);
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
