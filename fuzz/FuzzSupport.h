@@ -48,6 +48,23 @@ public:
         files[path] = contents;
         return true;
     }
+    bool RenameFile(const std::string& from, const std::string& to, FileError& error) override {
+        const auto found = files.find(from);
+        if (found == files.end() || files.count(to)) {
+            error = {to, "cannot rename"};
+            return false;
+        }
+        files[to] = found->second;
+        files.erase(from);
+        return true;
+    }
+    bool RemoveFile(const std::string& path, FileError& error) override {
+        if (files.erase(path) == 0) {
+            error = {path, "not found"};
+            return false;
+        }
+        return true;
+    }
 };
 
 // Every key opens, every write succeeds, nothing is kept: the settings

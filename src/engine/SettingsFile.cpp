@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/RenameReplace.h"
+
 namespace quintel {
 
 namespace {
@@ -153,7 +155,22 @@ bool ParseSettingsFile(const std::string& text, TuningState& state, TuningSettin
            InList(s.MSCPS1Index, listsize::Mscps);
 }
 
+namespace {
+
+// A save on Windows 9x that was cut short between its renames leaves the
+// new file beside the missing one. Only a file exactly as the program
+// writes it counts as complete: a cut one may still parse.
+void FinishInterruptedSave(TuningState& state, FileSystem& files, const std::string& path) {
+    FinishInterruptedReplace(files, path, [&state](const std::string& text) {
+        TuningSettings saved{};
+        return ParseSettingsFile(text, state, saved) && FormatSettingsFile(saved) == text;
+    });
+}
+
+}  // namespace
+
 void LoadSettingsFile(TuningState& state, FileSystem& files, const std::string& path) {
+    FinishInterruptedSave(state, files, path);
     std::string text;
     FileError error;
     TuningSettings loaded{};

@@ -151,6 +151,7 @@ public:
     // on its ping tab.
     void ShowPingTab();
     void mnuDisable_Click();
+    void ShowKeepAliveState();
 
     void Toolbar1_ButtonClick(const forms::ToolbarButton& button);
 

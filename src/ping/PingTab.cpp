@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/RenameReplace.h"
+
 namespace quintel {
 
 namespace {
@@ -54,23 +56,39 @@ std::string FormatPingFile(const PingSettings& s) {
            "PingSound," + BoolText(s.PingSound) + "\r\n";
 }
 
-PingSettings LoadPingSettingsFile(FileSystem& files, const std::string& path,
-                                  const PingSettings& current) {
-    const PingSettings defaults = DefaultPingSettings(current.PingSound);
-    if (!files.FileExists(path)) return defaults;
+bool ParsePingFile(const std::string& text, PingSettings& read) {
+    const std::vector<std::string> lines = Lines(text);
+    std::string value;
+    if (lines.size() < 4) return false;
+    if (!ValueOf(lines[0], value) || !ReadBool(value, read.PingAutomatic)) return false;
+    if (!ValueOf(lines[1], read.PingHost)) return false;
+    if (!ValueOf(lines[2], read.PingInterval)) return false;
+    return ValueOf(lines[3], value) && ReadBool(value, read.PingSound);
+}
+
+PingFileRead ReadPingSettingsFile(FileSystem& files, const std::string& path,
+                                  PingSettings& settings) {
+    if (!files.FileExists(path)) return PingFileRead::Missing;
     std::string text;
     FileError error;
-    if (!files.ReadFile(path, text, error)) return defaults;
+    if (!files.ReadFile(path, text, error)) return PingFileRead::Unusable;
+    PingSettings read;
+    if (!ParsePingFile(text, read)) return PingFileRead::Unusable;
+    settings = read;
+    return PingFileRead::Loaded;
+}
 
-    const std::vector<std::string> lines = Lines(text);
-    PingSettings read = current;
-    std::string value;
-    if (lines.size() < 4) return defaults;
-    if (!ValueOf(lines[0], value) || !ReadBool(value, read.PingAutomatic)) return defaults;
-    if (!ValueOf(lines[1], read.PingHost)) return defaults;
-    if (!ValueOf(lines[2], read.PingInterval)) return defaults;
-    if (!ValueOf(lines[3], value) || !ReadBool(value, read.PingSound)) return defaults;
-    return read;
+PingSettings LoadPingSettingsFile(FileSystem& files, const std::string& path,
+                                  const PingSettings& current) {
+    // A save on Windows 9x cut short between its renames: only a file
+    // exactly as the program writes it counts as the new one.
+    FinishInterruptedReplace(files, path, [](const std::string& text) {
+        PingSettings saved;
+        return ParsePingFile(text, saved) && FormatPingFile(saved) == text;
+    });
+    PingSettings read;
+    if (ReadPingSettingsFile(files, path, read) == PingFileRead::Loaded) return read;
+    return DefaultPingSettings(current.PingSound);
 }
 
 bool HostReadsBack(const std::string& host) {

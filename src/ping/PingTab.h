@@ -29,6 +29,19 @@ PingSettings DefaultPingSettings(bool sound);
 // The four lines of the file, each ended by CR LF.
 std::string FormatPingFile(const PingSettings& settings);
 
+// Reads the file's text; false when it is malformed (`settings` is then
+// unspecified).
+bool ParsePingFile(const std::string& text, PingSettings& settings);
+
+enum class PingFileRead {
+    Loaded,    // `settings` holds the file's
+    Missing,   // no file: `settings` untouched
+    Unusable,  // unreadable or malformed: `settings` untouched
+};
+// The file as it is now, finishing nothing.
+PingFileRead ReadPingSettingsFile(FileSystem& files, const std::string& path,
+                                  PingSettings& settings);
+
 // The settings the file holds; a missing or malformed file gives the
 // defaults, with the sound of `current` (it is never reset by defaults).
 PingSettings LoadPingSettingsFile(FileSystem& files, const std::string& path,

@@ -33,6 +33,13 @@ public:
     // old file is untouched.
     virtual bool ReplaceFileContents(const std::string& path, const std::string& contents,
                              FileError& error) = 0;
+
+    // Renames a file; fails when anything already stands at `to`, as
+    // MoveFile does. The steps of a replace on Windows 95, 98 and ME.
+    virtual bool RenameFile(const std::string& from, const std::string& to, FileError& error) = 0;
+
+    // Deletes a file; fails for a read-only file, a folder or nothing.
+    virtual bool RemoveFile(const std::string& path, FileError& error) = 0;
 };
 
 }  // namespace quintel

@@ -14,12 +14,21 @@ public:
     virtual long Open(const std::string& target, int showCommand) = 0;
 };
 
+enum class KeepAliveState {
+    NotRunning,  // no companion: nothing to pause or resume
+    Running,
+    Paused,
+};
+
 // Pausing and resuming the keep-alive companion, when it runs.
 class KeepAliveControl {
 public:
     virtual ~KeepAliveControl() = default;
     virtual void Pause() = 0;
     virtual void Resume() = 0;
+    // Asked of the companion itself: it alone knows whether it is paused,
+    // whoever paused it and whenever.
+    virtual KeepAliveState State() = 0;
 };
 
 }  // namespace quintel

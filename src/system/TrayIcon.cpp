@@ -65,6 +65,7 @@ void FrmMain::Form_TrayNotify(int mouseMessage) {
         break;
     case RightButtonUp:
         SetForeground();
+        ShowKeepAliveState();
         PopupMenu(mnuPopupMenu);
         break;
     default:
@@ -80,6 +81,15 @@ void FrmMain::mnuShowMainWindow_Click() {
 void FrmMain::ShowPingTab() {
     mnuShowMainWindow_Click();
     SSTab1.SetTab(2);
+}
+
+// The companion may have been paused by an earlier window, by its own
+// /pause switch, or may not run at all: the item says what choosing it
+// would do now. With no companion there is nothing to pause.
+void FrmMain::ShowKeepAliveState() {
+    const KeepAliveState state = app_.services.keepAlive.State();
+    mnuDisable.SetCaption(state == KeepAliveState::Paused ? "Enable" : "Disable");
+    mnuDisable.SetEnabled(state != KeepAliveState::NotRunning);
 }
 
 void FrmMain::mnuDisable_Click() {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/RenameReplace.h"
 #include "win32/Win32Registry.h"
 
 namespace quintel::win32 {
@@ -62,32 +63,52 @@ bool WriteAll(HANDLE file, const std::string& contents, DWORD& lastError) {
     return true;
 }
 
-bool MoveOver(const std::string& from, const std::string& to, DWORD& lastError) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
-    lastError = GetLastError();
-    if (lastError != ERROR_CALL_NOT_IMPLEMENTED) return false;
-
-    // Windows 95, 98 and ME have no MoveFileEx: drop the old file, then
-    // rename. The new contents are already complete on disk by then.
-    const DWORD attributes = GetFileAttributesA(to.c_str());
+// A replace that could not rename its temporary file over `path`.
+bool FailedMove(const std::string& temporary, const std::string& path, DWORD code,
+                FileError& error) {
+    DeleteFileA(temporary.c_str());
+    const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        lastError = ERROR_ACCESS_DENIED;
-        return false;
+        return Fail(error, path, "a folder of that name is in the way");
     }
-    if (!DeleteFileA(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    return Fail(error, path, code);
+}
+
+// A rename that failed because another program has `path` open: the
+// companion reads Ping.cfg every second, for the moment a read takes.
+// Windows says so with a sharing violation, or with access denied when
+// the reader allows deletion but a file still open cannot be replaced.
+// A folder or a read-only file gives access denied for good.
+bool InUseForNow(DWORD code, const std::string& path) {
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) return true;
+    if (code != ERROR_ACCESS_DENIED) return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+}
+
+// Runs a rename again while a reader holds the file, for half a second
+// at most: far longer than any read of these small files takes.
+template <typename Rename>
+bool RenameWhenFree(Rename rename, const std::string& busyPath, DWORD& lastError) {
+    constexpr int Tries = 50;
+    constexpr DWORD Pause = 10;
+    for (int attempt = 1;; ++attempt) {
+        if (rename()) return true;
         lastError = GetLastError();
-        return false;
+        if (attempt == Tries || !InUseForNow(lastError, busyPath)) return false;
+        Sleep(Pause);
     }
-    if (!MoveFileA(from.c_str(), to.c_str())) {
-        lastError = GetLastError();
-        return false;
-    }
-    return true;
+}
+
+// Windows 95, 98 and ME set the top bit of GetVersion's answer.
+bool RunsWindows9x() {
+    return (GetVersion() & 0x80000000u) != 0;
 }
 
 }  // namespace
+
+Win32FileSystem::Win32FileSystem() : windows9x_(RunsWindows9x()) {}
 
 bool Win32FileSystem::FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -102,8 +123,15 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, F
 
 bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
                                      std::string& contents, FileError& error) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // The companion reads Ping.cfg every second while the ping tab may
+    // save it: delete sharing keeps a read from refusing the save's rename
+    // outright; where Windows still will not replace a file that is open,
+    // the save tries again a moment later (RenameWhenFree). Windows 9x
+    // knows no such flag and refuses the open when it is given.
+    const DWORD sharing =
+        FILE_SHARE_READ | FILE_SHARE_WRITE | (windows9x_ ? 0 : FILE_SHARE_DELETE);
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return Fail(error, path, GetLastError());
 
     contents.clear();
@@ -122,7 +150,7 @@ bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
 
 bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::string& contents,
                                   FileError& error) {
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = TemporaryFileFor(path);
     {
         FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -142,16 +170,40 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
         }
     }
 
-    DWORD lastError = 0;
-    if (!MoveOver(temporary, path, lastError)) {
-        DeleteFileA(temporary.c_str());
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            return Fail(error, path, "a folder of that name is in the way");
-        }
-        return Fail(error, path, lastError);
+    // A folder or a read-only file in the way refuses the replace before
+    // anything moves, as Windows' MoveFileEx does (Wine would replace a
+    // read-only file), and as the renames below could not tell.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
+        return FailedMove(temporary, path, ERROR_ACCESS_DENIED, error);
     }
-    return true;
+
+    if (!windows9x_) {
+        DWORD moveError = 0;
+        const auto moveOver = [&] {
+            return MoveFileExA(temporary.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        };
+        if (RenameWhenFree(moveOver, path, moveError)) return true;
+        // A system that only pretends to be NT may still lack the call.
+        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return FailedMove(temporary, path, moveError, error);
+    }
+
+    return MoveIntoPlaceByRenaming(*this, path, error);
+}
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to,
+                                 FileError& error) {
+    DWORD lastError = 0;
+    const auto rename = [&] { return MoveFileA(from.c_str(), to.c_str()) != FALSE; };
+    if (RenameWhenFree(rename, from, lastError)) return true;
+    return Fail(error, to, lastError);
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path, FileError& error) {
+    if (DeleteFileA(path.c_str())) return true;
+    return Fail(error, path, GetLastError());
 }
 
 }  // namespace quintel::win32

@@ -165,19 +165,35 @@ bool Win32NotifyArea::Notify(std::uint32_t request, const TrayIconRecord& record
 }
 
 namespace {
-void PostToKorvet(unsigned message) {
-    if (HWND companion = FindWindowA(korvet::WindowClass, nullptr)) {
-        PostMessageA(companion, message, 0, 0);
-    }
+// Sent, not posted: a state query right after a pause must find it done,
+// and a message sent is handled before any posted one still waiting.
+// Bounded, so a companion that hangs cannot hang the window with it.
+bool SendToKorvet(unsigned message, DWORD_PTR& answer) {
+    HWND companion = FindWindowA(korvet::WindowClass, nullptr);
+    if (!companion) return false;
+    constexpr UINT AnswerWait = 2000;
+    return SendMessageTimeoutA(companion, message, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               AnswerWait, &answer) != 0;
 }
 }  // namespace
 
 void KorvetKeepAliveControl::Pause() {
-    PostToKorvet(korvet::PauseMessage);
+    DWORD_PTR ignored = 0;
+    SendToKorvet(korvet::PauseMessage, ignored);
 }
 
 void KorvetKeepAliveControl::Resume() {
-    PostToKorvet(korvet::ResumeMessage);
+    DWORD_PTR ignored = 0;
+    SendToKorvet(korvet::ResumeMessage, ignored);
+}
+
+KeepAliveState KorvetKeepAliveControl::State() {
+    if (!FindWindowA(korvet::WindowClass, nullptr)) return KeepAliveState::NotRunning;
+    DWORD_PTR answer = 0;
+    // One that runs but does not answer in time is still running.
+    if (!SendToKorvet(korvet::StateQueryMessage, answer)) return KeepAliveState::Running;
+    return answer == static_cast<DWORD_PTR>(korvet::StatePaused) ? KeepAliveState::Paused
+                                                                 : KeepAliveState::Running;
 }
 
 NamedMutexInstance::NamedMutexInstance(const std::string& name) {

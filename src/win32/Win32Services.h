@@ -86,11 +86,13 @@ public:
     bool Notify(std::uint32_t request, const TrayIconRecord& record) override;
 };
 
-// Tells a running Korvet.exe to pause or resume; nothing when none runs.
+// Tells a running Korvet.exe to pause or resume, and asks whether it is
+// paused; nothing when none runs.
 class KorvetKeepAliveControl : public KeepAliveControl {
 public:
     void Pause() override;
     void Resume() override;
+    KeepAliveState State() override;
 };
 
 // The version resource of the running executable.

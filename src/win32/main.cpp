@@ -8,7 +8,9 @@
 #include "engine/CommandLine.h"
 #include "engine/EngineCommands.h"
 #include "mainwindow/Startup.h"
+#include "system/ProgramFolder.h"
 #include "win32/Console.h"
+#include "win32/FolderCheck.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
@@ -71,9 +73,33 @@ int RunWindows(const quintel::Command& command) {
     return host.RunMessageLoop();
 }
 
+// Every file of the program is reached through its folder's ANSI path;
+// where that path leads nowhere, nothing the program does would work.
+bool RefusedForTheFolder(const quintel::Command& command) {
+    using namespace quintel;
+    const auto unusable = win32::CheckApplicationFolder();
+    if (!unusable) return false;
+    switch (command.Kind) {
+    case CommandKind::MainWindow:
+    case CommandKind::Companion:
+        win32::ShowUnusableFolder(*unusable);
+        return true;
+    case CommandKind::Show:
+    case CommandKind::Apply:
+    case CommandKind::Restore: {
+        win32::ConsoleOutput console;
+        console.err() += UnusableFolderLine(unusable->ansi);
+        return true;
+    }
+    default:
+        return false;  // the usage and an unknown switch need no file
+    }
+}
+
 int Run() {
     using namespace quintel;
     const Command command = ParseCommandLine(ArgumentText(GetCommandLineA()));
+    if (RefusedForTheFolder(command)) return exitcode::Failed;
     switch (command.Kind) {
     case CommandKind::MainWindow:
     case CommandKind::Companion:

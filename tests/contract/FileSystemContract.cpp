@@ -46,6 +46,18 @@ TEST_F(FileSystemContract, ReplaceLeavesNoTemporaryFileBehind) {
     ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "1", error));
     ASSERT_TRUE(fs().ReplaceFileContents(At("b.cfg"), "2", error));
     EXPECT_FALSE(target_->AnythingAt(At("b.cfg.tmp")));
+    EXPECT_FALSE(target_->AnythingAt(At("b.cfg.old")));
+}
+
+TEST_F(FileSystemContract, AReadOnlyFileIsNotReplaced) {
+    target_->MakeFile(At("locked.cfg"), "old", {.readOnly = true});
+    FileError error;
+    EXPECT_FALSE(fs().ReplaceFileContents(At("locked.cfg"), "new", error));
+    EXPECT_EQ(At("locked.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_EQ("old", Read(At("locked.cfg")));
+    EXPECT_FALSE(target_->AnythingAt(At("locked.cfg.tmp")));
+    EXPECT_FALSE(target_->AnythingAt(At("locked.cfg.old")));
 }
 
 TEST_F(FileSystemContract, APrefixIsAtMostTheBytesAskedFor) {
@@ -104,6 +116,35 @@ TEST_F(FileSystemContract, WritingIntoAMissingFolderFails) {
     FileError error;
     EXPECT_FALSE(fs().ReplaceFileContents(At("no such folder\\Ping.cfg"), "x", error));
     EXPECT_FALSE(error.reason.empty());
+}
+
+TEST_F(FileSystemContract, ARenameMovesTheFileButNeverOverAnother) {
+    target_->MakeFile(At("a.cfg"), "a", {});
+    target_->MakeFile(At("b.cfg"), "b", {});
+    FileError error;
+    EXPECT_FALSE(fs().RenameFile(At("a.cfg"), At("b.cfg"), error));
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_EQ("a", Read(At("a.cfg")));
+    EXPECT_EQ("b", Read(At("b.cfg")));
+
+    ASSERT_TRUE(fs().RenameFile(At("a.cfg"), At("c.cfg"), error)) << error.reason;
+    EXPECT_FALSE(target_->AnythingAt(At("a.cfg")));
+    EXPECT_EQ("a", Read(At("c.cfg")));
+    EXPECT_FALSE(fs().RenameFile(At("a.cfg"), At("d.cfg"), error));
+    EXPECT_FALSE(target_->AnythingAt(At("d.cfg")));
+}
+
+TEST_F(FileSystemContract, RemovingTakesOrdinaryFilesOnly) {
+    target_->MakeFile(At("plain.cfg"), "x", {});
+    target_->MakeFile(At("readonly.cfg"), "x", {.readOnly = true});
+    FileError error;
+    ASSERT_TRUE(fs().RemoveFile(At("plain.cfg"), error)) << error.reason;
+    EXPECT_FALSE(target_->AnythingAt(At("plain.cfg")));
+    EXPECT_FALSE(fs().RemoveFile(At("plain.cfg"), error));
+    EXPECT_EQ(At("plain.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_FALSE(fs().RemoveFile(At("readonly.cfg"), error));
+    EXPECT_TRUE(target_->AnythingAt(At("readonly.cfg")));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "fakes/FakeFileSystem.h"
 
+#include "engine/RenameReplace.h"
+
 namespace quintel::test {
 
 bool FakeFileSystem::FileExists(const std::string& path) {
@@ -54,7 +56,48 @@ bool FakeFileSystem::ReplaceFileContents(const std::string& path, const std::str
         error = FileError{path, "There is not enough space on the disk."};
         return false;
     }
-    files_[path] = File{contents, {}};
+    if (!byRenaming_) {
+        files_[path] = File{contents, {}};
+        return true;
+    }
+    files_[TemporaryFileFor(path)] = File{contents, {}};
+    return MoveIntoPlaceByRenaming(*this, path, error);
+}
+
+bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to,
+                                FileError& error) {
+    const auto source = files_.find(from);
+    if (source == files_.end()) {
+        error = FileError{to, "The system cannot find the file specified."};
+        return false;
+    }
+    if (files_.count(to) || folders_.count(to)) {
+        error = FileError{to, "Cannot create a file when that file already exists."};
+        return false;
+    }
+    if (stuck_.count(from)) {
+        error = FileError{to, "The process cannot access the file because it is being used by "
+                              "another process."};
+        return false;
+    }
+    File moved = source->second;
+    files_.erase(source);
+    files_[to] = moved;
+    renames_.push_back(from + " -> " + to);
+    return true;
+}
+
+bool FakeFileSystem::RemoveFile(const std::string& path, FileError& error) {
+    const auto it = files_.find(path);
+    if (it == files_.end()) {
+        error = FileError{path, "The system cannot find the file specified."};
+        return false;
+    }
+    if (it->second.attributes.readOnly) {
+        error = FileError{path, "Access is denied."};
+        return false;
+    }
+    files_.erase(it);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "fakes/FakeRegistry.h"
 #include "platform/FileSystem.h"
@@ -28,6 +29,8 @@ public:
                         FileError& error) override;
     bool ReplaceFileContents(const std::string& path, const std::string& contents,
                      FileError& error) override;
+    bool RenameFile(const std::string& from, const std::string& to, FileError& error) override;
+    bool RemoveFile(const std::string& path, FileError& error) override;
 
     void Put(const std::string& path, const std::string& contents, Attributes attributes = {});
     void MakeFolder(const std::string& path) { folders_.insert(path); }
@@ -41,6 +44,14 @@ public:
     // Reading this file fails although it exists.
     void MakeUnreadable(const std::string& path) { unreadable_.insert(path); }
 
+    // Replaces as on Windows 95, 98 and ME: the temporary file is written
+    // and then renamed into place, with the old file set aside meanwhile.
+    void ReplaceByRenaming() { byRenaming_ = true; }
+    // Renaming this file away fails, as when another program has it open.
+    void FailRenamesOf(const std::string& path) { stuck_.insert(path); }
+    // Each rename done, "from -> to", in order.
+    std::vector<std::string> Renames() const { return renames_; }
+
     int Writes() const { return writes_; }
 
 private:
@@ -53,6 +64,9 @@ private:
     std::map<std::string, File, CaseInsensitiveLess> files_;
     std::set<std::string, CaseInsensitiveLess> folders_;
     std::set<std::string, CaseInsensitiveLess> unreadable_;
+    std::set<std::string, CaseInsensitiveLess> stuck_;
+    std::vector<std::string> renames_;
+    bool byRenaming_ = false;
     std::size_t diskSpace_ = static_cast<std::size_t>(-1);
     int writes_ = 0;
 };

@@ -150,8 +150,16 @@ public:
 class FakeKeepAliveControl : public KeepAliveControl {
 public:
     std::vector<std::string> calls;
-    void Pause() override { calls.push_back("pause"); }
-    void Resume() override { calls.push_back("resume"); }
+    KeepAliveState state = KeepAliveState::Running;
+    void Pause() override {
+        calls.push_back("pause");
+        if (state == KeepAliveState::Running) state = KeepAliveState::Paused;
+    }
+    void Resume() override {
+        calls.push_back("resume");
+        if (state == KeepAliveState::Paused) state = KeepAliveState::Running;
+    }
+    KeepAliveState State() override { return state; }
 };
 
 struct TrayCall {

@@ -88,4 +88,7 @@ private:
 // Reads a DWORD from HKEY_LOCAL_MACHINE in the 64-bit view.
 std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name);
 
+// A file of the build beside the Quintel.exe under test.
+std::string BesideQuintel(const std::string& name);
+
 }  // namespace quintel::gui

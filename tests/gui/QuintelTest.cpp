@@ -200,6 +200,36 @@ TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
     EXPECT_EQ(0u, quintel.WaitForExit());
 }
 
+// A folder whose name has letters outside the ANSI code page (Greek in
+// Wine's code page 1252): the window says so, naming the folder in full,
+// and the program ends without its main window.
+TEST_F(QuintelWindow, AFolderOutsideTheAnsiCodePageIsExplainedAndTheProgramEnds) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder =
+        std::wstring(temp) + L"Quintel \x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC-" +
+        std::to_wstring(GetCurrentProcessId());
+    const std::wstring exe = folder + L"\\Quintel.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(Wide(AppFile("Quintel.exe")).c_str(), exe.c_str(), FALSE));
+
+    Program refused = Program::Start(exe);
+    ASSERT_TRUE(refused);
+    HWND box = WaitForMessageBox(L"Quintel");
+    ASSERT_TRUE(box);
+    const std::wstring text = MessageBoxText(box);
+    EXPECT_EQ(0u, text.find(L"Quintel cannot run from this folder:\r\n\r\n" + folder + L"\r\n"))
+        << Narrow(text);
+    EXPECT_NE(std::wstring::npos,
+              text.find(L"a folder whose name uses only letters of the system's language"));
+    EXPECT_EQ(nullptr, FindWindowW(nullptr, MainCaption));
+    ASSERT_TRUE(AnswerMessageBox(box, L"OK"));
+    EXPECT_EQ(1u, refused.WaitForExit());
+
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
     Start();
     ASSERT_TRUE(main);

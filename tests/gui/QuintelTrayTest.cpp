@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/QuintelApp.h"
+#include "win32/korvet/KorvetControl.h"
 
 namespace quintel::gui {
 namespace {
@@ -110,10 +111,31 @@ protected:
         Sleep(FocusSettleMs);
     }
     static constexpr DWORD FocusSettleMs = 300;
+
+    // Korvet.exe beside the program: the main window starts it, and the
+    // menu's "Disable"/"Enable" is its state.
+    void StartWithCompanion(Where where = Where::current()) {
+        ASSERT_TRUE(CopyFileA(BesideQuintel("Korvet.exe").c_str(), AppFile("Korvet.exe").c_str(),
+                              FALSE));
+        Start(where);
+        WaitUntil([] { return FindWindowA(korvet::WindowClass, nullptr) != nullptr; },
+                  "the companion to start", DefaultTimeoutMs, where);
+    }
+    static bool CompanionPaused() {
+        HWND companion = FindWindowA(korvet::WindowClass, nullptr);
+        return companion && GetPropA(companion, korvet::PausedProperty) != nullptr;
+    }
+    void TearDown() override {
+        // The companion outlives the window; the next test starts its own.
+        if (GetFileAttributesA(AppFile("Korvet.exe").c_str()) != INVALID_FILE_ATTRIBUTES) {
+            wine::RunProgram(AppFile("Korvet.exe"), "/stop");
+        }
+        QuintelApp::TearDown();
+    }
 };
 
 TEST_F(QuintelTray, TheRightButtonOpensTheMenuWhoseDisableExplainsItself) {
-    Start();
+    StartWithCompanion();
     ASSERT_TRUE(main);
     const auto rightClick = [this] { PostMessageW(main, TrayMessage, 1, WM_RBUTTONUP); };
     WaitUntilActive();
@@ -138,6 +160,22 @@ TEST_F(QuintelTray, TheRightButtonOpensTheMenuWhoseDisableExplainsItself) {
     box = WaitForMessageBox(L"Quintel");
     ASSERT_TRUE(box);
     ASSERT_TRUE(AnswerMessageBox(box, L"OK"));
+    EXPECT_TRUE(CompanionPaused());
+}
+
+// Paused from elsewhere (an earlier window, "Korvet.exe /pause"): the menu
+// offers "Enable", and choosing it resumes the companion without a word.
+TEST_F(QuintelTray, ACompanionPausedBeforeTheWindowOpenedIsOfferedEnable) {
+    StartWithCompanion();
+    ASSERT_TRUE(main);
+    ASSERT_EQ(0u, wine::RunProgram(AppFile("Korvet.exe"), "/pause").exitCode);
+    ASSERT_TRUE(WaitUntil([] { return CompanionPaused(); }, "the companion to pause"));
+    const auto rightClick = [this] { PostMessageW(main, TrayMessage, 1, WM_RBUTTONUP); };
+    WaitUntilActive();
+
+    ASSERT_TRUE(ChooseShortcutMenu(main, rightClick, {Up, Enter}));
+    EXPECT_TRUE(WaitUntil([] { return !CompanionPaused(); }, "the companion to resume"));
+    EXPECT_TRUE(IsEnabled(main)) << "Enable showed a message";
 }
 
 TEST_F(QuintelTray, TheLeftButtonBringsBackAMinimizedWindowAndTheMenuShowsItToo) {

@@ -128,6 +128,44 @@ TEST_F(Tray, ItemsChosenFromThePopupRunTheirCommands) {
     EXPECT_EQ(1u, fakes.boxes.shown.size());
 }
 
+TEST_F(Tray, TheMenuAsksTheCompanionWhetherItIsPausedEachTimeItOpens) {
+    FrmMain& w = Start();
+    bool enabled = false;
+    std::string caption;
+    fakes.host.onPopup = [&](forms::MenuItem&) {
+        caption = w.mnuDisable.Caption();
+        enabled = w.mnuDisable.Enabled();
+    };
+
+    // Paused by an earlier window, or by "Korvet.exe /pause".
+    fakes.keepAlive.state = KeepAliveState::Paused;
+    w.TrayNotification(0x205);
+    EXPECT_EQ("Enable", caption);
+    EXPECT_TRUE(enabled);
+
+    fakes.keepAlive.state = KeepAliveState::Running;
+    w.TrayNotification(0x205);
+    EXPECT_EQ("Disable", caption);
+    EXPECT_TRUE(enabled);
+
+    // Nothing runs that could be paused.
+    fakes.keepAlive.state = KeepAliveState::NotRunning;
+    w.TrayNotification(0x205);
+    EXPECT_EQ("Disable", caption);
+    EXPECT_FALSE(enabled);
+    EXPECT_TRUE(fakes.keepAlive.calls.empty());
+}
+
+TEST_F(Tray, EnableChosenForAPausedCompanionResumesItQuietly) {
+    FrmMain& w = Start();
+    fakes.keepAlive.state = KeepAliveState::Paused;
+    fakes.host.onPopup = [](forms::MenuItem& menu) { test::ChooseFromPopup(menu, "Enable"); };
+    w.TrayNotification(0x205);
+    EXPECT_EQ((std::vector<std::string>{"resume"}), fakes.keepAlive.calls);
+    EXPECT_EQ(KeepAliveState::Running, fakes.keepAlive.state);
+    EXPECT_TRUE(fakes.boxes.shown.empty());
+}
+
 TEST_F(Tray, ClosingTheWindowRemovesTheIconAndANewTaskbarGetsItOnlyWhileItIsThere) {
     FrmMain& w = Start();
     w.TaskbarRestarted();

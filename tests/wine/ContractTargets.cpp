@@ -2,6 +2,9 @@
 // a scratch registry key and a scratch folder.
 #include <windows.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "contract/Contract.h"
 #include "wine/WineHelpers.h"
 #include "win32/Win32FileSystem.h"
@@ -21,8 +24,15 @@ struct Win32RegistryTarget : RegistryTarget {
     std::string scratchKey() override { return ScratchRoot; }
 };
 
+// QUINTEL_CONTRACT_WINDOWS9X=1 runs the file suite against the replace of
+// Windows 95, 98 and ME (renames only), on the same real files.
+bool Windows9xReplace() {
+    const char* choice = std::getenv("QUINTEL_CONTRACT_WINDOWS9X");
+    return choice && std::string(choice) == "1";
+}
+
 struct Win32FileTarget : FileTarget {
-    win32::Win32FileSystem real;
+    win32::Win32FileSystem real{Windows9xReplace()};
     wine::ScratchFolder scratch{"quintel-contract"};
     FileSystem& files() override { return real; }
     std::string folder() override { return scratch.path(); }

@@ -3,6 +3,10 @@
 // old settings or the new ones, never a mix, round after round, with
 // whatever temporary file the kill left behind.
 //
+// Both ways of replacing a file are killed: MoveFileEx over the old file
+// (NT), and the renames of Windows 95, 98 and ME, where the loaders must
+// finish a replace the kill cut short between its renames.
+//
 // The moments come from a seeded generator; set QUINTEL_CRASH_SEED to
 // replay a failing run (the seed is in every failure message).
 #include <gtest/gtest.h>
@@ -71,15 +75,15 @@ public:
 
     bool Started() const { return started_; }
 
-    // Everything up to and including "ready", or all it said before it
-    // ended when it never got there. (Its standard output is in text
-    // mode: the line ends in CR LF.)
+    // Everything up to and including the "ready" line, or all it said
+    // before it ended when it never got there. (Its standard output is in
+    // text mode: the line ends in CR LF.)
     std::string WaitUntilReady() {
         std::string said;
         char c = 0;
         DWORD got = 0;
-        while (said.find("ready") == std::string::npos && ReadFile(read_, &c, 1, &got, nullptr) &&
-               got == 1) {
+        while (!(said.find("ready") != std::string::npos && said.back() == '\n') &&
+               ReadFile(read_, &c, 1, &got, nullptr) && got == 1) {
             said += c;
         }
         return said;
@@ -107,7 +111,8 @@ std::string Describe(const TuningSettings& s) {
     return FormatSettingsFile(s);
 }
 
-TEST(CrashSafeSave, AKilledSaveLeavesTheOldOrTheNewSettings) {
+// Kills the saver `rounds` times and loads both files after each kill.
+void KillWhileSaving(const std::string& expectedWay, int rounds) {
     const unsigned seed = SeedFromEnvironment();
     SCOPED_TRACE("seed " + std::to_string(seed) + " (QUINTEL_CRASH_SEED replays it)");
     std::mt19937 random(seed);
@@ -123,7 +128,7 @@ TEST(CrashSafeSave, AKilledSaveLeavesTheOldOrTheNewSettings) {
 
     win32::Win32FileSystem files;
     int sawB = 0;
-    for (int round = 1; round <= Rounds; ++round) {
+    for (int round = 1; round <= rounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         {
             Saver saver(SaverExe(), folder.path());
@@ -132,6 +137,8 @@ TEST(CrashSafeSave, AKilledSaveLeavesTheOldOrTheNewSettings) {
             const std::string said = saver.WaitUntilReady();
             ASSERT_NE(std::string::npos, said.find("ready"))
                 << "the saver ended before its first save: " << said;
+            ASSERT_NE(std::string::npos, said.find("ready " + expectedWay))
+                << "the saver replaces files another way: " << said;
             Sleep(static_cast<DWORD>(waitMs(random)));
             const DWORD code = saver.Kill();
             ASSERT_EQ(KilledCode, code) << "the saver ended by itself: " << saver.WaitUntilReady();
@@ -159,8 +166,21 @@ TEST(CrashSafeSave, AKilledSaveLeavesTheOldOrTheNewSettings) {
     }
     // How often each record was found says how well the kills spread; it
     // depends on timing, so it is reported, not asserted.
-    std::printf("CrashSafeSave: %d rounds, VarOderudi.cfg held the manual record %d times\n",
-                Rounds, sawB);
+    std::printf("CrashSafeSave (%s): %d rounds, VarOderudi.cfg held the manual record %d times\n",
+                expectedWay.c_str(), rounds, sawB);
+}
+
+TEST(CrashSafeSave, AKilledSaveLeavesTheOldOrTheNewSettings) {
+    ClearWindowsVersionOf("crash_saver.exe");
+    KillWhileSaving("move-over", Rounds);
+}
+
+// A copy of the file may be set aside at the kill: what the loaders find
+// must still be one record whole.
+TEST(CrashSafeSave, AKilledWindows98SaveLeavesTheOldOrTheNewSettings) {
+    SetWindowsVersionOf("crash_saver.exe", "win98");
+    KillWhileSaving("renames", Rounds);
+    ClearWindowsVersionOf("crash_saver.exe");
 }
 
 }  // namespace

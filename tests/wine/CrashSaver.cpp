@@ -5,8 +5,12 @@
 // shipped.
 //
 // It prints "ready" once the first pair of saves is on disk, so the kill
-// lands among saves rather than in the program's start-up. Any failed save
+// lands among saves rather than in the program's start-up, followed by the
+// way it replaces files: "renames" where Windows reports 95, 98 or ME (no
+// MoveFileEx), "move-over" elsewhere. Any failed save
 // ends it with exit code 1 and the reason on standard error.
+#include <windows.h>
+
 #include <cstdio>
 #include <string>
 
@@ -59,7 +63,8 @@ int main(int argc, char** argv) {
     // The test wrote record A before starting us: B comes first.
     bool second = true;
     if (!SaveBoth(records, folder, second)) return 1;
-    std::printf("ready\n");
+    const bool windows9x = (GetVersion() & 0x80000000u) != 0;
+    std::printf("ready %s\n", windows9x ? "renames" : "move-over");
     std::fflush(stdout);
     // Bounded, so a saver whose test died before killing it stops by
     // itself; the test kills it long before this.

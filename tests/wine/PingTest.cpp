@@ -10,7 +10,9 @@
 
 #include "ping/PingTab.h"
 #include "ping/mdlPing.h"
+#include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
+#include "win32/Win32Services.h"
 #include "win32/korvet/KorvetControl.h"
 #include "win32/korvet/KorvetPing.h"
 #include "win32/korvet/KorvetSwitches.h"
@@ -169,6 +171,65 @@ TEST(KorvetSettings, PingCfgIsReadFromTheGivenFolder) {
     EXPECT_EQ(DefaultPingSettings(true), pinger.Load());
 }
 
+// The companion reads Ping.cfg every second; the ping tab saves it with a
+// temporary file renamed over it. A read must never make a save fail with
+// a sharing violation, nor a save make a read fall back to the defaults.
+struct CompanionReader {
+    explicit CompanionReader(const std::string& folder) : pinger(folder) {}
+    korvet::KorvetPing pinger;
+    PingSettings a, b;
+    volatile LONG stop = 0;
+    long reads = 0;
+    long strays = 0;  // loads that were neither record
+    PingSettings stray;
+
+    static DWORD WINAPI Run(void* self) {
+        auto& reader = *static_cast<CompanionReader*>(self);
+        // The companion reads once a second; here a read follows every
+        // millisecond, so each save meets reads.
+        while (!reader.stop) {
+            Sleep(1);
+            const PingSettings read = reader.pinger.Load();
+            ++reader.reads;
+            if (!(read == reader.a || read == reader.b)) {
+                ++reader.strays;
+                reader.stray = read;
+            }
+        }
+        return 0;
+    }
+};
+
+TEST(PingFileSharing, SavesNeverFailWhileTheCompanionReads) {
+    ScratchFolder app{"ping sharing"};
+    const std::string path = app / "Ping.cfg";
+    CompanionReader reader(app.path());
+    reader.a = PingSettings{false, "127.0.0.1", "3", true};
+    reader.b = PingSettings{false, "localhost", "45", false};
+    WriteTextFile(path, FormatPingFile(reader.a));
+
+    HANDLE thread = CreateThread(nullptr, 0, CompanionReader::Run, &reader, 0, nullptr);
+    ASSERT_TRUE(thread);
+    win32::Win32FileSystem files;
+    int failures = 0;
+    std::string firstFailure;
+    for (int save = 0; save < 1000; ++save) {
+        FileError error;
+        if (!files.ReplaceFileContents(path, FormatPingFile(save % 2 ? reader.a : reader.b),
+                                       error)) {
+            if (failures++ == 0) firstFailure = error.reason;
+        }
+    }
+    InterlockedExchange(&reader.stop, 1);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+
+    EXPECT_EQ(0, failures) << "first failure: " << firstFailure;
+    EXPECT_GT(reader.reads, 0);
+    std::printf("PingFileSharing: 1000 saves, %ld reads\n", reader.reads);
+    EXPECT_EQ(0, reader.strays) << "for example: " << FormatPingFile(reader.stray);
+}
+
 // --- Korvet.exe as a program --------------------------------------------
 
 std::string KorvetExe() {
@@ -271,6 +332,27 @@ TEST_F(KorvetProgram, RunsHiddenAndASecondStartLeavesAtOnce) {
     EXPECT_EQ(0u, Korvet("/stop").exitCode);
     EXPECT_EQ(0u, Ended());
     EXPECT_FALSE(CompanionWindow());
+}
+
+// The tray menu's "Disable"/"Enable" follows what the companion says,
+// however it was paused.
+TEST_F(KorvetProgram, TheMainProgramAsksTheCompanionWhetherItIsPaused) {
+    win32::KorvetKeepAliveControl control;
+    EXPECT_EQ(KeepAliveState::NotRunning, control.State());
+    Start();
+    EXPECT_EQ(KeepAliveState::Running, control.State());
+    EXPECT_EQ(0u, Korvet("/pause").exitCode);
+    EXPECT_TRUE(WaitUntil([&] { return Paused(); }));
+    EXPECT_EQ(KeepAliveState::Paused, control.State());
+    EXPECT_EQ(korvet::StatePaused,
+              SendMessageA(CompanionWindow(), korvet::StateQueryMessage, 0, 0));
+
+    control.Resume();
+    EXPECT_TRUE(WaitUntil([&] { return control.State() == KeepAliveState::Running; }));
+    EXPECT_FALSE(Paused());
+    EXPECT_EQ(0u, Korvet("/stop").exitCode);
+    EXPECT_EQ(0u, Ended());
+    EXPECT_EQ(KeepAliveState::NotRunning, control.State());
 }
 
 TEST_F(KorvetProgram, PauseAndResumeReachTheRunningCopy) {

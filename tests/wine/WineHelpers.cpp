@@ -9,7 +9,7 @@ namespace quintel::wine {
 
 namespace {
 
-constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\Quintel.exe";
+constexpr const char* AppDefaults = "Software\\Wine\\AppDefaults\\";
 
 std::string ReadAll(HANDLE pipe) {
     std::string text;
@@ -37,17 +37,27 @@ LONG DeleteKeyInView(HKEY root, const std::string& key, REGSAM view) {
 }  // namespace
 
 void SetWindowsVersion(const std::string& version) {
+    SetWindowsVersionOf("Quintel.exe", version);
+}
+
+void ClearWindowsVersion() {
+    ClearWindowsVersionOf("Quintel.exe");
+}
+
+void SetWindowsVersionOf(const std::string& exe, const std::string& version) {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, AppDefaults, 0, nullptr, 0,
+    const std::string path = AppDefaults + exe;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                                              KEY_ALL_ACCESS, nullptr, &key, nullptr));
     RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
                    static_cast<DWORD>(version.size() + 1));
     RegCloseKey(key);
 }
 
-void ClearWindowsVersion() {
+void ClearWindowsVersionOf(const std::string& exe) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, AppDefaults, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    const std::string path = AppDefaults + exe;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
         RegDeleteValueA(key, "Version");
         RegCloseKey(key);
     }
@@ -95,6 +105,19 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 RunResult RunProgram(const std::string& exe, const std::string& arguments) {
+    const std::string line = "\"" + exe + "\" " + arguments;
+    std::wstring wide(line.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    return RunCommandLine(wide);
+}
+
+RunResult RunProgram(const std::wstring& exe, const std::wstring& arguments) {
+    return RunCommandLine(L"\"" + exe + L"\" " + arguments);
+}
+
+RunResult RunCommandLine(const std::wstring& commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE outRead, outWrite, errRead, errWrite;
     CreatePipe(&outRead, &outWrite, &inherit, 0);
@@ -102,24 +125,24 @@ RunResult RunProgram(const std::string& exe, const std::string& arguments) {
     SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
     SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(0);
 
     RunResult run;
-    const BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0,
+    const BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &process);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (!started) {
-        ADD_FAILURE() << "could not start " << commandLine << ": " << GetLastError();
+        ADD_FAILURE() << "could not start the command line (" << commandLine.size()
+                      << " characters): " << GetLastError();
         CloseHandle(outRead);
         CloseHandle(errRead);
         run.exitCode = static_cast<DWORD>(-1);

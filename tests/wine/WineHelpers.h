@@ -17,6 +17,9 @@ namespace quintel::wine {
 // Applies to every program named Quintel.exe started afterwards.
 void SetWindowsVersion(const std::string& version);
 void ClearWindowsVersion();
+// The same for the programs named `exe` ("crash_saver.exe", "Korvet.exe").
+void SetWindowsVersionOf(const std::string& exe, const std::string& version);
+void ClearWindowsVersionOf(const std::string& exe);
 
 // A Unix path as the Windows path Wine maps it to (drive Z:).
 std::string WindowsPathOf(const std::string& unixPath);
@@ -49,6 +52,9 @@ struct RunResult {
 };
 // Runs `exe` with `arguments`, waits, and collects its output.
 RunResult RunProgram(const std::string& exe, const std::string& arguments);
+// The same for a program whose path the ANSI code page cannot spell.
+RunResult RunProgram(const std::wstring& exe, const std::wstring& arguments);
+RunResult RunCommandLine(const std::wstring& commandLine);
 
 // Registry access for checking what the program wrote; `view` is
 // KEY_WOW64_64KEY or KEY_WOW64_32KEY.

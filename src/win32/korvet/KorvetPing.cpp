@@ -10,8 +10,7 @@ constexpr std::uint32_t PingTimeout = 1000;
 }  // namespace
 
 PingSettings KorvetPing::Load() {
-    current_ = LoadPingSettingsFile(files_, AppFilePath(folder_, PingFileName), current_);
-    return current_;
+    return settings_.Load(files_, AppFilePath(folder_, PingFileName));
 }
 
 void KorvetPing::Ping(const PingSettings& settings) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ping/CompanionPingSettings.h"
 #include "ping/PingTab.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
@@ -16,14 +17,14 @@ public:
     // `folder` holds Ping.cfg and Ping.wav: the companion's own folder.
     explicit KorvetPing(std::string folder) : folder_(std::move(folder)) {}
 
-    // The settings as the file has them now; what cannot be read there
-    // keeps its last known value.
+    // The settings as the file has them now; a file that cannot be read
+    // whole keeps the settings last read.
     PingSettings Load();
     void Ping(const PingSettings& settings);
 
 private:
     std::string folder_;
-    PingSettings current_;
+    CompanionPingSettings settings_;
     win32::Win32FileSystem files_;
     win32::Win32Sockets sockets_;
     win32::Win32Icmp icmp_;

@@ -8,7 +8,8 @@ namespace quintel::korvet {
 
 namespace {
 
-static_assert(PauseMessage == WM_APP + 1 && ResumeMessage == WM_APP + 2 && StopMessage == WM_CLOSE,
+static_assert(PauseMessage == WM_APP + 1 && ResumeMessage == WM_APP + 2 &&
+                  StateQueryMessage == WM_APP + 3 && StopMessage == WM_CLOSE,
               "KorvetControl.h states the message numbers other programs rely on");
 
 // Long enough for a ping in progress (one second at most) to finish.

@@ -68,6 +68,8 @@ LRESULT KorvetWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case ResumeMessage:
         OnResume();
         return 0;
+    case StateQueryMessage:
+        return keepAlive_.Paused() ? StatePaused : StateRunning;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

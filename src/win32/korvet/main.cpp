@@ -5,6 +5,7 @@
 
 #include "engine/CommandLine.h"
 #include "ping/KeepAlive.h"
+#include "win32/FolderCheck.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"
@@ -21,6 +22,10 @@ constexpr int ExitFailed = 3;
 
 int RunCompanion() {
     using namespace quintel;
+    // Ping.cfg is read through the folder's ANSI path: where that leads
+    // nowhere the companion would ping the default host forever. Nobody
+    // sees it, so it leaves without a box; the main window says why.
+    if (win32::CheckApplicationFolder()) return korvet::ExitUnusableFolder;
     win32::NamedMutexInstance instance(korvet::InstanceMutex);
     if (instance.AnotherInstanceRunning()) return korvet::ExitOk;
 
