@@ -252,7 +252,7 @@ bool FrmMain::ValidateManualSettings() {
     } else if (optRWIN2.Value() &&
                (Settings().RWIN < limits::MinRwin || Settings().RWIN > limits::MaxRwin)) {
         // Taken from the MTU when the entry was chosen, which may have been
-        // half typed; choosing the entry again takes the MTU of now.
+        // half typed; choosing an entry again takes the MTU as it is now.
         problem = "Invalid RWIN. Select Valid One.";
     }
     if (!problem) return false;
