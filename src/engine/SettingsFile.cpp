@@ -104,7 +104,8 @@ public:
         Number value{};
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (ec == std::errc::result_out_of_range && end == digits.data() + digits.size()) {
-            return Fail(std::string(what) + " " + Shown(*field) + " is too large");
+            return Fail(std::string(what) + " " + Shown(*field) + " does not fit in " +
+                        std::to_string(sizeof(Number) * 8) + " bits");
         }
         if (ec != std::errc{} || end != digits.data() + digits.size()) {
             return Fail(std::string(what) + " " + Shown(*field) + " is not a whole number");

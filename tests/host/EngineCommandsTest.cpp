@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                 " is malformed at line 1 (ConnectionType): the connection type \"x1\" is not a "
                 "whole number"},
         BadFile{"Overflow", "ConnectionType,1\r\nOptiMode,99999\r\n",
-                " is malformed at line 2 (OptiMode): the mode \"99999\" is too large"},
+                " is malformed at line 2 (OptiMode): the mode \"99999\" does not fit in 16 bits"},
         BadFile{"BadFlag", ManualWith("TTL,#FALSE#", "TTL,yes"),
                 " is malformed at line 5 (TTL): the custom flag \"yes\" is neither #TRUE# nor "
                 "#FALSE#"},

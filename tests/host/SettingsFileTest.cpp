@@ -269,7 +269,7 @@ TEST_F(SettingsFile, AProblemIsPlacedOnTheLineOfItsKeyAndBlankLinesCount) {
     EXPECT_FALSE(ParseSettingsFile("ConnectionType,0\rOptiMode,3\r\nMTU,#TRUE#,1500000000000", t,
                                    parsed, error));
     EXPECT_EQ(3, error.Line);
-    EXPECT_EQ("the MTU \"1500000000000\" is too large", error.Reason);
+    EXPECT_EQ("the MTU \"1500000000000\" does not fit in 32 bits", error.Reason);
     const std::string junk(40, '\x01');
     EXPECT_FALSE(ParseSettingsFile(junk + "," + junk, t, parsed, error));
     EXPECT_EQ("the connection type \"????????????????????????...\" is not a whole number", error.Reason);
