@@ -50,6 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (HostReadsBack(typed.PingHost)) {
         FUZZ_CHECK(Reload(typed, current) == typed);
     }
+    // Any interval text a file holds gives an entry of the list or none,
+    // and the tab's own intervals their entry.
+    const int index = PingIntervalIndex(loaded.PingInterval, 60);
+    FUZZ_CHECK(index >= -1 && index < 60);
+    FUZZ_CHECK(PingIntervalIndex(text, 60) >= -1 && PingIntervalIndex(text, 60) < 60);
+    FUZZ_CHECK(PingIntervalIndex(typed.PingInterval, 60) == data[0] % 60);
+
     // A missing file gives the defaults, with the sound in use kept.
     fuzz::MemoryFiles none;
     FUZZ_CHECK(LoadPingSettingsFile(none, Path, current) == DefaultPingSettings(current.PingSound));

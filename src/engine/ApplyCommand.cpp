@@ -23,9 +23,23 @@ void ReportFailure(AppContext& app, const SaveResult& result) {
 }  // namespace
 
 std::string ApplyFailureMessage(const SaveResult& result, Registry& registry) {
-    std::string reason = result.FailureText(registry);
-    if (!reason.empty()) reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
-    return "The settings could not be applied.\r\n\r\n" + reason;
+    auto sentence = [](std::string line) {
+        if (!line.empty()) line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+        return line;
+    };
+    if (!result.FileWritten) {
+        return "The settings could not be applied.\r\n\r\n" + sentence(result.FailureText(registry));
+    }
+    // The file already holds the choice, so the user needs to know exactly
+    // which values the registry does not have yet.
+    std::string text = "The settings could not be applied completely.\r\n";
+    for (const std::string& line : result.FailureLines(registry)) text += "\r\n" + sentence(line);
+    const std::size_t written = result.SucceededCount();
+    text += written == 0 ? "\r\n\r\nNo registry value was written."
+                         : "\r\n\r\nThe other " + std::to_string(written) +
+                               (written == 1 ? " registry value was" : " registry values were") +
+                               " written.";
+    return text;
 }
 
 void ApplySettings(FrmMain& window) {

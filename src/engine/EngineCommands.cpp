@@ -31,28 +31,54 @@ struct Loaded {
 };
 
 // The same start as the main window: presets first, then the saved file.
-Loaded LoadAsMainWindowDoes(EngineContext& ctx) {
-    Loaded l;
-    l.family = FamilyFromDetection(DetectWindowsVersion(ctx.version));
+// The window starts from the Windows defaults when the file is missing or
+// damaged; a script must hear of it instead, so `problem` says which file
+// and what is wrong.
+bool LoadAsMainWindowDoes(EngineContext& ctx, Loaded& l, std::string& problem) {
+    l.family = DetectWindowsFamily(ctx.version);
     l.state.LoadPresets();
     l.settingsPath = AppFilePath(ctx.appFolder, SettingsFileName);
-    LoadSettingsFile(l.state, ctx.files, l.settingsPath);
-    return l;
+    return ReadSettingsFile(l.state, ctx.files, l.settingsPath, l.state.CurrentSettings, problem);
+}
+
+// Two writers at once would leave a mix of their values, and the window
+// would go on showing what is no longer in the file.
+bool WindowIsOpen(EngineContext& ctx, std::string& err) {
+    if (!ctx.instance.AnotherInstanceRunning()) return false;
+    err += "Quintel: Quintel is already running (its window, or another /apply or /restore); "
+           "close it and try again. Nothing was written.\n";
+    return true;
 }
 
 int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
     const SaveResult result =
         SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry, l.family);
+    int written = 0, removed = 0, failed = 0;
+    for (const RegistryOperation& op : result.Registry) {
+        (!op.Succeeded() ? failed : op.Removed ? removed : written)++;
+    }
     if (!result.Succeeded()) {
-        err += "Quintel: " + result.FailureText(ctx.registry) + "\n";
+        for (const std::string& line : result.FailureLines(ctx.registry)) {
+            err += "Quintel: " + line + "\n";
+        }
+        if (result.FileWritten) {
+            out += std::string("Applied ") + ModeName(l.state.CurrentSettings.OptiMode) +
+                   " for " + l.family.Name + " in part: " + std::to_string(written) +
+                   " registry values written, " + std::to_string(removed) + " removed, " +
+                   std::to_string(failed) + " not (each named on standard error).\n";
+        }
         return exitcode::Failed;
     }
-    int written = 0, removed = 0;
-    for (const RegistryOperation& op : result.Registry) (op.Removed ? removed : written)++;
     out += std::string("Applied ") + ModeName(l.state.CurrentSettings.OptiMode) + " for " +
            l.family.Name + ": " + std::to_string(written) + " registry values written, " +
            std::to_string(removed) + " removed. Restart Windows for them to take effect.\n";
     return exitcode::Ok;
+}
+
+// From Vista on the receive window tunes itself, and these two are ignored.
+bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
+    return family.AutoTunesReceiveWindow() &&
+           (op.ValueName == "TcpWindowSize" || op.ValueName == "GlobalMaxTcpWindowSize");
 }
 
 }  // namespace
@@ -67,30 +93,50 @@ std::string UsageText() {
            "  /restore    put the Windows default TCP/IP settings back\n"
            "  /?, /help   show this text\n"
            "\n"
-           "Switches may also start with '-'. Exit code 0 on success, 1 when a\n"
-           "setting could not be written, 2 for an unknown switch.\n";
+           "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
+           "settings file is missing or damaged (/show, /apply) or a setting could\n"
+           "not be written, 2 for an unknown switch, 4 when /apply or /restore finds\n"
+           "Quintel already running (close its window first).\n";
 }
 
-int RunShow(EngineContext& ctx, std::string& out, std::string&) {
-    Loaded l = LoadAsMainWindowDoes(ctx);
+int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        err += "Quintel: " + problem + "\n";
+        return exitcode::Failed;
+    }
     out += "OS: " + l.family.Name + "\n";
     out += std::string("Mode: ") + ModeName(l.state.CurrentSettings.OptiMode) + "\n";
     DryRunRegistry dryRun(ctx.registry);
     for (const RegistryOperation& op : ApplyTuningToRegistry(l.state.CurrentSettings, l.family, dryRun)) {
         out += "HKEY_LOCAL_MACHINE\\" + op.Key + "\t" +
                (op.ValueName.empty() ? std::string("(Default)") : op.ValueName) + "\t" +
-               TypeName(op.Type) + "\t" + op.DataText() + "\n";
+               TypeName(op.Type) + "\t" + op.DataText() +
+               (NotReadBy(l.family, op) ? "\tnot read by this Windows" : "") + "\n";
     }
     return exitcode::Ok;
 }
 
 int RunApply(EngineContext& ctx, std::string& out, std::string& err) {
-    Loaded l = LoadAsMainWindowDoes(ctx);
+    if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        const bool sentence = !problem.empty() && problem.back() == '.';
+        err += "Quintel: " + problem + (sentence ? " " : ". ") + "Nothing was written.\n";
+        return exitcode::Failed;
+    }
     return Save(ctx, l, out, err);
 }
 
 int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
-    Loaded l = LoadAsMainWindowDoes(ctx);
+    if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
+    // Only the connection type is taken from the file; without a usable
+    // one the defaults' type goes in, as the window does.
+    Loaded l;
+    std::string ignored;
+    if (!LoadAsMainWindowDoes(ctx, l, ignored)) l.state.CurrentSettings = l.state.WindowsDefaults;
     l.state.ResetToWindowsDefaults();
     return Save(ctx, l, out, err);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/Instance.h"
 #include "platform/Registry.h"
 #include "platform/VersionQuery.h"
 
@@ -13,6 +14,9 @@ struct EngineContext {
     Registry& registry;
     FileSystem& files;
     VersionQuery& version;
+    // Whether the window (or another switch that writes) runs; asked only
+    // by the switches that write.
+    SingleInstance& instance;
     std::string appFolder;
 };
 
@@ -20,6 +24,8 @@ namespace exitcode {
 constexpr int Ok = 0;
 constexpr int Failed = 1;
 constexpr int Usage = 2;
+// 3 is an unexpected error that ended the program.
+constexpr int AnotherInstance = 4;
 }  // namespace exitcode
 
 std::string UsageText();
@@ -27,8 +33,12 @@ std::string UsageText();
 // Each appends what it has to say to `out` and its failures to `err`.
 
 // Lists the family and every registry write or removal Apply would make.
+// A settings file that is missing, unreadable or malformed is named and
+// nothing is listed.
 int RunShow(EngineContext& ctx, std::string& out, std::string& err);
-// Loads the saved choice and applies it again: file and registry.
+// Loads the saved choice and applies it again: file and registry. A
+// settings file that is missing, unreadable or malformed is named and
+// nothing is written.
 int RunApply(EngineContext& ctx, std::string& out, std::string& err);
 // Puts the Windows defaults into the file and the registry.
 int RunRestore(EngineContext& ctx, std::string& out, std::string& err);

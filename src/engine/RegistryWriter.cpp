@@ -1,6 +1,7 @@
 #include "engine/RegistryWriter.h"
 
 #include <functional>
+#include <limits>
 
 #include "engine/RegFunctions.h"
 
@@ -69,6 +70,14 @@ private:
     RegistryReport report_;
 };
 
+// The segment size that goes with an MTU: 40 bytes of IP and TCP headers
+// less. Held to 32 bits, so no record can make it overflow.
+std::int32_t MssFor(std::int32_t mtu) {
+    const std::int64_t mss = static_cast<std::int64_t>(mtu) - 40;
+    return mss < std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::min()
+                                                          : static_cast<std::int32_t>(mss);
+}
+
 void Write9xMap(const TuningSettings& s, Writer& w) {
     const bool noRwin = s.RWIN == -1;
     const bool noMtu = s.MTU == -1;
@@ -82,7 +91,7 @@ void Write9xMap(const TuningSettings& s, Writer& w) {
     w.ForEachSubkey(NetTrans9x, [&](const std::string& adapter) {
         const std::string key = std::string(NetTrans9x) + "\\" + adapter;
         w.Write(key, "MaxMTU", regtype::Dword, s.MTU, noMtu);
-        w.Write(key, "MaxMSS", regtype::Dword, s.MTU - 40, noMtu);
+        w.Write(key, "MaxMSS", regtype::Dword, MssFor(s.MTU), noMtu);
     });
     w.Write(NdiCache, "", regtype::Dword, s.NDI);
 }

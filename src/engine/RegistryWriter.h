@@ -32,7 +32,8 @@ struct RegistryOperation {
 using RegistryReport = std::vector<RegistryOperation>;
 
 // Writes every tunable of `settings` with the value map of `family`: codes
-// 1..4 the Windows 95/98/ME map, 5..7 the NT map, anything else nothing.
+// 1..4 the Windows 95/98/ME map, 5 onwards (NT, 2000, XP and every later
+// NT release) the NT map, anything else nothing.
 // A failing value is skipped and the rest still written; the report lists
 // every value in the order written.
 RegistryReport ApplyTuningToRegistry(const TuningSettings& settings, const WindowsFamily& family,

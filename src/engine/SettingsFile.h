@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/RegistryWriter.h"
 #include "engine/TuningSettings.h"
@@ -20,10 +21,26 @@ std::string AppFilePath(const std::string& appFolder, const std::string& fileNam
 // Manual, each ended by CR LF.
 std::string FormatSettingsFile(const TuningSettings& settings);
 
+// Where a settings text is malformed: the line (counted from 1), its key
+// as the format names it, and what is wrong there.
+struct SettingsFileError {
+    int Line = 0;
+    std::string Name;
+    std::string Reason;
+};
+
 // Reads the file's text into `settings`. Automatic modes take their preset
-// from `state`. False when the text is malformed; `settings` is then
-// unspecified.
+// from `state`. False when the text is malformed (a field missing or no
+// number, or a value outside what the window can choose, custom or not);
+// `settings` is then unspecified and `error` says why.
+bool ParseSettingsFile(const std::string& text, TuningState& state, TuningSettings& settings,
+                       SettingsFileError& error);
 bool ParseSettingsFile(const std::string& text, TuningState& state, TuningSettings& settings);
+
+// Reads the file into `settings`, or says in `problem` which file is
+// missing, unreadable or malformed (and at which line, and why).
+bool ReadSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
+                      TuningSettings& settings, std::string& problem);
 
 // Fills CurrentSettings from the file, or with the Windows defaults when it
 // is missing or malformed. Never fails toward the caller.
@@ -35,8 +52,13 @@ struct SaveResult {
     RegistryReport Registry;
 
     bool Succeeded() const { return FileWritten && FirstFailure(Registry) == nullptr; }
-    // One line naming the first thing that failed, empty on success.
+    // One line for each thing that failed: the file, or else every registry
+    // value not written or removed. Empty on success.
+    std::vector<std::string> FailureLines(quintel::Registry& registry) const;
+    // The first of those lines, empty on success.
     std::string FailureText(quintel::Registry& registry) const;
+    // How many registry values were written or removed as asked.
+    std::size_t SucceededCount() const;
 };
 
 // Writes the file from CurrentSettings and then the registry. A file that

@@ -58,6 +58,17 @@ constexpr int MinMtu = 68;  // the least every IPv4 link must carry
 constexpr int MaxMtu = 65535;
 constexpr int MinTtl = 1;
 constexpr int MaxTtl = 255;
+// The values the lists can give: RWIN is a multiple x4..x16 of an MTU, the
+// keep-alive 1 to 60 minutes in milliseconds, the NDI cache 0 to 64 entries
+// and the HTTP limits 2 to 60 connections.
+constexpr int MinRwin = MinMtu * 4;
+constexpr int MaxRwin = MaxMtu * 16;
+constexpr int MinSka = 60000;
+constexpr int MaxSka = 60 * 60000;
+constexpr int MinNdi = 0;
+constexpr int MaxNdi = 64;
+constexpr int MinMscps = 2;
+constexpr int MaxMscps = 60;
 }  // namespace limits
 
 // The current record and the templates, alive for the whole run.

@@ -103,7 +103,7 @@ void FrmMain::Form_Load() {
     Loading = true;
     mnuSupport.SetCaption("About " + app_.Title());
 
-    app_.CurrentWindowsFamily = FamilyFromDetection(DetectWindowsVersion(app_.services.version));
+    app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
     StatusBar1.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
     StatusBar1.SetPanelText(
         4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));

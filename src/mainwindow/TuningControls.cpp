@@ -249,6 +249,11 @@ bool FrmMain::ValidateManualSettings() {
         problem = "Invalid MTU. Enter Valid One.";
     } else if (optTTL2.Value() && outside(txtTTL, MinTtl, MaxTtl)) {
         problem = "Invalid TTL. Enter Valid One.";
+    } else if (optRWIN2.Value() &&
+               (Settings().RWIN < limits::MinRwin || Settings().RWIN > limits::MaxRwin)) {
+        // Taken from the MTU when the entry was chosen, which may have been
+        // half typed; choosing an entry again takes the MTU as it is now.
+        problem = "Invalid RWIN. Select Valid One.";
     }
     if (!problem) return false;
     app_.services.boxes.Show(problem, app_.Title(), mb::OkOnly | mb::IconInformation);

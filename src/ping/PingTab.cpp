@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/RenameReplace.h"
+#include "forms/NumberText.h"
 
 namespace quintel {
 
@@ -98,6 +99,13 @@ bool HostReadsBack(const std::string& host) {
 void FillPingIntervalList(forms::ComboBox& list) {
     list.Clear();
     for (int minutes = 1; minutes <= 60; ++minutes) list.AddItem(std::to_string(minutes) + " min.");
+}
+
+int PingIntervalIndex(const std::string& interval, int count) {
+    // Compared before the step to an index, which would overflow for the
+    // least 32-bit number.
+    const std::int32_t minutes = RoundToInt32(LeadingNumber(interval));
+    return minutes >= 1 && minutes <= count ? minutes - 1 : -1;
 }
 
 }  // namespace quintel

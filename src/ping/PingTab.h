@@ -53,4 +53,9 @@ bool HostReadsBack(const std::string& host);
 // Empties the list and fills it with "1 min." to "60 min.".
 void FillPingIntervalList(forms::ComboBox& list);
 
+// The entry of a list of `count` intervals (entry i is i + 1 minutes) that
+// the interval text stands for, rounded; -1 when there is none, for any
+// text a file may hold.
+int PingIntervalIndex(const std::string& interval, int count);
+
 }  // namespace quintel

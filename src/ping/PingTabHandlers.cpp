@@ -1,6 +1,5 @@
 // The main window's ping tab: a working copy of the ping settings that
 // only "OK" saves, and "Ping Now".
-#include "forms/NumberText.h"
 #include "mainwindow/FrmMain.h"
 #include "ping/mdlPing.h"
 #include "ping/PingTab.h"
@@ -27,8 +26,7 @@ void FrmMain::ShowPingSettings() {
     cmbPingInterval.SetEnabled(manual);
     txtPingHost.SetAlignment(manual ? forms::TextBox::Align::Left : forms::TextBox::Align::Center);
     txtPingHost.SetText(manual ? s.PingHost : AutomaticHostText);
-    const int index = RoundToInt32(LeadingNumber(s.PingInterval)) - 1;
-    cmbPingInterval.SetListIndex(index >= 0 && index < cmbPingInterval.ListCount() ? index : -1);
+    cmbPingInterval.SetListIndex(PingIntervalIndex(s.PingInterval, cmbPingInterval.ListCount()));
     chkSound.SetValue(s.PingSound ? forms::CheckBox::Checked : forms::CheckBox::Unchecked);
 }
 

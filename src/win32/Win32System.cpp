@@ -7,11 +7,26 @@
 namespace quintel::win32 {
 
 OsVersion Win32VersionQuery::QueryVersion() {
-    OSVERSIONINFOA info;
+    // The extended record tells a server from a workstation of the same
+    // version (Server 2003 from XP x64, Server 2008 from Vista). Windows
+    // 9x and NT 4 before service pack 6 refuse its size; they get the
+    // plain record. Windows 8.1 and later report their own version only
+    // to programs whose manifest names them as supported (Quintel's does);
+    // others are told 6.2.
+    OSVERSIONINFOEXA info;
     ZeroMemory(&info, sizeof info);
-    info.dwOSVersionInfoSize = 148;  // sizeof(OSVERSIONINFOA)
-    ::GetVersionExA(&info);
-    return OsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info))) {
+        ZeroMemory(&info, sizeof info);
+        info.dwOSVersionInfoSize = 148;  // sizeof(OSVERSIONINFOA)
+        ::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info));
+        info.wProductType = 0;
+    }
+    // On 9x the high word of the build number repeats the version.
+    const DWORD build = info.dwPlatformId == VER_PLATFORM_WIN32_NT ? info.dwBuildNumber
+                                                                    : LOWORD(info.dwBuildNumber);
+    return OsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, build,
+                     info.wProductType};
 }
 
 std::uint32_t Win32IpHelper::GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) {

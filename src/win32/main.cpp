@@ -20,13 +20,29 @@
 
 namespace {
 
+// The window holds it for its whole run, and so does a switch that writes.
+constexpr const char* InstanceMutexName = "Quintel.SingleInstance";
+
+// /show only reads: it may run beside the window and never keeps one from
+// starting, so it takes no part in the single-instance rule.
+class ReadOnlySwitch : public quintel::SingleInstance {
+public:
+    bool AnotherInstanceRunning() override { return false; }
+};
+
 int RunEngineCommand(const quintel::Command& command) {
     using namespace quintel;
     win32::ConsoleOutput console;
     win32::Win32Registry registry;
     win32::Win32FileSystem files;
     win32::Win32VersionQuery version;
-    EngineContext ctx{registry, files, version, win32::ApplicationFolder()};
+    std::unique_ptr<SingleInstance> instance;
+    if (command.Kind == CommandKind::Apply || command.Kind == CommandKind::Restore) {
+        instance = std::make_unique<win32::NamedMutexInstance>(InstanceMutexName);
+    } else {
+        instance = std::make_unique<ReadOnlySwitch>();
+    }
+    EngineContext ctx{registry, files, version, *instance, win32::ApplicationFolder()};
 
     switch (command.Kind) {
     case CommandKind::Show: return RunShow(ctx, console.out(), console.err());
@@ -67,7 +83,7 @@ int RunWindows(const quintel::Command& command) {
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
-    win32::NamedMutexInstance instance("Quintel.SingleInstance");
+    win32::NamedMutexInstance instance(InstanceMutexName);
     std::unique_ptr<FrmMain> mainWindow;
     if (StartUp(app, instance, command, mainWindow) == StartResult::Exit) return 0;
     return host.RunMessageLoop();

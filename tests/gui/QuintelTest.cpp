@@ -230,6 +230,44 @@ TEST_F(QuintelWindow, AFolderOutsideTheAnsiCodePageIsExplainedAndTheProgramEnds)
     RemoveDirectoryW(folder.c_str());
 }
 
+TEST_F(QuintelWindow, TheStatusBarNamesTheSystemWineReports) {
+    // Wine 8 reports win7 with a server's product type, so it is Windows
+    // 7's server twin that the data names.
+    const std::pair<const char*, const wchar_t*> versions[] = {
+        {"win2003", L"OS: Windows Server 2003"},
+        {"win7", L"OS: Windows Server 2008 R2"},
+        {"win10", L"OS: Windows 10"}};
+    for (const auto& [version, expected] : versions) {
+        SCOPED_TRACE(version);
+        wine::SetWindowsVersion(version);
+        Start();
+        ASSERT_TRUE(main);
+        const std::vector<std::wstring> status = Status();
+        ASSERT_EQ(4u, status.size());
+        EXPECT_EQ(expected, status[2]);
+        quintel.Terminate();
+        main = nullptr;
+    }
+}
+
+TEST_F(QuintelWindow, SwitchesThatWriteRefuseWhileTheWindowIsOpen) {
+    wine::WriteTextFile(AppFile("VarOderudi.cfg"), "ConnectionType,1\r\nOptiMode,0\r\n");
+    Start();
+    ASSERT_TRUE(main);
+    for (const char* sw : {"/apply", "/restore"}) {
+        const wine::RunResult run = wine::RunProgram(AppFile("Quintel.exe"), sw);
+        EXPECT_EQ(4u, run.exitCode) << sw << ": " << run.err;
+        EXPECT_NE(std::string::npos, run.err.find("Quintel is already running")) << run.err;
+    }
+    EXPECT_EQ("ConnectionType,1\r\nOptiMode,0\r\n", SettingsFile());
+    const wine::RunResult show = wine::RunProgram(AppFile("Quintel.exe"), "/show");
+    EXPECT_EQ(0u, show.exitCode) << show.err;
+    EXPECT_EQ(0u, show.out.find("OS: Windows XP\nMode: Automatic #1\n")) << show.out;
+    ASSERT_TRUE(quintel.running());
+    ASSERT_TRUE(ChooseMenu(main, {'F', 'E'}));
+    EXPECT_EQ(0u, quintel.WaitForExit());
+}
+
 TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
     Start();
     ASSERT_TRUE(main);

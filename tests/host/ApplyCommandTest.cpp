@@ -114,16 +114,41 @@ TEST_F(FileMenu, ASettingsFileThatCannotBeReplacedIsReportedAndTheQuestionFollow
     EXPECT_TRUE(fakes.registry.Calls().empty());
 }
 
-TEST_F(FileMenu, RefusedRegistryWritesAreReportedNamingTheFirstOne) {
+TEST_F(FileMenu, RefusedRegistryWritesAreReportedNamingEveryOneAndCountingTheOthers) {
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
-    fakes.registry.DenyKey("SYSTEM");
+    fakes.registry.DenyKey("SYSTEM\\ControlSet001");
     fakes.boxes.answers = {mb::Ok, mb::No};
     w.mnuApplyNewSettings.UserClick();
     ASSERT_EQ(2u, fakes.boxes.shown.size());
-    EXPECT_EQ("The settings could not be applied.\r\n\r\nCould not write HKEY_LOCAL_MACHINE\\"
-              "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters value GlobalMaxTcpWindowSize: "
-              "Access is denied.",
-              fakes.boxes.shown[0].text);
+    const std::string set001 = "Could not write HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\"
+                               "tcpip\\parameters value ";
+    std::string expected = "The settings could not be applied completely.\r\n";
+    for (const char* name : {"GlobalMaxTcpWindowSize", "TcpWindowSize", "DefaultTTL",
+                             "KeepAliveTime", "EnablePMTUDiscovery", "EnablePMTUBHDetect"}) {
+        expected += "\r\n" + set001 + name + ": Access is denied.";
+    }
+    expected += "\r\n\r\nThe other 11 registry values were written.";
+    EXPECT_EQ(expected, fakes.boxes.shown[0].text);
+    EXPECT_EQ(576u, fakes.registry.GetDword(Interface, "MTU"));
+    EXPECT_EQ("ConnectionType,0\r\nOptiMode,0\r\n", fakes.files.Contents(Cfg)) << "the choice stays";
+    EXPECT_EQ(RestartQuestion, fakes.boxes.shown[1].text);
+}
+
+TEST_F(FileMenu, ARestoreRefusedEverywhereSaysNoValueWasWritten) {
+    FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
+    for (const char* root : {"SYSTEM", "SOFTWARE", "System"}) fakes.registry.DenyKey(root);
+    fakes.boxes.answers = {mb::Yes, mb::Ok};
+    w.mnuRestore.UserClick();
+    ASSERT_EQ(2u, fakes.boxes.shown.size());
+    const std::string& text = fakes.boxes.shown[1].text;
+    EXPECT_EQ(0u, text.find("The settings could not be applied completely.\r\n\r\nCould not write "));
+    std::size_t named = 0;
+    for (auto at = text.find("Could not write"); at != std::string::npos;
+         at = text.find("Could not write", at + 1)) {
+        ++named;
+    }
+    EXPECT_EQ(15u, named) << "rows 1 to 14 and the NDI cache; no interface list could be opened";
+    EXPECT_NE(std::string::npos, text.find("\r\n\r\nNo registry value was written.")) << text;
 }
 
 TEST_F(FileMenu, AnsweringYesEnablesThePrivilegeThenAsksForAReboot) {

@@ -47,13 +47,13 @@ TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
 
 TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
     test::FakeLauncher launcher;
-    for (std::int16_t code = 0; code <= 8; ++code) {
+    for (std::int16_t code = 0; code <= 15; ++code) {
         launcher.launches.clear();
         const std::uint32_t started = OpenNetworkOptions(launcher, WindowsFamily{code, ""});
         if (code >= 1 && code <= 4) {
             ASSERT_EQ(1u, launcher.launches.size());
             EXPECT_EQ(Rundll + "netcpl.cpl", launcher.launches[0].commandLine);
-        } else if (code >= 5 && code <= 7) {
+        } else if (code >= 5 && code <= 14) {
             ASSERT_EQ(1u, launcher.launches.size());
             EXPECT_EQ(Rundll + "ncpa.cpl", launcher.launches[0].commandLine);
         } else {

@@ -2,6 +2,7 @@
 
 #include "engine/EngineCommands.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeForms.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSystem.h"
 
@@ -20,7 +21,7 @@ protected:
         version.version = OsVersion{2, 5, 1};  // Windows XP
     }
     int Run(int (*command)(EngineContext&, std::string&, std::string&)) {
-        EngineContext ctx{reg, files, version, Folder};
+        EngineContext ctx{reg, files, version, instance, Folder};
         out.clear();
         err.clear();
         return command(ctx, out, err);
@@ -29,8 +30,18 @@ protected:
     test::FakeRegistry reg;
     test::FakeFileSystem files;
     test::FakeVersionQuery version;
+    test::FakeSingleInstance instance;
     std::string out, err;
 };
+
+const std::string ManualDefaults =
+    "ConnectionType,0\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\n"
+    "TTL,#FALSE#,32\r\nSKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\n"
+    "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n";
+
+int LineCount(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
 
 TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {
     reg.AddKey(std::string(Interfaces) + "\\{AAA}");
@@ -52,6 +63,7 @@ TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {
 
 TEST_F(Commands, ShowOn98WritesTtlAsText) {
     version.version = OsVersion{1, 4, 10};
+    files.Put(Cfg, ManualDefaults);
     EXPECT_EQ(0, Run(RunShow));
     EXPECT_NE(std::string::npos, out.find("OS: Windows 98\n"));
     EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\tREG_SZ\t\"32\"\n"));
@@ -66,10 +78,103 @@ TEST_F(Commands, ApplyRewritesTheFileAndTheRegistry) {
     EXPECT_NE(std::string::npos, out.find("Automatic #1 for Windows XP"));
 }
 
-TEST_F(Commands, ApplyWithoutAFileAppliesTheDefaults) {
-    EXPECT_EQ(0, Run(RunApply));
+TEST_F(Commands, ApplyWithoutAFileExitsOneNamingItAndWritesNothing) {
+    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ("Quintel: " + Cfg + " is missing or not an ordinary file. Nothing was written.\n", err);
+    EXPECT_EQ("", out);
+    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_EQ(0, files.Writes());
+    EXPECT_FALSE(files.FileExists(Cfg));
+}
+
+struct BadFile {
+    const char* name;
+    std::string text;
+    std::string message;  // what follows the path
+};
+
+class CommandsWithABadFile : public Commands, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(CommandsWithABadFile, ApplyAndShowExitOneNamingTheLineAndLeaveEverythingAlone) {
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    files.Put(Cfg, GetParam().text);
+    const std::size_t keysBefore = reg.Calls().size();
+    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ("Quintel: " + Cfg + GetParam().message + ". Nothing was written.\n", err);
+    EXPECT_EQ("", out);
+    EXPECT_EQ(1, LineCount(err));
+    EXPECT_EQ(0, files.Writes());
+    EXPECT_EQ(GetParam().text, files.Contents(Cfg));
+    EXPECT_EQ(keysBefore, reg.Calls().size()) << "the registry is not even opened";
+
+    EXPECT_EQ(1, Run(RunShow));
+    EXPECT_EQ("Quintel: " + Cfg + GetParam().message + "\n", err);
+    EXPECT_EQ("", out);
+}
+
+const std::string ManualLines3To11 =
+    "MTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,32\r\n"
+    "SKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\n"
+    "MSCPS0,0,2\r\nMSCPS1,2,4\r\n";
+
+std::string ManualWith(const std::string& from, const std::string& to) {
+    std::string text = "ConnectionType,1\r\nOptiMode,3\r\n" + ManualLines3To11;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandsWithABadFile,
+    ::testing::Values(
+        BadFile{"empty", "", " is malformed at line 1 (ConnectionType): the line is missing"},
+        BadFile{"truncated", "ConnectionType,1\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\n",
+                " is malformed at line 4 (RWIN): the line is missing"},
+        BadFile{"NotANumber", "ConnectionType,x1\r\nOptiMode,0\r\n",
+                " is malformed at line 1 (ConnectionType): the connection type \"x1\" is not a "
+                "whole number"},
+        BadFile{"Overflow", "ConnectionType,1\r\nOptiMode,99999\r\n",
+                " is malformed at line 2 (OptiMode): the mode \"99999\" does not fit in 16 bits"},
+        BadFile{"BadFlag", ManualWith("TTL,#FALSE#", "TTL,yes"),
+                " is malformed at line 5 (TTL): the custom flag \"yes\" is neither #TRUE# nor "
+                "#FALSE#"},
+        BadFile{"MtuZeroLeftToWindows", ManualWith("MTU,#FALSE#,1500", "MTU,#FALSE#,0"),
+                " is malformed at line 3 (MTU): the MTU 0 is outside 68 to 65535"},
+        BadFile{"TtlLeftToWindows", ManualWith("TTL,#FALSE#,32", "TTL,#FALSE#,999"),
+                " is malformed at line 5 (TTL): the TTL 999 is outside 1 to 255"},
+        BadFile{"RwinTooSmall", ManualWith("RWIN,#FALSE#,-1,8192", "RWIN,#FALSE#,-1,20"),
+                " is malformed at line 4 (RWIN): the receive window 20 is outside 272 to "
+                "1048560"},
+        BadFile{"KeepAliveOfNoMinute", ManualWith("SKA,#FALSE#,-1,3600000", "SKA,#FALSE#,-1,5"),
+                " is malformed at line 6 (SKA): the keep-alive time 5 is outside 60000 to "
+                "3600000"},
+        BadFile{"NdiCacheTooLarge", ManualWith("NDI,#FALSE#,-1,0", "NDI,#FALSE#,-1,65"),
+                " is malformed at line 7 (NDI): the cache size 65 is outside 0 to 64"},
+        BadFile{"NoHttp11Limit", ManualWith("MSCPS1,2,4", "MSCPS1,-1,0"),
+                " is malformed at line 11 (MSCPS1): the connection limit 0 is outside 2 to 60"},
+        BadFile{"IndexPastTheList", ManualWith("MSCPS0,0,2", "MSCPS0,59,2"),
+                " is malformed at line 10 (MSCPS0): the list index 59 is outside -1 to 58"},
+        BadFile{"Junk", "\x01\xff,\x7f\r\n",
+                " is malformed at line 1 (ConnectionType): the connection type \"?\" is not a "
+                "whole number"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Commands, AnUnreadableOrHiddenFileIsNamedAndNothingIsWritten) {
+    files.Put(Cfg, "ConnectionType,1\r\nOptiMode,0\r\n");
+    files.MakeUnreadable(Cfg);
+    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ("Quintel: cannot read " + Cfg + ": Access is denied. Nothing was written.\n", err);
+    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_EQ(0, files.Writes());
+
+    files.Put(Cfg, "ConnectionType,1\r\nOptiMode,0\r\n", {.hidden = true});
+    EXPECT_EQ(1, Run(RunShow));
+    EXPECT_EQ("Quintel: " + Cfg + " is missing or not an ordinary file\n", err);
+}
+
+TEST_F(Commands, RestoreNeedsNoFile) {
+    EXPECT_EQ(0, Run(RunRestore));
+    EXPECT_EQ(ManualDefaults, files.Contents(Cfg));
     EXPECT_EQ(8192u, reg.GetDword(Tcpip, "TcpWindowSize"));
-    EXPECT_EQ(0u, files.Contents(Cfg).find("ConnectionType,0\r\nOptiMode,3\r\n"));
 }
 
 TEST_F(Commands, RestoreKeepsTheConnectionTypeAndWritesElevenLines) {
@@ -83,8 +188,12 @@ TEST_F(Commands, RestoreKeepsTheConnectionTypeAndWritesElevenLines) {
 
 TEST_F(Commands, AFileThatCannotBeReplacedExitsOneAndTouchesNoRegistryValue) {
     files.MakeFolder(Cfg);
-    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ(1, Run(RunRestore));
     EXPECT_EQ("Quintel: could not write " + Cfg + ": a folder of that name is in the way\n",
+              err);
+    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ("Quintel: " + Cfg + " is missing or not an ordinary file. Nothing was written.\n",
               err);
     EXPECT_TRUE(reg.Calls().empty());
 }
@@ -92,9 +201,99 @@ TEST_F(Commands, AFileThatCannotBeReplacedExitsOneAndTouchesNoRegistryValue) {
 TEST_F(Commands, ARefusedRegistryValueExitsOneNamingIt) {
     reg.DenyKey(Tcpip);
     EXPECT_EQ(1, Run(RunRestore));
-    EXPECT_EQ("Quintel: could not write HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) +
-                  " value GlobalMaxTcpWindowSize: Access is denied.\n",
+    std::string expected;
+    for (const char* name : {"GlobalMaxTcpWindowSize", "TcpWindowSize", "DefaultTTL",
+                             "KeepAliveTime", "EnablePMTUDiscovery", "EnablePMTUBHDetect"}) {
+        expected += "Quintel: could not write HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) +
+                    " value " + name + ": Access is denied.\n";
+    }
+    EXPECT_EQ(expected, err);
+}
+
+TEST_F(Commands, APartialApplyNamesEveryValueNotWrittenAndCountsTheOthers) {
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    reg.AddKey(std::string(Interfaces) + "\\{BBB}");
+    reg.FailValue(std::string(Interfaces) + "\\{AAA}", "MTU", 5);
+    reg.DenyKey("SYSTEM\\CurrentControlSet\\Services\\{BBB}");
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    EXPECT_EQ(1, Run(RunApply));
+    EXPECT_EQ("Quintel: could not write HKEY_LOCAL_MACHINE\\" + std::string(Interfaces) +
+                  "\\{AAA} value MTU: Access is denied.\n"
+                  "Quintel: could not write HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\"
+                  "Services\\{BBB}\\Parameters\\Tcpip value MTU: Access is denied.\n",
               err);
+    EXPECT_EQ("Applied Automatic #1 for Windows XP in part: 17 registry values written, 0 removed, "
+              "2 not (each named on standard error).\n",
+              out);
+    EXPECT_EQ(576u, reg.GetDword(std::string(Interfaces) + "\\{BBB}", "MTU"));
+    EXPECT_EQ("ConnectionType,2\r\nOptiMode,0\r\n", files.Contents(Cfg)) << "the choice stays";
+}
+
+TEST_F(Commands, ApplyAndRestoreRefuseWhileTheWindowRunsAndShowDoesNot) {
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    instance.another = true;
+    for (auto command : {RunApply, RunRestore}) {
+        EXPECT_EQ(exitcode::AnotherInstance, Run(command));
+        EXPECT_EQ(4, exitcode::AnotherInstance);
+        EXPECT_EQ(1, LineCount(err));
+        EXPECT_NE(std::string::npos, err.find("Quintel is already running")) << err;
+        EXPECT_NE(std::string::npos, err.find("Nothing was written.")) << err;
+        EXPECT_EQ("", out);
+        EXPECT_TRUE(reg.Calls().empty());
+        EXPECT_EQ(0, files.Writes());
+    }
+    EXPECT_EQ(0, Run(RunShow));
+    EXPECT_EQ("", err);
+    EXPECT_NE(std::string::npos, out.find("OS: Windows XP\n"));
+}
+
+TEST_F(Commands, ShowMarksTheReceiveWindowFromVistaOn) {
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    const std::string rows[] = {
+        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\tREG_DWORD\t4288",
+        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tTcpWindowSize\tREG_DWORD\t4288",
+        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\tREG_DWORD\t4288",
+        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tTcpWindowSize\tREG_DWORD\t4288"};
+    for (const OsVersion v : {OsVersion{2, 6, 0, 6002, 1}, OsVersion{2, 10, 0, 19045, 1}}) {
+        version.version = v;
+        EXPECT_EQ(0, Run(RunShow));
+        for (const std::string& row : rows) {
+            EXPECT_NE(std::string::npos,
+                      out.find("HKEY_LOCAL_MACHINE\\" + row + "\tnot read by this Windows\n"))
+                << row << "\n" << out;
+        }
+        std::size_t marks = 0;
+        for (auto at = out.find("not read"); at != std::string::npos; at = out.find("not read", at + 1)) {
+            ++marks;
+        }
+        EXPECT_EQ(4u, marks);
+        EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\tREG_DWORD\t128\n"));
+    }
+    for (const OsVersion v : {OsVersion{2, 5, 1, 2600, 1}, OsVersion{2, 5, 2, 3790, 3}}) {
+        version.version = v;
+        EXPECT_EQ(0, Run(RunShow));
+        EXPECT_EQ(std::string::npos, out.find("not read")) << out;
+        EXPECT_NE(std::string::npos, out.find("HKEY_LOCAL_MACHINE\\" + rows[3] + "\n"));
+    }
+}
+
+TEST_F(Commands, EveryNTReleaseAfterXPGetsTheNTMap) {
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    for (const OsVersion v : {OsVersion{2, 5, 2, 3790, 3}, OsVersion{2, 6, 1, 7601, 1},
+                              OsVersion{2, 10, 0, 19045, 1}, OsVersion{2, 11, 0, 30000, 1}}) {
+        version.version = v;
+        test::FakeRegistry fresh;
+        fresh.AddKey(std::string(Interfaces) + "\\{AAA}");
+        EngineContext ctx{fresh, files, version, instance, Folder};
+        out.clear();
+        err.clear();
+        EXPECT_EQ(0, RunApply(ctx, out, err)) << err;
+        EXPECT_EQ(4288u, fresh.GetDword(Tcpip, "TcpWindowSize"));
+        EXPECT_EQ(128u, fresh.GetDword(Tcpip, "DefaultTTL"));
+        EXPECT_EQ(576u, fresh.GetDword(std::string(Interfaces) + "\\{AAA}", "MTU"));
+        EXPECT_FALSE(fresh.HasKey("System\\CurrentControlSet\\Services\\VxD\\MSTCP"));
+    }
 }
 
 TEST(Usage, NamesEverySwitch) {

@@ -445,6 +445,19 @@ TEST_F(Validation, MtuAndTtlMustBeUsableByTheStack) {
     }
 }
 
+TEST_F(Validation, ACustomRwinTakenFromAHalfTypedMtuMustBeChosenAgain) {
+    FrmMain& w = Start();
+    w.optMTU2.UserClick();
+    w.txtMTU.UserText("1");
+    w.optRWIN2.UserClick();
+    w.cmbRWIN.UserSelect(0);  // x4 of an MTU of 1
+    w.txtMTU.UserText("1500");
+    EXPECT_EQ("Invalid RWIN. Select Valid One.", Check());
+    w.cmbRWIN.UserSelect(1);
+    EXPECT_EQ(9000, Record().RWIN);
+    EXPECT_EQ("", Check());
+}
+
 TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
     FrmMain& w = Start();
     w.optMTU2.UserClick();
@@ -453,6 +466,13 @@ TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
 }
 
 // --- The window -----------------------------------------------------------
+
+TEST_F(MainWindow, TheStatusBarNamesAReleaseAfterXPAsItCallsItself) {
+    fakes.version.version = OsVersion{2, 6, 1, 7601, 1};
+    FrmMain& w = Start();
+    EXPECT_EQ("OS: Windows 7", w.StatusBar1.PanelText(3));
+    EXPECT_EQ(family::Windows7, app.CurrentWindowsFamily.Code);
+}
 
 TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt) {
     FrmMain& w = Start();

@@ -144,6 +144,25 @@ TEST_F(PingTab, AnIntervalOfZeroShowsNoSelection) {
     EXPECT_EQ(-1, w.cmbPingInterval.ListIndex());
 }
 
+TEST_F(PingTab, AnIntervalFarOutsideTheListShowsNoSelection) {
+    for (const char* interval : {"-99999999999", "-2147483648", "61", "99999999999", "60.6"}) {
+        fakes.files.Put(PingCfg, std::string("PingAutomatic,#FALSE#\r\nPingHost,h\r\nPingInterval,") +
+                                     interval + "\r\nPingSound,#FALSE#\r\n");
+        FrmMain& w = Start();
+        EXPECT_EQ(-1, w.cmbPingInterval.ListIndex()) << interval;
+    }
+}
+
+TEST(PingIntervalIndex, GivesTheEntryOfEachMinuteCountAndNoneOutsideTheList) {
+    EXPECT_EQ(0, PingIntervalIndex("1", 60));
+    EXPECT_EQ(4, PingIntervalIndex("5", 60));
+    EXPECT_EQ(59, PingIntervalIndex("60", 60));
+    EXPECT_EQ(59, PingIntervalIndex("59.5", 60)) << "halves to the even neighbour";
+    for (const char* outside : {"0", "", "x", "61", "-1", "-2147483648", "-99999999999"}) {
+        EXPECT_EQ(-1, PingIntervalIndex(outside, 60)) << outside;
+    }
+}
+
 TEST_F(PingTab, AFileThatCannotBeWrittenIsReportedAndTheValuesStayForTheRun) {
     fakes.files.MakeFolder(PingCfg);
     FrmMain& w = Start();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "engine/RegFunctions.h"
 #include "engine/RegistryWriter.h"
 #include "fakes/FakeRegistry.h"
@@ -185,12 +188,39 @@ TEST_F(Writer, TtlIsTextOn9xAndANumberOnNT) {
     EXPECT_EQ(32u, reg.GetDword(Current, "DefaultTTL"));
 }
 
-TEST_F(Writer, FamilyCodesOutsideOneToSevenWriteNothing) {
+TEST_F(Writer, FamilyCodesOutsideOneToFourteenWriteNothing) {
     t.SelectOptimizationMode(mode::Manual);
-    for (std::int16_t code : {0, 8, -1, 100}) {
+    for (std::int16_t code : {0, 15, -1, 100}) {
         EXPECT_TRUE(Apply(WindowsFamily{code, ""}).empty()) << code;
     }
     EXPECT_TRUE(reg.Calls().empty());
+}
+
+TEST_F(Writer, EveryNTReleaseAfterXPTakesTheNTMap) {
+    t.SelectOptimizationMode(mode::Manual);
+    const RegistryReport xp = Apply(WinXP);
+    for (std::int16_t code = family::WindowsServer2003; code <= family::NewerNT; ++code) {
+        const RegistryReport report = Apply(WindowsFamily{code, ""});
+        ASSERT_EQ(xp.size(), report.size()) << code;
+        for (std::size_t i = 0; i < xp.size(); ++i) {
+            EXPECT_EQ(xp[i].Key, report[i].Key) << code;
+            EXPECT_EQ(xp[i].ValueName, report[i].ValueName) << code;
+        }
+    }
+}
+
+TEST_F(Writer, AnMtuNearTheLeast32BitNumberGivesAnMssWithoutOverflow) {
+    reg.AddKey(std::string(NetTrans) + "\\0000");
+    t.SelectOptimizationMode(mode::Manual);
+    for (std::int32_t mtu : {std::numeric_limits<std::int32_t>::min(),
+                             std::numeric_limits<std::int32_t>::min() + 39}) {
+        t.CurrentSettings.MTU = mtu;
+        const RegistryReport report = Apply(Win98);
+        const auto mss = std::find_if(report.begin(), report.end(),
+                                      [](const RegistryOperation& op) { return op.ValueName == "MaxMSS"; });
+        ASSERT_NE(report.end(), mss);
+        EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), mss->Value) << mtu;
+    }
 }
 
 TEST_F(Writer, AnUnrecognisedWindowsTakesThe9xMap) {

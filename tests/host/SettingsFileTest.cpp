@@ -206,27 +206,79 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST_F(SettingsFile, ValuesLeftToWindowsAreNotCheckedAndTheLimitsThemselvesLoad) {
-    Load(std::string("ConnectionType,0\r\nOptiMode,3\r\n") +
-         "MTU,#FALSE#,0\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,999\r\nSKA,#FALSE#,-1,3600000\r\n"
-         "NDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n");
-    EXPECT_EQ(3, t.CurrentSettings.OptiMode);
-    EXPECT_EQ(999, t.CurrentSettings.TTL);
-    for (const char* edge : {"MTU,#TRUE#,68\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#TRUE#,1\r\n",
-                             "MTU,#TRUE#,65535\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#TRUE#,255\r\n"}) {
+TEST_F(SettingsFile, ValuesLeftToWindowsAreCheckedTooAndTheLimitsThemselvesLoad) {
+    for (const char* outside : {"MTU,#FALSE#,0\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,32\r\n",
+                                "MTU,#FALSE#,1500\r\nRWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,999\r\n",
+                                "MTU,#FALSE#,-1\r\nRWIN,#FALSE#,-1,-1\r\nTTL,#FALSE#,32\r\n"}) {
         t.CurrentSettings = {};
-        Load(std::string("ConnectionType,0\r\nOptiMode,3\r\n") + edge +
+        Load(std::string("ConnectionType,1\r\nOptiMode,3\r\n") + outside +
              "SKA,#FALSE#,-1,3600000\r\nNDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\n"
              "MSCPS0,0,2\r\nMSCPS1,2,4\r\n");
+        EXPECT_EQ(Defaults(), t.CurrentSettings) << outside;
+    }
+    const std::string low = "MTU,#TRUE#,68\r\nRWIN,#TRUE#,0,272\r\nTTL,#TRUE#,1\r\n"
+                            "SKA,#TRUE#,0,60000\r\nNDI,#TRUE#,0,0\r\nPMTU,#TRUE#\r\n"
+                            "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,0,2\r\n";
+    const std::string high = "MTU,#TRUE#,65535\r\nRWIN,#TRUE#,6,1048560\r\nTTL,#TRUE#,255\r\n"
+                             "SKA,#TRUE#,59,3600000\r\nNDI,#TRUE#,6,64\r\nPMTU,#TRUE#\r\n"
+                             "BlackHole,#FALSE#\r\nMSCPS0,58,60\r\nMSCPS1,58,60\r\n";
+    for (const std::string& edge : {low, high}) {
+        t.CurrentSettings = {};
+        Load("ConnectionType,0\r\nOptiMode,3\r\n" + edge);
         EXPECT_EQ(3, t.CurrentSettings.OptiMode) << edge;
         EXPECT_TRUE(t.CurrentSettings.MTUCustom) << edge;
     }
 }
 
+TEST_F(SettingsFile, AValueOneStepOutsideItsRangeIsMalformedWhateverTheFlagSays) {
+    const std::string base = "ConnectionType,0\r\nOptiMode,3\r\nMTU,#F#,1500\r\nRWIN,#F#,-1,8192\r\n"
+                             "TTL,#F#,32\r\nSKA,#F#,-1,3600000\r\nNDI,#F#,-1,0\r\nPMTU,#TRUE#\r\n"
+                             "BlackHole,#FALSE#\r\nMSCPS0,0,2\r\nMSCPS1,2,4\r\n";
+    struct Step { const char* from; const char* to; int line; };
+    for (const Step step : {Step{"MTU,#F#,1500", "MTU,#F#,67", 3}, Step{"MTU,#F#,1500", "MTU,#F#,65536", 3},
+                            Step{"RWIN,#F#,-1,8192", "RWIN,#F#,-1,271", 4},
+                            Step{"RWIN,#F#,-1,8192", "RWIN,#F#,-1,1048561", 4},
+                            Step{"TTL,#F#,32", "TTL,#F#,0", 5}, Step{"TTL,#F#,32", "TTL,#F#,256", 5},
+                            Step{"SKA,#F#,-1,3600000", "SKA,#F#,-1,59999", 6},
+                            Step{"SKA,#F#,-1,3600000", "SKA,#F#,-1,3600001", 6},
+                            Step{"NDI,#F#,-1,0", "NDI,#F#,-1,-1", 7}, Step{"NDI,#F#,-1,0", "NDI,#F#,-1,65", 7},
+                            Step{"MSCPS0,0,2", "MSCPS0,0,1", 10}, Step{"MSCPS1,2,4", "MSCPS1,2,61", 11}}) {
+        for (const char* flag : {"#TRUE#", "#FALSE#"}) {
+            std::string text = base;
+            text.replace(text.find(step.from), std::string(step.from).size(), step.to);
+            for (auto at = text.find("#F#"); at != std::string::npos; at = text.find("#F#")) {
+                text.replace(at, 3, flag);
+            }
+            TuningSettings parsed{};
+            SettingsFileError error;
+            EXPECT_FALSE(ParseSettingsFile(text, t, parsed, error)) << step.to << flag;
+            EXPECT_EQ(step.line, error.Line) << step.to;
+            EXPECT_NE(std::string::npos, error.Reason.find(" is outside ")) << error.Reason;
+        }
+    }
+}
+
+TEST_F(SettingsFile, AProblemIsPlacedOnTheLineOfItsKeyAndBlankLinesCount) {
+    TuningSettings parsed{};
+    SettingsFileError error;
+    EXPECT_FALSE(ParseSettingsFile("ConnectionType,0\n\nOptiMode,3\r\nMTU,#TRUE#\r\nRWIN,#FALSE#,-1,8192\r\n",
+                                   t, parsed, error));
+    EXPECT_EQ(4, error.Line);
+    EXPECT_EQ("MTU", error.Name);
+    EXPECT_EQ("the MTU \"RWIN\" is not a whole number", error.Reason);
+    EXPECT_FALSE(ParseSettingsFile("ConnectionType,0\rOptiMode,3\r\nMTU,#TRUE#,1500000000000", t,
+                                   parsed, error));
+    EXPECT_EQ(3, error.Line);
+    EXPECT_EQ("the MTU \"1500000000000\" does not fit in 32 bits", error.Reason);
+    const std::string junk(40, '\x01');
+    EXPECT_FALSE(ParseSettingsFile(junk + "," + junk, t, parsed, error));
+    EXPECT_EQ("the connection type \"????????????????????????...\" is not a whole number", error.Reason);
+}
+
 TEST_F(SettingsFile, AManualFileWithAllThreeListIndicesAtTheirEndsLoads) {
     Load(std::string("ConnectionType,3\r\nOptiMode,3\r\n") +
          "MTU,#TRUE#,576\r\nRWIN,#TRUE#,6,9216\r\nTTL,#TRUE#,255\r\nSKA,#TRUE#,59,3600000\r\n"
-         "NDI,#TRUE#,6,64\r\nPMTU,#FALSE#\r\nBlackHole,#TRUE#\r\nMSCPS0,58,60\r\nMSCPS1,-1,0\r\n");
+         "NDI,#TRUE#,6,64\r\nPMTU,#FALSE#\r\nBlackHole,#TRUE#\r\nMSCPS0,58,60\r\nMSCPS1,-1,2\r\n");
     EXPECT_EQ(3, t.CurrentSettings.ConnectionType);
     EXPECT_EQ(6, t.CurrentSettings.RWINIndex);
     EXPECT_EQ(59, t.CurrentSettings.SKAIndex);

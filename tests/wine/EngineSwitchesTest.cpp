@@ -161,13 +161,90 @@ TEST_F(EngineSwitches, AFileThatCannotBeReplacedExitsOneWithTheRegistryUntouched
     SetWindowsVersion("winxp");
     PutDword(Current, "DefaultTTL", 99);
     ASSERT_TRUE(CreateDirectoryA((app / "VarOderudi.cfg").c_str(), nullptr));
-    const RunResult run = Quintel("/apply");
+    RunResult run = Quintel("/restore");
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("could not write " + (app / "VarOderudi.cfg")))
         << run.err;
     EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << "one line";
     EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / "VarOderudi.cfg.tmp").c_str()));
+
+    run = Quintel("/apply");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ("Quintel: " + (app / "VarOderudi.cfg") +
+                  " is missing or not an ordinary file. Nothing was written.\n",
+              run.err);
+    EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
+}
+
+TEST_F(EngineSwitches, ApplyAndShowRefuseAMissingMalformedOrLockedFileAndWriteNothing) {
+    SetWindowsVersion("winxp");
+    PutDword(Current, "DefaultTTL", 99);
+    const std::string cfg = app / "VarOderudi.cfg";
+    RunResult run = Quintel("/apply");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ("Quintel: " + cfg + " is missing or not an ordinary file. Nothing was written.\n",
+              run.err);
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(cfg.c_str())) << "no file made up";
+
+    // One typo in a deployed file: the window would start from the
+    // defaults, a script must hear of it.
+    const std::string typo = "ConnectionType,1\r\nOptiMode,3\r\nMTU,#FALSE#,1500\r\n"
+                             "RWIN,#FALSE#,-1,8192\r\nTTL,#FALSE#,999\r\nSKA,#FALSE#,-1,3600000\r\n"
+                             "NDI,#FALSE#,-1,0\r\nPMTU,#TRUE#\r\nBlackHole,#FALSE#\r\nMSCPS0,0,2\r\n"
+                             "MSCPS1,2,4\r\n";
+    Settings(typo);
+    for (const char* sw : {"/apply", "/show"}) {
+        run = Quintel(sw);
+        EXPECT_EQ(1u, run.exitCode) << sw;
+        EXPECT_EQ(0u, run.err.find("Quintel: " + cfg + " is malformed at line 5 (TTL): the TTL 999 "
+                                   "is outside 1 to 255"))
+            << run.err;
+        EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << "one line";
+        EXPECT_EQ("", run.out);
+    }
+    EXPECT_EQ(typo, ReadTextFile(cfg));
+    EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
+
+    // Another program holding the file open without sharing it.
+    Settings(Automatic1);
+    HANDLE lock = CreateFileA(cfg.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    run = Quintel("/apply");
+    CloseHandle(lock);
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ(0u, run.err.find("Quintel: cannot read " + cfg + ": ")) << run.err;
+    EXPECT_NE(std::string::npos, run.err.find("Nothing was written.")) << run.err;
+    EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << "one line";
+    EXPECT_EQ(Automatic1, ReadTextFile(cfg));
+    EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
+}
+
+TEST_F(EngineSwitches, SwitchesThatWriteRefuseWhileQuintelRunsAndShowDoesNot) {
+    SetWindowsVersion("winxp");
+    PutDword(Current, "DefaultTTL", 99);
+    Settings(Automatic1);
+    // What the main window holds for as long as it is open.
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Quintel.SingleInstance");
+    ASSERT_TRUE(mutex);
+    RunResult runs[] = {Quintel("/apply"), Quintel("/restore"), Quintel("/show")};
+    CloseHandle(mutex);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(4u, runs[i].exitCode) << i;
+        EXPECT_NE(std::string::npos, runs[i].err.find("Quintel is already running")) << runs[i].err;
+        EXPECT_EQ(1, std::count(runs[i].err.begin(), runs[i].err.end(), '\n')) << "one line";
+        EXPECT_EQ("", runs[i].out);
+    }
+    EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(Automatic1, ReadTextFile(app / "VarOderudi.cfg"));
+    EXPECT_EQ(0u, runs[2].exitCode) << runs[2].err;
+    EXPECT_EQ(0u, runs[2].out.find("OS: Windows XP\n")) << runs[2].out;
+
+    // Once the window is gone the same switch goes through.
+    const RunResult after = Quintel("/apply");
+    EXPECT_EQ(0u, after.exitCode) << after.err;
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
 }
 
 TEST_F(EngineSwitches, ShowListsTheWritesAndChangesNothing) {
@@ -180,6 +257,55 @@ TEST_F(EngineSwitches, ShowListsTheWritesAndChangesNothing) {
     EXPECT_NE(std::string::npos,
               run.out.find("HKEY_LOCAL_MACHINE\\" + Current + "\tDefaultTTL\tREG_DWORD\t128\n"));
     EXPECT_EQ(77u, Dword(Current, "DefaultTTL"));
+}
+
+class LaterWindows : public EngineSwitches, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LaterWindows, ApplyWritesTheNTMapAndNoVxDValue) {
+    SetWindowsVersion(GetParam());
+    DeleteValue(Mstcp, "DefaultTTL");
+    DeleteValue(Mstcp, "DefaultTTL", KEY_WOW64_32KEY);
+    PutDword(Current, "DefaultTTL", 99);
+    PutDword(Set001, "DefaultTTL", 99);
+    CreateKey(IfCurrent + "\\{QUINTEL-TEST-1}");
+    CreateKey(If001 + "\\{QUINTEL-TEST-1}");
+    Settings(Automatic1);
+
+    const RunResult run = Quintel("/apply");
+    ASSERT_EQ(0u, run.exitCode) << run.err;
+    for (const std::string& key : {Set001, Current}) {
+        EXPECT_EQ(128u, Dword(key, "DefaultTTL")) << key;
+        EXPECT_EQ(600000u, Dword(key, "KeepAliveTime")) << key;
+        EXPECT_EQ(4288u, Dword(key, "TcpWindowSize")) << key;
+    }
+    EXPECT_EQ(576u, Dword(IfCurrent + "\\{QUINTEL-TEST-1}", "MTU"));
+    EXPECT_EQ(576u, Dword(If001 + "\\{QUINTEL-TEST-1}", "MTU"));
+    EXPECT_FALSE(ReadValue(Mstcp, "DefaultTTL"));
+    EXPECT_FALSE(ReadValue(Mstcp, "DefaultTTL", KEY_WOW64_32KEY));
+    EXPECT_EQ(8u, Dword(Inet, "MaxConnectionsPerServer", KEY_WOW64_64KEY));
+}
+
+INSTANTIATE_TEST_SUITE_P(EngineSwitches, LaterWindows, ::testing::Values("win2003", "win7", "win10"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_F(EngineSwitches, ShowSaysWhichValuesWindows7Ignores) {
+    Settings(Automatic1);
+    for (const char* version : {"win7", "win2003"}) {
+        SetWindowsVersion(version);
+        const RunResult run = Quintel("/show");
+        ASSERT_EQ(0u, run.exitCode) << run.err;
+        const bool ignored = std::string(version) == "win7";
+        for (const std::string& key : {Set001, Current}) {
+            for (const char* name : {"GlobalMaxTcpWindowSize", "TcpWindowSize"}) {
+                EXPECT_NE(std::string::npos,
+                          run.out.find("HKEY_LOCAL_MACHINE\\" + key + "\t" + name + "\tREG_DWORD\t4288" +
+                                       (ignored ? "\tnot read by this Windows\n" : "\n")))
+                    << version << " " << name << "\n" << run.out;
+            }
+        }
+        EXPECT_NE(std::string::npos,
+                  run.out.find("HKEY_LOCAL_MACHINE\\" + Current + "\tDefaultTTL\tREG_DWORD\t128\n"));
+    }
 }
 
 TEST_F(EngineSwitches, HelpGoesToOutputAndAnUnknownSwitchExitsTwo) {
@@ -203,6 +329,7 @@ class EngineVersions : public ::testing::TestWithParam<VersionRow> {};
 TEST_P(EngineVersions, ShowNamesTheFamilyWineReports) {
     ScratchFolder app{"quintel version"};
     ASSERT_TRUE(CopyFileA(QuintelExe().c_str(), (app / "Quintel.exe").c_str(), FALSE));
+    WriteTextFile(app / "VarOderudi.cfg", Automatic1);
     SetWindowsVersion(GetParam().wine);
     const RunResult run = RunProgram(app / "Quintel.exe", "/show");
     ClearWindowsVersion();
@@ -217,8 +344,18 @@ INSTANTIATE_TEST_SUITE_P(Wine, EngineVersions,
                                            VersionRow{"nt40", "Windows NT"},
                                            VersionRow{"win2k", "Windows 2000"},
                                            VersionRow{"winxp", "Windows XP"},
-                                           VersionRow{"win2003", "Windows 32"},
-                                           VersionRow{"win10", "Windows 32"}),
+                                           VersionRow{"winxp64", "Windows XP x64"},
+                                           VersionRow{"win2003", "Windows Server 2003"},
+                                           VersionRow{"vista", "Windows Vista"},
+                                           VersionRow{"win2008", "Windows Server 2008"},
+                                           // Wine 8 has the product types of these
+                                           // two swapped: win7 reports a server,
+                                           // win2008r2 a workstation.
+                                           VersionRow{"win7", "Windows Server 2008 R2"},
+                                           VersionRow{"win2008r2", "Windows 7"},
+                                           VersionRow{"win8", "Windows 8"},
+                                           VersionRow{"win81", "Windows 8.1"},
+                                           VersionRow{"win10", "Windows 10"}),
                          [](const auto& info) { return std::string(info.param.wine); });
 
 }  // namespace
