@@ -31,8 +31,8 @@ public:
     // cannot be waited for.
     virtual bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) = 0;
     // The full path of a program that comes with Windows ("regedit.exe",
-    // "rundll32.exe"): in the system folder, else in the Windows folder
-    // (where Windows 95, 98 and ME keep both). Never the application
+    // "rundll32.exe"): in the Windows folder (where Windows 95, 98 and ME
+    // keep both), else in the system folder. Never the application
     // folder or the current folder, which a user may be able to write to.
     // Empty when neither folder holds it.
     virtual std::string SystemProgram(const std::string& name) = 0;

@@ -38,7 +38,10 @@ std::uint32_t Win32Launcher::Start(const std::string& program,
 }
 
 std::string Win32Launcher::SystemProgram(const std::string& name) {
-    for (const std::string& folder : {SystemFolder(), WindowsFolder()}) {
+    // The Windows folder first: there the registry editor is the native
+    // one also on 64-bit Windows, where the system folder of this 32-bit
+    // program is the 32-bit one and its editor sees only the 32-bit view.
+    for (const std::string& folder : {WindowsFolder(), SystemFolder()}) {
         if (folder.empty()) continue;
         const std::string path = InFolder(folder, name);
         const DWORD attributes = GetFileAttributesA(path.c_str());
