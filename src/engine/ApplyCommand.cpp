@@ -83,9 +83,6 @@ std::string AskBackupFileName(FileDialogs& dialogs, const std::string& appFolder
 
 namespace {
 
-// The editor writes its header, a blank line, then every key, each after
-// a blank line, and ends with the blank line after the last value. The
-// Unicode form is UTF-16LE after its byte-order mark.
 std::string Utf16(const std::string& ascii) {
     std::string text;
     for (char c : ascii) {
@@ -95,6 +92,9 @@ std::string Utf16(const std::string& ascii) {
     return text;
 }
 
+// The editor writes its header, a blank line, then every key, each after
+// a blank line, and ends with the blank line after the last value. The
+// Unicode form is UTF-16LE after its byte-order mark.
 struct ExportForm {
     std::string header;  // with the blank line after it
     std::string ending;  // the end of the last value's line and the blank line
@@ -126,7 +126,8 @@ std::string ExportProblem(FileSystem& files, const std::string& file, const std:
     std::string end;
     std::uint64_t size = 0;
     FileError error;
-    if (!files.ReadFilePrefix(file, 96, start, error) || !files.ReadFileEnd(file, 8, end, size, error))
+    if (!files.ReadFilePrefix(file, 96, start, error) ||
+        !files.ReadFileEnd(file, 8, end, size, error))
         return "No backup file was written to " + path + ".";
     if (!IsRegistryExport(start)) return "The registry editor wrote no registry export.";
     const ExportForm& form = StartsWith(start, UnicodeForm().header.substr(0, 2)) ? UnicodeForm()
@@ -183,7 +184,8 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
         if (!failure.empty()) {
             FileError ignored;  // the failure is already what the user is told
             files.RemoveFile(temporary, ignored);
-            if (files.FileExists(path)) failure += "\r\n\r\nThe older file " + path + " is left as it was.";
+            if (files.FileExists(path))
+                failure += "\r\n\r\nThe older file " + path + " is left as it was.";
         }
     }
 

@@ -354,6 +354,20 @@ TEST_F(Backup, ALeftOverTemporaryFileIsNotTakenForTheExport) {
     EXPECT_FALSE(fakes.files.Has(Temporary));
 }
 
+TEST_F(Backup, AFolderWhereTheTemporaryFileMustGoStartsNoEditor) {
+    FrmMain& w = Start();
+    fakes.files.MakeFolder(Temporary);
+    fakes.files.Put(Target, "kept");
+    fakes.launcher.launches.clear();
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_TRUE(fakes.launcher.launches.empty());
+    EXPECT_EQ(std::vector<std::string>{Failure("The file " + Temporary +
+                                               " is in the way: Access is denied." + OlderKept())},
+              Texts());
+    EXPECT_EQ("kept", fakes.files.Contents(Target));
+    EXPECT_TRUE(fakes.files.HasFolder(Temporary));
+}
+
 TEST_F(Backup, AReadOnlyFileAtThePathIsReportedAndKept) {
     FrmMain& w = Start();
     fakes.files.Put(Target, "kept", {.readOnly = true});
