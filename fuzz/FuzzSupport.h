@@ -58,11 +58,25 @@ public:
         files.erase(from);
         return true;
     }
-    bool RemoveFile(const std::string& path, FileError& error) override {
-        if (files.erase(path) == 0) {
-            error = {path, "not found"};
+    bool ReadFileEnd(const std::string& path, std::size_t count, std::string& contents,
+                     std::uint64_t& size, FileError& error) override {
+        if (!ReadFile(path, contents, error)) return false;
+        size = contents.size();
+        if (contents.size() > count) contents.erase(0, contents.size() - count);
+        return true;
+    }
+    bool MoveFileOver(const std::string& from, const std::string& to, FileError& error) override {
+        const auto found = files.find(from);
+        if (found == files.end()) {
+            error = {to, "not found"};
             return false;
         }
+        files[to] = found->second;
+        files.erase(from);
+        return true;
+    }
+    bool RemoveFile(const std::string& path, FileError&) override {
+        files.erase(path);
         return true;
     }
 };

@@ -6,7 +6,8 @@ export WINEPREFIX="${WINEPREFIX:-$QUINTEL_BUILD/wineprefix}"
 export WINEDEBUG=-all
 # winemenubuilder would turn every shortcut a setup makes into a menu entry
 # of this machine's desktop, outside the prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# A test may add overrides of its own in QUINTEL_DLLOVERRIDES.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=${QUINTEL_DLLOVERRIDES:+;$QUINTEL_DLLOVERRIDES}"
 export WINEARCH=win64
 
 # Wine's own fonts (Debian package fonts-wine): MS Sans Serif, the face

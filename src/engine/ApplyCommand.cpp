@@ -1,6 +1,7 @@
 #include "engine/ApplyCommand.h"
 
 #include <cctype>
+#include <cstdint>
 
 #include "engine/FrmDisplay.h"
 #include "mainwindow/FrmMain.h"
@@ -94,42 +95,111 @@ std::string AskBackupFileName(FileDialogs& dialogs, const std::string& appFolder
     return dialogs.AskSaveFileName(options);
 }
 
-bool IsRegistryExport(const std::string& start) {
-    static const std::string Ansi = "REGEDIT4";
-    static const std::string Unicode = [] {
-        std::string text = "\xFF\xFE";
-        for (char c : std::string("Windows Registry Editor Version 5.00")) {
-            text += c;
-            text += '\0';
-        }
-        return text;
-    }();
-    return start.compare(0, Unicode.size(), Unicode) == 0 ||
-           start.compare(0, Ansi.size(), Ansi) == 0;
+namespace {
+
+std::string Utf16(const std::string& ascii) {
+    std::string text;
+    for (char c : ascii) {
+        text += c;
+        text += '\0';
+    }
+    return text;
 }
 
-void BackupRegistry(AppContext& app, forms::FormHost& host) {
+// The editor writes its header, a blank line, then every key, each after
+// a blank line, and ends with the blank line after the last value. The
+// Unicode form is UTF-16LE after its byte-order mark.
+struct ExportForm {
+    std::string header;  // with the blank line after it
+    std::string ending;  // the end of the last value's line and the blank line
+};
+
+const ExportForm& UnicodeForm() {
+    static const ExportForm form{"\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00\r\n\r\n"),
+                                 Utf16("\r\n\r\n")};
+    return form;
+}
+
+const ExportForm& AnsiForm() {
+    static const ExportForm form{"REGEDIT4\r\n\r\n", "\r\n\r\n"};
+    return form;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// What is wrong with the export the editor left at `file`; empty when it
+// is a whole one.
+std::string ExportProblem(FileSystem& files, const std::string& file, const std::string& path) {
+    std::string start;
+    std::string end;
+    std::uint64_t size = 0;
+    FileError error;
+    if (!files.ReadFilePrefix(file, 96, start, error) ||
+        !files.ReadFileEnd(file, 8, end, size, error))
+        return "No backup file was written to " + path + ".";
+    if (!IsRegistryExport(start)) return "The registry editor wrote no registry export.";
+    const ExportForm& form = StartsWith(start, UnicodeForm().header.substr(0, 2)) ? UnicodeForm()
+                                                                                 : AnsiForm();
+    if (size <= form.header.size() || !StartsWith(start, form.header) || !EndsWith(end, form.ending))
+        return "The registry editor's export was cut short (is the disk full?).";
+    return {};
+}
+
+}  // namespace
+
+bool IsRegistryExport(const std::string& start) {
+    const std::string unicode = UnicodeForm().header.substr(0, UnicodeForm().header.size() - 8);
+    const std::string ansi = "REGEDIT4";
+    return StartsWith(start, unicode) || StartsWith(start, ansi);
+}
+
+std::string BackupTemporaryFile(const std::string& path) {
+    return path + ".tmp";
+}
+
+void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window) {
     const std::string path = AskBackupFileName(app.services.dialogs, app.folder);
     host.DoEvents();
     if (path.empty()) return;
 
     host.DoEvents();
+    FileSystem& files = app.services.files;
+    ProcessLauncher& launcher = app.services.launcher;
+    // The editor writes beside the chosen file, which only a whole export
+    // replaces: an older backup there survives a failed one.
+    const std::string temporary = BackupTemporaryFile(path);
     std::string failure;
-    const std::uint32_t editor =
-        app.services.launcher.Start("regedit /E \"" + path + "\"", show::MinimizedActive);
-    if (editor == 0) {
-        failure = "The registry editor could not be started.";
-    } else {
-        // The editor reports nothing and exits 0 even when it fails, so
-        // only the file it leaves can tell.
-        app.services.launcher.WaitForExit(editor, [&host] { host.DoEvents(); });
-        host.DoEvents();
-        std::string start;
+    {
+        // While the editor runs the window's commands wait, as under a
+        // modal window: nothing may change the registry mid-export.
+        forms::DisabledForm busy(window);
         FileError error;
-        if (!app.services.files.ReadFilePrefix(path, 80, start, error)) {
-            failure = "No backup file was written to " + path + ".";
-        } else if (!IsRegistryExport(start)) {
-            failure = path + " is not a registry export.";
+        std::uint32_t editor = 0;
+        if (!files.RemoveFile(temporary, error)) {
+            failure = "The file " + temporary + " is in the way: " + error.reason;
+        } else if ((editor = launcher.Start(launcher.SystemProgram("regedit.exe"), {"/E", temporary},
+                                            show::MinimizedActive)) == 0) {
+            failure = "The registry editor could not be started.";
+        } else {
+            // The editor reports nothing and exits 0 even when it fails, so
+            // only the file it leaves can tell.
+            launcher.WaitForExit(editor, [&host] { host.DoEvents(); });
+            host.DoEvents();
+            failure = ExportProblem(files, temporary, path);
+            if (failure.empty() && !files.MoveFileOver(temporary, path, error))
+                failure = "The export could not be put in place of " + path + ": " + error.reason;
+        }
+        if (!failure.empty()) {
+            FileError ignored;  // the failure is already what the user is told
+            files.RemoveFile(temporary, ignored);
+            if (files.FileExists(path))
+                failure += "\r\n\r\nThe older file " + path + " is left as it was.";
         }
     }
 

@@ -29,8 +29,13 @@ void RestoreWindowsSettings(FrmMain& window);
 std::string AskBackupFileName(FileDialogs& dialogs, const std::string& appFolder);
 
 // Exports the registry with the system's registry editor to a file the
-// user names, and says whether there is a backup.
-void BackupRegistry(AppContext& app, forms::FormHost& host);
+// user names, and says whether there is a backup. The editor writes to
+// BackupTemporaryFile beside it; only a whole export is moved over the
+// chosen file. `window` is disabled until the editor has finished.
+void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window);
+
+// Where the editor's export goes first.
+std::string BackupTemporaryFile(const std::string& path);
 
 // True when the text begins as an export of the registry editor: the
 // Unicode header of version 5 with its byte-order mark, or "REGEDIT4".

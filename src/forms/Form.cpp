@@ -46,6 +46,12 @@ void Form::SetState(WindowState state) {
     Changed();
 }
 
+void Form::SetEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    Changed();
+}
+
 void Form::SetClientHeight(int height) {
     if (clientHeight_ == height) return;
     clientHeight_ = height;

@@ -128,6 +128,9 @@ public:
     void SetClientHeight(int height);
     bool Loaded() const { return loaded_; }
     bool ShownModal() const { return modal_; }
+    // A disabled form's window takes no input, as under a modal window.
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
 
     // Loads the form if needed (creating its window and running Load),
     // then shows it; a modal show returns when the form is closed.
@@ -193,10 +196,26 @@ private:
     bool visible_ = false;
     bool loaded_ = false;
     bool modal_ = false;
+    bool enabled_ = true;
     WindowState state_ = WindowState::Normal;
     std::vector<Control*> controls_;
     std::vector<MenuItem*> menuBar_;
     FormObserver* observer_ = nullptr;
+};
+
+// Keeps a form disabled for as long as it lives: for a wait that runs the
+// message loop, so that nothing the user does in the window starts while
+// the wait is on.
+class DisabledForm {
+public:
+    explicit DisabledForm(Form& form) : form_(form), was_(form.Enabled()) { form_.SetEnabled(false); }
+    ~DisabledForm() { form_.SetEnabled(was_); }
+    DisabledForm(const DisabledForm&) = delete;
+    DisabledForm& operator=(const DisabledForm&) = delete;
+
+private:
+    Form& form_;
+    bool was_;
 };
 
 }  // namespace quintel::forms

@@ -72,9 +72,15 @@ void FrmMain::WireHandlers() {
     mnuToolBar.Click = [this] { mnuToolBar_Click(); };
     mnuStatusBar.Click = [this] { mnuStatusBar_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuApplyNewSettings.Click = [this] { ApplySettings(*this); };
-    mnuRestore.Click = [this] { RestoreWindowsSettings(*this); };
-    mnuRegistryBackup.Click = [this] { BackupRegistry(app_, host_); };
+    mnuApplyNewSettings.Click = [this] {
+        if (Enabled()) ApplySettings(*this);
+    };
+    mnuRestore.Click = [this] {
+        if (Enabled()) RestoreWindowsSettings(*this);
+    };
+    mnuRegistryBackup.Click = [this] {
+        if (Enabled()) BackupRegistry(app_, host_, *this);
+    };
     Toolbar1.ButtonClick = [this](const forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
     Option1.Click = [this] { Option1_Click(); };
     Option2.Click = [this] { Option2_Click(); };
@@ -115,7 +121,7 @@ void FrmMain::Form_Load() {
     host_.DoEvents();
 
     // A missing companion is no reason to stop: it only keeps the line up.
-    app_.services.launcher.Start(app_.FilePath("Korvet.exe"), show::Hide);
+    app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
     host_.DoEvents();
     host_.DoEvents();
 
@@ -202,12 +208,14 @@ void FrmMain::mnuStatusBar_Click() {
 }
 
 void FrmMain::mnuExit_Click() {
-    Close();
+    if (Enabled()) Close();
 }
 
+// A disabled window is waiting for something it started (the registry
+// editor's export) and stays until that has finished.
 void FrmMain::Form_QueryUnload(bool& cancel) {
-    RemoveTrayIcon();
-    cancel = false;
+    cancel = !Enabled();
+    if (!cancel) RemoveTrayIcon();
 }
 
 // The program ends with its main window: a tip window left open would

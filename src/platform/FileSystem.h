@@ -3,6 +3,7 @@
 // or a full disk leaves either the old file or the new one, never a mix.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -38,7 +39,17 @@ public:
     // MoveFile does. The steps of a replace on Windows 95, 98 and ME.
     virtual bool RenameFile(const std::string& from, const std::string& to, FileError& error) = 0;
 
-    // Deletes a file; fails for a read-only file, a folder or nothing.
+    // At most the last `count` bytes of the file, and its whole size.
+    virtual bool ReadFileEnd(const std::string& path, std::size_t count, std::string& contents,
+                             std::uint64_t& size, FileError& error) = 0;
+
+    // Renames the file `from` to `to` in the same folder, replacing a file
+    // already at `to`. On failure `to` is as it was.
+    virtual bool MoveFileOver(const std::string& from, const std::string& to,
+                              FileError& error) = 0;
+
+    // Deletes the file; true when none is left there, also when there was
+    // none to begin with.
     virtual bool RemoveFile(const std::string& path, FileError& error) = 0;
 };
 

@@ -12,12 +12,14 @@ void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
     // Keys are compared exactly, in this order.
     const std::string& key = button.Key;
     ProcessLauncher& launcher = app_.services.launcher;
+    // A disabled window is in the middle of a command; nothing else starts.
+    if (!Enabled()) return;
     if (key == "Apply") {
         ApplySettings(*this);
     } else if (key == "Restore") {
         RestoreWindowsSettings(*this);
     } else if (key == "Backup") {
-        BackupRegistry(app_, host_);
+        BackupRegistry(app_, host_, *this);
     } else if (key == "Internet") {
         OpenInternetOptions(launcher);
     } else if (key == "System") {

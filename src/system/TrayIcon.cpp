@@ -56,6 +56,14 @@ void FrmMain::Form_TaskbarCreated() {
 }
 
 void FrmMain::Form_TrayNotify(int mouseMessage) {
+    // While the window waits for a command to finish, the icon only brings
+    // it forward: its menu would start commands in the middle of that one.
+    if (!Enabled()) {
+        if (mouseMessage == LeftButtonUp || mouseMessage == LeftButtonDoubleClick ||
+            mouseMessage == RightButtonUp)
+            SetForeground();
+        return;
+    }
     switch (mouseMessage) {
     case LeftButtonUp:
     case LeftButtonDoubleClick:

@@ -3,8 +3,13 @@
 namespace quintel {
 
 namespace {
-constexpr const char* ControlRunDll = "rundll32.exe shell32.dll,Control_RunDLL ";
+// The Control Panel's own starter, with the applet and its page as the
+// last argument.
+std::uint32_t OpenApplet(ProcessLauncher& launcher, const std::string& applet) {
+    return launcher.Start(launcher.SystemProgram("rundll32.exe"),
+                          {"shell32.dll,Control_RunDLL", applet}, show::Show);
 }
+}  // namespace
 
 void OpenProductWebSite(Shell& shell) {
     shell.Open(ProductWebSite, show::Normal);
@@ -15,20 +20,20 @@ void StartSupportEMail(Shell& shell) {
 }
 
 std::uint32_t OpenInternetOptions(ProcessLauncher& launcher) {
-    return launcher.Start(std::string(ControlRunDll) + "inetcpl.cpl,,0", show::Show);
+    return OpenApplet(launcher, "inetcpl.cpl,,0");
 }
 
 std::uint32_t OpenModemOptions(ProcessLauncher& launcher) {
-    return launcher.Start(std::string(ControlRunDll) + "modem.cpl", show::Show);
+    return OpenApplet(launcher, "modem.cpl");
 }
 
 std::uint32_t OpenSystemOptions(ProcessLauncher& launcher) {
-    return launcher.Start(std::string(ControlRunDll) + "sysdm.cpl,,0", show::Show);
+    return OpenApplet(launcher, "sysdm.cpl,,0");
 }
 
 std::uint32_t OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family) {
-    if (family.Is9xBranch()) return launcher.Start(std::string(ControlRunDll) + "netcpl.cpl", show::Show);
-    if (family.IsNTBranch()) return launcher.Start(std::string(ControlRunDll) + "ncpa.cpl", show::Show);
+    if (family.Is9xBranch()) return OpenApplet(launcher, "netcpl.cpl");
+    if (family.IsNTBranch()) return OpenApplet(launcher, "ncpa.cpl");
     return 0;
 }
 

@@ -201,9 +201,68 @@ bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to,
     return Fail(error, to, lastError);
 }
 
+bool Win32FileSystem::ReadFileEnd(const std::string& path, std::size_t count,
+                                  std::string& contents, std::uint64_t& size, FileError& error) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return Fail(error, path, GetLastError());
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file.Get(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
+        return Fail(error, path, GetLastError());
+    }
+    size = (static_cast<std::uint64_t>(high) << 32) | low;
+    const std::uint64_t start = size > count ? size - count : 0;
+    LONG startHigh = static_cast<LONG>(start >> 32);
+    if (SetFilePointer(file.Get(), static_cast<LONG>(start & 0xFFFFFFFFu), &startHigh,
+                       FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        return Fail(error, path, GetLastError());
+    }
+    contents.clear();
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
+            return Fail(error, path, GetLastError());
+        }
+        if (read == 0) break;
+        contents.append(buffer, read);
+    }
+    // A file that grew while it was read: only its last bytes count.
+    if (contents.size() > count) contents.erase(0, contents.size() - count);
+    return true;
+}
+
+bool Win32FileSystem::MoveFileOver(const std::string& from, const std::string& to,
+                                   FileError& error) {
+    // Windows refuses to replace a read-only file; Wine would replace it.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Fail(error, to, ERROR_ACCESS_DENIED);
+    if (!windows9x_) {
+        DWORD moveError = 0;
+        const auto moveOver = [&] {
+            return MoveFileExA(from.c_str(), to.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        };
+        if (RenameWhenFree(moveOver, to, moveError)) return true;
+        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return Fail(error, to, moveError);
+    }
+    // Without MoveFileEx the same renames as a settings save: the older
+    // file stays beside the new one until the new one is in place.
+    if (from == TemporaryFileFor(to)) return MoveIntoPlaceByRenaming(*this, to, error);
+    FileError ignored;
+    if (!RemoveFile(TemporaryFileFor(to), ignored) || !RenameFile(from, TemporaryFileFor(to), error))
+        return false;
+    return MoveIntoPlaceByRenaming(*this, to, error);
+}
+
 bool Win32FileSystem::RemoveFile(const std::string& path, FileError& error) {
     if (DeleteFileA(path.c_str())) return true;
-    return Fail(error, path, GetLastError());
+    const DWORD lastError = GetLastError();
+    if (lastError == ERROR_FILE_NOT_FOUND) return true;
+    return Fail(error, path, lastError);
 }
 
 }  // namespace quintel::win32

@@ -4,6 +4,7 @@
 #include <winsock.h>
 #include <mmsystem.h>
 
+#include "win32/SystemFolders.h"
 
 namespace quintel::win32 {
 
@@ -67,7 +68,7 @@ bool Win32Icmp::Load() {
     if (!tried_) {
         // Asked for once: a library that is missing stays missing.
         tried_ = true;
-        if (HMODULE module = LoadLibraryA("icmp.dll")) {
+        if (HMODULE module = LoadSystemLibrary("icmp.dll")) {
             module_ = module;
             create_ = Find<Entry>(module, "IcmpCreateFile");
             send_ = Find<Entry>(module, "IcmpSendEcho");

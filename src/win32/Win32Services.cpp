@@ -8,26 +8,47 @@
 #include <cstring>
 #include <vector>
 
+#include "system/ProgramCommandLine.h"
+#include "win32/SystemFolders.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"
 
 namespace quintel::win32 {
 
-std::uint32_t Win32Launcher::Start(const std::string& commandLine, int windowStyle) {
+std::uint32_t Win32Launcher::Start(const std::string& program,
+                                   const std::vector<std::string>& arguments, int windowStyle) {
+    if (program.empty()) return 0;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(windowStyle);
     PROCESS_INFORMATION process{};
+    const std::string commandLine = MakeCommandLine(program, arguments);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    // The program named by its path is started as it is: Windows searches
+    // for nothing, and a path with blanks cannot start a shorter one.
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         return 0;
     }
     CloseHandle(process.hThread);
     handles_[process.dwProcessId] = process.hProcess;
     return process.dwProcessId;
+}
+
+std::string Win32Launcher::SystemProgram(const std::string& name) {
+    // The Windows folder first: there the registry editor is the native
+    // one also on 64-bit Windows, where the system folder of this 32-bit
+    // program is the 32-bit one and its editor sees only the 32-bit view.
+    for (const std::string& folder : {WindowsFolder(), SystemFolder()}) {
+        if (folder.empty()) continue;
+        const std::string path = InFolder(folder, name);
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return path;
+    }
+    return {};
 }
 
 Win32Launcher::~Win32Launcher() {
@@ -135,7 +156,10 @@ std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) 
     dialog.nMaxFile = sizeof file;
     dialog.lpstrInitialDir = options.InitialFolder.c_str();
     dialog.lpstrTitle = options.Title.c_str();
-    dialog.Flags = OFN_EXPLORER;  // no default extension, no overwrite question
+    // No default extension and no overwrite question. The current folder
+    // stays as it was: the chosen folder, which a user may write to, must
+    // not become a place programs and libraries are looked for.
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameA(&dialog)) return {};
     return file;
 }

@@ -24,8 +24,10 @@ public:
     Win32Launcher(const Win32Launcher&) = delete;
     Win32Launcher& operator=(const Win32Launcher&) = delete;
 
-    std::uint32_t Start(const std::string& commandLine, int windowStyle) override;
+    std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
+                        int windowStyle) override;
     bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override;
+    std::string SystemProgram(const std::string& name) override;
 
 private:
     // Handles of the started processes, so one that ends at once can still

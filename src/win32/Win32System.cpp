@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/SystemFolders.h"
 #include "win32/Win32Registry.h"
 
 namespace quintel::win32 {
@@ -31,7 +32,7 @@ OsVersion Win32VersionQuery::QueryVersion() {
 
 std::uint32_t Win32IpHelper::GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) {
     using GetIpAddrTableFn = DWORD(WINAPI*)(void*, PULONG, BOOL);
-    static HMODULE library = LoadLibraryA("IPHLPAPI.DLL");
+    static HMODULE library = LoadSystemLibrary("IPHLPAPI.DLL");
     if (!library) {
         throw PlatformError("IPHLPAPI.DLL: " + SystemErrorText(GetLastError()));
     }

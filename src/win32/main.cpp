@@ -14,6 +14,7 @@
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
+#include "win32/SystemFolders.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32System.h"
 #include "win32/view/Win32FormHost.h"
@@ -128,6 +129,7 @@ int Run() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    quintel::win32::KeepCurrentFolderOutOfDllSearch();
     try {
         return Run();
     } catch (const std::exception& e) {

@@ -20,11 +20,12 @@ constexpr const char* ToolFile = "\\MSINFO32.EXE";
 
 constexpr const char* Unavailable = "System Information Is Unavailable At This Time";
 
-// A command line that starts the program at `path` also when the path has
-// blanks in it.
-std::string CommandLineFor(const std::string& path) {
-    if (path.find(' ') == std::string::npos || path.front() == '"') return path;
-    return '"' + path + '"';
+// The registry may hold the path in quotes; the program is started by the
+// path itself.
+std::string Unquoted(const std::string& path) {
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        return path.substr(1, path.size() - 2);
+    return path;
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ void StartSysInfo(SysInfoServices services) {
         services.boxes.Show(Unavailable, services.title, mb::OkOnly);
         return;
     }
-    if (path.empty() || services.launcher.Start(CommandLineFor(path), show::Normal) == 0) {
+    if (path.empty() || services.launcher.Start(Unquoted(path), {}, show::Normal) == 0) {
         services.boxes.Show(Unavailable, services.title, mb::OkOnly);
     }
 }

@@ -140,11 +140,65 @@ TEST_F(FileSystemContract, RemovingTakesOrdinaryFilesOnly) {
     FileError error;
     ASSERT_TRUE(fs().RemoveFile(At("plain.cfg"), error)) << error.reason;
     EXPECT_FALSE(target_->AnythingAt(At("plain.cfg")));
-    EXPECT_FALSE(fs().RemoveFile(At("plain.cfg"), error));
-    EXPECT_EQ(At("plain.cfg"), error.path);
-    EXPECT_FALSE(error.reason.empty());
     EXPECT_FALSE(fs().RemoveFile(At("readonly.cfg"), error));
+    EXPECT_EQ(At("readonly.cfg"), error.path);
+    EXPECT_FALSE(error.reason.empty());
     EXPECT_TRUE(target_->AnythingAt(At("readonly.cfg")));
+}
+
+TEST_F(FileSystemContract, TheEndOfAFileIsItsLastBytesWithItsWholeSize) {
+    target_->MakeFile(At("export.reg"), std::string(9000, 'r') + "\r\n\r\n", {});
+    std::string end;
+    std::uint64_t size = 0;
+    FileError error;
+    ASSERT_TRUE(fs().ReadFileEnd(At("export.reg"), 6, end, size, error)) << error.reason;
+    EXPECT_EQ("rr\r\n\r\n", end);
+    EXPECT_EQ(9004u, size);
+    target_->MakeFile(At("short.reg"), "REG", {});
+    ASSERT_TRUE(fs().ReadFileEnd(At("short.reg"), 6, end, size, error));
+    EXPECT_EQ("REG", end);
+    EXPECT_EQ(3u, size);
+    EXPECT_FALSE(fs().ReadFileEnd(At("none.reg"), 6, end, size, error));
+    EXPECT_FALSE(error.reason.empty());
+}
+
+TEST_F(FileSystemContract, AMoveReplacesTheFileAtTheTargetAndLeavesNothingAtTheSource) {
+    target_->MakeFile(At("all.reg"), "older", {});
+    target_->MakeFile(At("all.reg.tmp"), "newer", {});
+    FileError error;
+    ASSERT_TRUE(fs().MoveFileOver(At("all.reg.tmp"), At("all.reg"), error)) << error.reason;
+    EXPECT_EQ("newer", Read(At("all.reg")));
+    EXPECT_FALSE(target_->AnythingAt(At("all.reg.tmp")));
+    target_->MakeFile(At("new.tmp"), "first", {});
+    ASSERT_TRUE(fs().MoveFileOver(At("new.tmp"), At("new.reg"), error)) << error.reason;
+    EXPECT_EQ("first", Read(At("new.reg")));
+}
+
+TEST_F(FileSystemContract, AMoveOntoAReadOnlyFileOrAFolderFailsAndLeavesIt) {
+    target_->MakeFile(At("kept.reg"), "kept", {.readOnly = true});
+    target_->MakeFile(At("a.tmp"), "newer", {});
+    target_->MakeFolder(At("folder.reg"));
+    FileError error;
+    EXPECT_FALSE(fs().MoveFileOver(At("a.tmp"), At("kept.reg"), error));
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_EQ("kept", Read(At("kept.reg")));
+    EXPECT_FALSE(fs().MoveFileOver(At("a.tmp"), At("folder.reg"), error));
+    EXPECT_TRUE(target_->AnythingAt(At("folder.reg")));
+    EXPECT_FALSE(fs().FileExists(At("folder.reg")));
+    EXPECT_FALSE(fs().MoveFileOver(At("missing.tmp"), At("b.reg"), error));
+    EXPECT_FALSE(target_->AnythingAt(At("b.reg")));
+}
+
+TEST_F(FileSystemContract, RemovingAFileLeavesNothingAndAMissingOneIsNoFailure) {
+    target_->MakeFile(At("gone.tmp"), "x", {});
+    FileError error;
+    EXPECT_TRUE(fs().RemoveFile(At("gone.tmp"), error)) << error.reason;
+    EXPECT_FALSE(target_->AnythingAt(At("gone.tmp")));
+    EXPECT_TRUE(fs().RemoveFile(At("never.tmp"), error));
+    target_->MakeFolder(At("folder.tmp"));
+    EXPECT_FALSE(fs().RemoveFile(At("folder.tmp"), error));
+    EXPECT_FALSE(error.reason.empty());
+    EXPECT_TRUE(target_->AnythingAt(At("folder.tmp")));
 }
 
 }  // namespace

@@ -87,12 +87,43 @@ bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to,
     return true;
 }
 
-bool FakeFileSystem::RemoveFile(const std::string& path, FileError& error) {
-    const auto it = files_.find(path);
-    if (it == files_.end()) {
-        error = FileError{path, "The system cannot find the file specified."};
+bool FakeFileSystem::ReadFileEnd(const std::string& path, std::size_t count,
+                                 std::string& contents, std::uint64_t& size, FileError& error) {
+    if (!ReadFile(path, contents, error)) return false;
+    size = contents.size();
+    if (contents.size() > count) contents.erase(0, contents.size() - count);
+    return true;
+}
+
+bool FakeFileSystem::MoveFileOver(const std::string& from, const std::string& to,
+                                  FileError& error) {
+    const auto source = files_.find(from);
+    if (source == files_.end()) {
+        error = FileError{to, "The system cannot find the file specified."};
         return false;
     }
+    if (folders_.count(to)) {
+        error = FileError{to, "Access is denied."};
+        return false;
+    }
+    const auto existing = files_.find(to);
+    if (existing != files_.end() && existing->second.attributes.readOnly) {
+        error = FileError{to, "Access is denied."};
+        return false;
+    }
+    File moved = source->second;
+    files_.erase(source);
+    files_[to] = moved;
+    return true;
+}
+
+bool FakeFileSystem::RemoveFile(const std::string& path, FileError& error) {
+    const auto it = files_.find(path);
+    if (folders_.count(path)) {
+        error = FileError{path, "Access is denied."};
+        return false;
+    }
+    if (it == files_.end()) return true;
     if (it->second.attributes.readOnly) {
         error = FileError{path, "Access is denied."};
         return false;

@@ -30,6 +30,9 @@ public:
     bool ReplaceFileContents(const std::string& path, const std::string& contents,
                      FileError& error) override;
     bool RenameFile(const std::string& from, const std::string& to, FileError& error) override;
+    bool ReadFileEnd(const std::string& path, std::size_t count, std::string& contents,
+                     std::uint64_t& size, FileError& error) override;
+    bool MoveFileOver(const std::string& from, const std::string& to, FileError& error) override;
     bool RemoveFile(const std::string& path, FileError& error) override;
 
     void Put(const std::string& path, const std::string& contents, Attributes attributes = {});

@@ -17,6 +17,7 @@
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
+#include "system/ProgramCommandLine.h"
 
 namespace quintel::test {
 
@@ -62,7 +63,9 @@ private:
 void ChooseFromPopup(forms::MenuItem& menu, const std::string& caption);
 
 struct Launch {
-    std::string commandLine;
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string commandLine;  // as the program would get it
     int windowStyle;
 };
 
@@ -75,9 +78,15 @@ public:
     int waits = 0;
     int pumps = 0;
 
-    std::uint32_t Start(const std::string& commandLine, int windowStyle) override {
-        launches.push_back({commandLine, windowStyle});
-        if (fails) return 0;
+    // Where the programs of Windows are; one not named here is missing.
+    std::map<std::string, std::string> systemPrograms{
+        {"regedit.exe", "C:\\WINDOWS\\regedit.exe"},
+        {"rundll32.exe", "C:\\WINDOWS\\system32\\rundll32.exe"}};
+
+    std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
+                        int windowStyle) override {
+        launches.push_back({program, arguments, MakeCommandLine(program, arguments), windowStyle});
+        if (fails || program.empty()) return 0;
         if (onRun) onRun(launches.back());
         return 4242;
     }
@@ -87,6 +96,10 @@ public:
         ++pumps;
         pump();
         return true;
+    }
+    std::string SystemProgram(const std::string& name) override {
+        const auto found = systemPrograms.find(name);
+        return found == systemPrograms.end() ? std::string() : found->second;
     }
 };
 

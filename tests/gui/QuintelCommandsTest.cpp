@@ -6,6 +6,8 @@
 // restart ends every process of the prefix.
 #include "gui/QuintelApp.h"
 
+#include <cstdlib>
+
 namespace quintel::gui {
 namespace {
 
@@ -139,10 +141,31 @@ TEST_F(QuintelSettings, RestoreFromTheFileMenuPutsTheWindowsDefaultsBack) {
     EXPECT_TRUE(IsChecked(mtuDefault));
 }
 
+// Decoys of the system's names in the application folder and in the
+// folder chosen for the backup; each leaves "<name>.ran" if it runs.
+void PlantDecoys(const std::string& folder) {
+    const char* probe = std::getenv("QUINTEL_LAUNCH_PROBE");
+    const char* library = std::getenv("QUINTEL_DECOY_LIBRARY");
+    ASSERT_TRUE(probe && library) << "QUINTEL_LAUNCH_PROBE and QUINTEL_DECOY_LIBRARY name the decoys";
+    for (const char* name : {"\\regedit.exe", "\\rundll32.exe"})
+        ASSERT_TRUE(CopyFileA(wine::WindowsPathOf(probe).c_str(), (folder + name).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(wine::WindowsPathOf(library).c_str(), (folder + "\\icmp.dll").c_str(), FALSE));
+}
+
+void ExpectNoDecoyRan(const std::string& folder) {
+    for (const char* name : {"\\regedit.exe", "\\rundll32.exe", "\\icmp.dll"})
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder + name + ".ran").c_str()))
+            << folder + name << " ran";
+}
+
 TEST_F(QuintelBackup, TheRegistryIsExportedToAPathWithBlanks) {
     const std::string folder = AppFile("My Backups");
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     const std::string backup = folder + "\\all regs.reg";
+    // Last week's backup, which only a whole new export may replace.
+    wine::WriteTextFile(backup, "an older backup");
+    PlantDecoys(app.path());
+    PlantDecoys(folder);
 
     Start();
     ASSERT_TRUE(main);
@@ -177,6 +200,15 @@ TEST_F(QuintelBackup, TheRegistryIsExportedToAPathWithBlanks) {
     const std::string unicode = "\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00");
     EXPECT_TRUE(start.rfind(unicode, 0) == 0 || start.rfind("REGEDIT4", 0) == 0)
         << "the backup begins with " << ::testing::PrintToString(start);
+    const std::string whole = wine::ReadTextFile(backup);
+    EXPECT_GT(whole.size(), 1000u);
+    const std::string ending = start.rfind(unicode, 0) == 0 ? Utf16("\r\n\r\n") : "\r\n\r\n";
+    EXPECT_TRUE(whole.size() > ending.size() &&
+                whole.compare(whole.size() - ending.size(), ending.size(), ending) == 0)
+        << "an export ends with a blank line";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((backup + ".tmp").c_str()));
+    ExpectNoDecoyRan(app.path());
+    ExpectNoDecoyRan(folder);
     EXPECT_TRUE(quintel.running());
 }
 

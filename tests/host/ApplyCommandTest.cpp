@@ -213,14 +213,35 @@ TEST_F(FileMenu, ARestoreThatCannotSaveSaysSoInsteadOfSuccess) {
 class Backup : public FileMenu {
 protected:
     const std::string Target = "C:\\Program Files\\My Backups\\all.reg";
+    const std::string Temporary = Target + ".tmp";
     void SetUp() override {
         fakes.files.MakeFolder("C:\\Program Files\\My Backups");
         fakes.dialogs.answer = Target;
     }
-    std::string UnicodeExport() {
-        std::string text = "\xFF\xFE";
-        for (char c : std::string("Windows Registry Editor Version 5.00\r\n")) text += {c, '\0'};
+    static std::string Utf16(const std::string& ascii) {
+        std::string text;
+        for (char c : ascii) text += {c, '\0'};
         return text;
+    }
+    static std::string UnicodeExport() {
+        return "\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00\r\n\r\n"
+                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\"Value\"=dword:00000001\r\n\r\n");
+    }
+    static std::string AnsiExport() {
+        return "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\"Value\"=dword:00000001\r\n\r\n";
+    }
+    // The editor writes `contents` where its command line says.
+    void EditorWrites(const std::string& contents) {
+        fakes.launcher.onRun = [this, contents](const test::Launch& launch) {
+            if (launch.program == "C:\\WINDOWS\\regedit.exe")
+                fakes.files.Put(launch.arguments.at(1), contents);
+        };
+    }
+    std::string Failure(const std::string& reason) const {
+        return "The registry backup failed.\r\n\r\n" + reason;
+    }
+    std::string OlderKept() const {
+        return "\r\n\r\nThe older file " + Target + " is left as it was.";
     }
 };
 
@@ -245,25 +266,32 @@ TEST_F(Backup, ACancelledDialogStartsNothingAndSaysNothing) {
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
 
-TEST_F(Backup, ARealExportIsReportedAsTaken) {
+TEST_F(Backup, AWholeExportIsMovedOverTheChosenFileAndReportedAsTaken) {
     FrmMain& w = Start();
     fakes.launcher.launches.clear();
-    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, UnicodeExport()); };
+    fakes.files.Put(Target, "an older backup");
+    EditorWrites(UnicodeExport());
     w.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
-    EXPECT_EQ("regedit /E \"" + Target + "\"", fakes.launcher.launches[0].commandLine);
+    EXPECT_EQ("C:\\WINDOWS\\regedit.exe", fakes.launcher.launches[0].program);
+    EXPECT_EQ((std::vector<std::string>{"/E", Temporary}), fakes.launcher.launches[0].arguments);
+    EXPECT_EQ("C:\\WINDOWS\\regedit.exe /E \"C:\\Program Files\\My Backups\\all.reg.tmp\"",
+              fakes.launcher.launches[0].commandLine);
     EXPECT_EQ(show::MinimizedActive, fakes.launcher.launches[0].windowStyle);
     EXPECT_EQ(1, fakes.launcher.waits);
     EXPECT_GE(fakes.host.Count("doevents"), 4) << "the window stays responsive";
     ASSERT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
     EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
+    EXPECT_EQ(UnicodeExport(), fakes.files.Contents(Target));
+    EXPECT_FALSE(fakes.files.Has(Temporary));
 }
 
 TEST_F(Backup, AnAnsiExportCountsToo) {
     FrmMain& w = Start();
-    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, "REGEDIT4\r\n\r\n"); };
+    EditorWrites(AnsiExport());
     w.Toolbar1.UserClick(5);
     EXPECT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
+    EXPECT_EQ(AnsiExport(), fakes.files.Contents(Target));
 }
 
 TEST_F(Backup, AnEditorThatCannotStartIsReported) {
@@ -271,24 +299,156 @@ TEST_F(Backup, AnEditorThatCannotStartIsReported) {
     fakes.launcher.fails = true;
     w.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
-    EXPECT_EQ("The registry backup failed.\r\n\r\nThe registry editor could not be started.",
-              fakes.boxes.shown[0].text);
+    EXPECT_EQ(Failure("The registry editor could not be started."), fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconExclamation, fakes.boxes.shown[0].style);
+}
+
+TEST_F(Backup, WithoutTheSystemsEditorNothingElseOfThatNameStarts) {
+    FrmMain& w = Start();
+    fakes.launcher.systemPrograms.clear();
+    fakes.launcher.launches.clear();
+    w.mnuRegistryBackup.UserClick();
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ("", fakes.launcher.launches[0].program);
+    EXPECT_EQ(std::vector<std::string>{Failure("The registry editor could not be started.")},
+              Texts());
 }
 
 TEST_F(Backup, AMissingFileOrOneThatIsNoExportIsReported) {
     FrmMain& w = Start();
     w.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
-    EXPECT_EQ("The registry backup failed.\r\n\r\nNo backup file was written to " + Target + ".",
-              fakes.boxes.shown[0].text);
+    EXPECT_EQ(Failure("No backup file was written to " + Target + "."), fakes.boxes.shown[0].text);
 
     fakes.boxes.shown.clear();
-    fakes.launcher.onRun = [&](const test::Launch&) { fakes.files.Put(Target, "hello"); };
+    EditorWrites("hello");
     w.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
-    EXPECT_EQ("The registry backup failed.\r\n\r\n" + Target + " is not a registry export.",
-              fakes.boxes.shown[0].text);
+    EXPECT_EQ(Failure("The registry editor wrote no registry export."), fakes.boxes.shown[0].text);
+    EXPECT_FALSE(fakes.files.Has(Target));
+    EXPECT_FALSE(fakes.files.Has(Temporary));
+}
+
+TEST_F(Backup, AnOlderFileAtThePathIsNoBackupWhenTheEditorWritesNothing) {
+    FrmMain& w = Start();
+    fakes.files.Put(Target, UnicodeExport());  // last week's export
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_EQ(std::vector<std::string>{Failure("No backup file was written to " + Target + "." +
+                                               OlderKept())},
+              Texts());
+    EXPECT_EQ(UnicodeExport(), fakes.files.Contents(Target));
+}
+
+TEST_F(Backup, AnExportCutShortIsReportedAndLeavesTheOlderFile) {
+    const std::string whole[] = {UnicodeExport(), AnsiExport()};
+    const std::string headerOnly[] = {"\xFF\xFE" + Utf16("Windows Registry Editor Version 5.00\r\n\r\n"),
+                                      "REGEDIT4\r\n\r\n"};
+    for (int form = 0; form < 2; ++form) {
+        const std::string& full = whole[form];
+        const std::size_t header = headerOnly[form].size();
+        const std::size_t lineEnd = form == 0 ? 4 : 2;
+        // Cut after the header (the disk was full), in the middle of a line,
+        // before the blank line that ends an export, and inside the header.
+        for (const std::string& cut : {headerOnly[form], full.substr(0, header + 10),
+                                       full.substr(0, full.size() - lineEnd),
+                                       full.substr(0, header - 2)}) {
+            fakes.boxes.shown.clear();
+            window.reset();
+            FrmMain& w = Start();
+            fakes.files.Put(Target, "an older backup");
+            EditorWrites(cut);
+            w.mnuRegistryBackup.UserClick();
+            ASSERT_EQ(1u, fakes.boxes.shown.size()) << cut.size();
+            EXPECT_EQ(Failure("The registry editor's export was cut short (is the disk full?)." +
+                              OlderKept()),
+                      fakes.boxes.shown[0].text)
+                << "form " << form << ", " << cut.size() << " of " << full.size() << " bytes";
+            EXPECT_EQ("an older backup", fakes.files.Contents(Target));
+            EXPECT_FALSE(fakes.files.Has(Temporary));
+        }
+    }
+}
+
+TEST_F(Backup, ALeftOverTemporaryFileIsNotTakenForTheExport) {
+    FrmMain& w = Start();
+    fakes.files.Put(Temporary, UnicodeExport());  // from a backup that was cut off
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_EQ(std::vector<std::string>{Failure("No backup file was written to " + Target + ".")},
+              Texts());
+    EXPECT_FALSE(fakes.files.Has(Target));
+    EXPECT_FALSE(fakes.files.Has(Temporary));
+}
+
+TEST_F(Backup, AFolderWhereTheTemporaryFileMustGoStartsNoEditor) {
+    FrmMain& w = Start();
+    fakes.files.MakeFolder(Temporary);
+    fakes.files.Put(Target, "kept");
+    fakes.launcher.launches.clear();
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_TRUE(fakes.launcher.launches.empty());
+    EXPECT_EQ(std::vector<std::string>{Failure("The file " + Temporary +
+                                               " is in the way: Access is denied." + OlderKept())},
+              Texts());
+    EXPECT_EQ("kept", fakes.files.Contents(Target));
+    EXPECT_TRUE(fakes.files.HasFolder(Temporary));
+}
+
+TEST_F(Backup, AReadOnlyFileAtThePathIsReportedAndKept) {
+    FrmMain& w = Start();
+    fakes.files.Put(Target, "kept", {.readOnly = true});
+    EditorWrites(UnicodeExport());
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_EQ(std::vector<std::string>{Failure("The export could not be put in place of " + Target +
+                                               ": Access is denied." + OlderKept())},
+              Texts());
+    EXPECT_EQ("kept", fakes.files.Contents(Target));
+    EXPECT_FALSE(fakes.files.Has(Temporary));
+}
+
+TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
+    FrmMain& w = Start();
+    fakes.launcher.launches.clear();
+    fakes.shutdown.calls.clear();
+    bool disabledDuringExport = false;
+    fakes.launcher.onRun = [&](const test::Launch& launch) {
+        disabledDuringExport = !w.Enabled();
+        fakes.host.events.clear();
+        // What the user might try meanwhile: the toolbar's Apply, Restore,
+        // Backup and Exit, the same from the menu, closing the window and
+        // the tray icon's menu.
+        for (int button : {1, 4, 5, 13}) w.Toolbar1.UserClick(button);
+        w.mnuApplyNewSettings.UserClick();
+        w.mnuRestore.UserClick();
+        w.mnuRegistryBackup.UserClick();
+        w.mnuExit.UserClick();
+        w.Close();
+        w.TrayNotification(0x205);
+        w.TrayNotification(0x202);
+        fakes.files.Put(launch.arguments.at(1), UnicodeExport());
+    };
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_TRUE(disabledDuringExport);
+    EXPECT_EQ(1u, fakes.launcher.launches.size()) << "no second export";
+    EXPECT_EQ(1u, fakes.dialogs.asked.size());
+    EXPECT_TRUE(w.Loaded());
+    EXPECT_EQ(0, fakes.host.Count("popup mnuPopupMenu"));
+    EXPECT_EQ(2, fakes.host.Count("foreground frmMain")) << "the icon brings the window forward";
+    EXPECT_TRUE(fakes.shutdown.calls.empty());
+    EXPECT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
+    EXPECT_TRUE(w.Enabled());
+    EXPECT_TRUE(fakes.files.Has(Target));
+}
+
+TEST_F(Backup, TheWindowIsEnabledAgainAfterAFailedExportAndTakesCommands) {
+    FrmMain& w = Start();
+    fakes.launcher.fails = true;
+    w.mnuRegistryBackup.UserClick();
+    EXPECT_TRUE(w.Enabled());
+    fakes.launcher.fails = false;
+    EditorWrites(AnsiExport());
+    w.Toolbar1.UserClick(5);
+    EXPECT_EQ(2u, fakes.dialogs.asked.size());
+    EXPECT_EQ("Registry Backup has been taken Successfully.", Texts().back());
 }
 
 TEST(RegistryExport, RecognisesBothHeadersAndNothingElse) {

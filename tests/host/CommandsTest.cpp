@@ -7,7 +7,7 @@
 namespace quintel {
 namespace {
 
-const std::string Rundll = "rundll32.exe shell32.dll,Control_RunDLL ";
+const std::string Rundll = "C:\\WINDOWS\\system32\\rundll32.exe shell32.dll,Control_RunDLL ";
 
 class ToolbarAndMenus : public ::testing::Test {
 protected:
@@ -43,6 +43,21 @@ TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
         Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl",
         Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl"};
     EXPECT_EQ(expected, Launched());
+}
+
+TEST_F(ToolbarAndMenus, TheAppletsStartTheSystemsOwnStarterByItsPathAndNothingWithoutIt) {
+    FrmMain& w = Start();
+    w.mnuInternet.UserClick();
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ("C:\\WINDOWS\\system32\\rundll32.exe", fakes.launcher.launches[0].program);
+    EXPECT_EQ((std::vector<std::string>{"shell32.dll,Control_RunDLL", "inetcpl.cpl,,0"}),
+              fakes.launcher.launches[0].arguments);
+
+    fakes.launcher.systemPrograms.clear();
+    fakes.launcher.launches.clear();
+    EXPECT_EQ(0u, OpenSystemOptions(fakes.launcher));
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ("", fakes.launcher.launches[0].program);
 }
 
 TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {

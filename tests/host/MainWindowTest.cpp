@@ -84,8 +84,10 @@ TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
 TEST_F(MainWindow, LoadStartsTheCompanionHiddenAndLetsEventsRunAtItsFourPoints) {
     Start();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
-    EXPECT_EQ(std::string(test::FakeServices::Folder) + "\\Korvet.exe",
+    EXPECT_EQ("\"C:\\Program Files\\Quintel\\Korvet.exe\"",
               fakes.launcher.launches[0].commandLine);
+    EXPECT_EQ(std::string(test::FakeServices::Folder) + "\\Korvet.exe",
+              fakes.launcher.launches[0].program);
     EXPECT_EQ(show::Hide, fakes.launcher.launches[0].windowStyle);
     EXPECT_EQ(4, fakes.host.Count("doevents"));
     EXPECT_EQ("create frmMain", fakes.host.events.front());

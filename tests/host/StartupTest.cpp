@@ -38,8 +38,10 @@ TEST_F(Startup, AnyOtherNumberStartsOnlyTheCompanion) {
         EXPECT_EQ(StartResult::Exit, Start(arguments));
         EXPECT_FALSE(window);
         ASSERT_EQ(1u, fakes.launcher.launches.size()) << arguments;
-        EXPECT_EQ(std::string(test::FakeServices::Folder) + "\\Korvet.exe",
+        EXPECT_EQ("\"C:\\Program Files\\Quintel\\Korvet.exe\"",
                   fakes.launcher.launches[0].commandLine);
+        EXPECT_EQ(std::string(test::FakeServices::Folder) + "\\Korvet.exe",
+                  fakes.launcher.launches[0].program);
         EXPECT_EQ(show::Hide, fakes.launcher.launches[0].windowStyle);
     }
     EXPECT_TRUE(fakes.host.events.empty());

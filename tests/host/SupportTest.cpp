@@ -112,6 +112,14 @@ TEST_F(SysInfo, TheFirstLocationWinsAndTheSecondIsNotConsulted) {
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
 
+TEST_F(SysInfo, AQuotedPathIsStartedByThePathItselfQuotedOnce) {
+    fakes.registry.PutSz(ToolKey, "PATH", "\"C:\\Program Files\\MSInfo\\msinfo32.exe\"");
+    Start();
+    ASSERT_EQ(1u, fakes.launcher.launches.size());
+    EXPECT_EQ("C:\\Program Files\\MSInfo\\msinfo32.exe", fakes.launcher.launches[0].program);
+    EXPECT_EQ("\"C:\\Program Files\\MSInfo\\msinfo32.exe\"", fakes.launcher.launches[0].commandLine);
+}
+
 TEST_F(SysInfo, TheFolderOfTheSecondLocationIsUsedWhenTheToolIsThere) {
     fakes.registry.PutSz(FolderKey, "MSINFO", "C:\\Program Files\\Common Files\\MSInfo");
     fakes.files.MakeFolder("C:\\Program Files\\Common Files\\MSInfo");

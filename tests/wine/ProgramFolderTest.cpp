@@ -108,6 +108,15 @@ TEST(ProgramFolder, OutsideTheAnsiCodePageTheCompanionLeavesQuietly) {
 TEST(ProgramFolder, LettersOfTheCodePageAreFine) {
     UnicodeFolder folder(L"Quintel Caf\x00E9 \x00C5ngstr\x00F6m");
     ASSERT_TRUE(folder.Ready());
+    // /show reads the saved choice, so the folder needs one.
+    const char saved[] = "ConnectionType,1\r\nOptiMode,0\r\n";
+    HANDLE file = CreateFileW((folder / L"VarOderudi.cfg").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    DWORD written = 0;
+    WriteFile(file, saved, sizeof saved - 1, &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(sizeof saved - 1, written);
     const RunResult run = RunProgram(folder / L"Quintel.exe", L"/show");
     EXPECT_EQ(0u, run.exitCode) << run.err;
     EXPECT_EQ("", run.err);

@@ -6,6 +6,7 @@
 #include "engine/CommandLine.h"
 #include "ping/KeepAlive.h"
 #include "win32/FolderCheck.h"
+#include "win32/SystemFolders.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"
@@ -51,6 +52,7 @@ int Run() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    quintel::win32::KeepCurrentFolderOutOfDllSearch();
     // No message box, even now: the companion runs unattended, and a box
     // nobody answers would keep it alive doing nothing.
     try {

@@ -118,6 +118,12 @@ void FormWindow::MirrorForm() {
     SetTextIfChanged(Window(), form_.Caption());
     FitClientArea();
     MirrorVisibility();
+    // Only a change of the form's own state: a modal window may have
+    // disabled this one meanwhile, and gives it back itself.
+    if (form_.Enabled() != mirroredEnabled_) {
+        mirroredEnabled_ = form_.Enabled();
+        EnableWindow(Window(), mirroredEnabled_ ? TRUE : FALSE);
+    }
 }
 
 void FormWindow::MirrorVisibility() {

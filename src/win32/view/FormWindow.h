@@ -94,6 +94,7 @@ private:
     bool attached_ = false;
     bool inMenuLoop_ = false;
     bool menuOutOfDate_ = false;
+    bool mirroredEnabled_ = true;
     HWND lastFocus_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/SystemFolders.h"
 #include "win32/view/Mnemonic.h"
 
 namespace quintel::win32 {
@@ -32,7 +33,7 @@ std::vector<std::string> ShownTabs(HWND tab) {
 void UsePlainLook(HWND tab) {
     using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     HMODULE uxtheme = GetModuleHandleA("uxtheme.dll");
-    if (!uxtheme) uxtheme = LoadLibraryA("uxtheme.dll");
+    if (!uxtheme) uxtheme = LoadSystemLibrary("uxtheme.dll");
     if (!uxtheme) return;
     auto setTheme = reinterpret_cast<SetWindowThemeFn>(
         reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));

@@ -1,0 +1,54 @@
+// What Quintel does that could pick up a planted program or library, run
+// from a folder a test has filled with decoys of the system's names: the
+// ICMP library, the IP helper, the registry editor's export to the file
+// named by the first argument, and the Control Panel's starter. Exits 0
+// when all of them worked, else the number of the first that failed.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Network.h"
+#include "win32/SystemFolders.h"
+#include "win32/Win32Network.h"
+#include "win32/Win32Services.h"
+#include "win32/Win32System.h"
+
+namespace {
+
+int Run() {
+    using namespace quintel;
+    win32::KeepCurrentFolderOutOfDllSearch();
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc != 2) return 10;
+    char exportPath[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, argv[1], -1, exportPath, sizeof exportPath, nullptr, nullptr);
+    LocalFree(argv);
+
+    win32::Win32Icmp icmp;
+    const Icmp::Handle handle = icmp.Open();
+    if (handle == Icmp::InvalidHandle) return 1;
+    icmp.CloseHandle(handle);
+
+    win32::Win32IpHelper ipHelper;
+    std::uint32_t size = 0;
+    ipHelper.GetIpAddrTable(nullptr, size, false);  // the size asked for; any answer will do
+
+    win32::Win32Launcher launcher;
+    const std::uint32_t editor =
+        launcher.Start(launcher.SystemProgram("regedit.exe"),
+                       {"/E", exportPath, "HKEY_CURRENT_USER\\Software\\Wine"}, SW_HIDE);
+    if (editor == 0 || !launcher.WaitForExit(editor, [] {})) return 2;
+    // With nothing to run, the starter ends at once.
+    const std::uint32_t starter = launcher.Start(launcher.SystemProgram("rundll32.exe"), {}, SW_HIDE);
+    if (starter == 0 || !launcher.WaitForExit(starter, [] {})) return 3;
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return Run();
+}
