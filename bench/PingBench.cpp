@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchKit.h"
-#include "ping/mdlPing.h"
+#include "core/ping/mdlPing.h"
 #include "win32/Win32Network.h"
 
 using namespace bench;

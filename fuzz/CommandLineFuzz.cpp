@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "engine/CommandLine.h"
+#include "core/switches/CommandLine.h"
 
 using namespace quintel;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "ping/mdlPing.h"
+#include "core/ping/mdlPing.h"
 
 using namespace quintel;
 

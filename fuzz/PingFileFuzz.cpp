@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "ping/PingTab.h"
+#include "core/ping/PingSettings.h"
 
 using namespace quintel;
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "engine/RegistryWriter.h"
-#include "engine/SettingsFile.h"
+#include "core/tuning/RegistryWriter.h"
+#include "core/tuning/SettingsFile.h"
 
 using namespace quintel;
 

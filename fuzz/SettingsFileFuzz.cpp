@@ -6,7 +6,8 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "engine/SettingsFile.h"
+#include "core/tuning/SettingsFile.h"
+#include "core/text/Paths.h"
 
 using namespace quintel;
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "windows/FrmTip.h"
+#include "core/text/TipLines.h"
 
 using namespace quintel;
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "system/ProgramFolder.h"
+#include "core/system/ProgramFolder.h"
 
 namespace quintel::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/RenameReplace.h"
+#include "core/tuning/RenameReplace.h"
 #include "win32/Win32Registry.h"
 
 namespace quintel::win32 {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "system/ProgramCommandLine.h"
+#include "core/system/ProgramCommandLine.h"
 #include "win32/SystemFolders.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"

@@ -5,10 +5,10 @@
 #include <exception>
 #include <memory>
 
-#include "engine/CommandLine.h"
-#include "engine/EngineCommands.h"
-#include "mainwindow/Startup.h"
-#include "system/ProgramFolder.h"
+#include "core/switches/CommandLine.h"
+#include "core/switches/EngineCommands.h"
+#include "ui/mainwindow/Startup.h"
+#include "core/system/ProgramFolder.h"
 #include "win32/Console.h"
 #include "win32/FolderCheck.h"
 #include "win32/Win32FileSystem.h"

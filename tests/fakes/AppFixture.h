@@ -7,7 +7,7 @@
 #include "fakes/FakeNetwork.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSystem.h"
-#include "mainwindow/AppContext.h"
+#include "ui/mainwindow/AppContext.h"
 
 namespace quintel::test {
 

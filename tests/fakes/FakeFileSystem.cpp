@@ -1,6 +1,6 @@
 #include "fakes/FakeFileSystem.h"
 
-#include "engine/RenameReplace.h"
+#include "core/tuning/RenameReplace.h"
 
 namespace quintel::test {
 

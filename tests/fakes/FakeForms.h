@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 #include "platform/FileDialogs.h"
 #include "platform/Instance.h"
 #include "platform/NotifyArea.h"
@@ -17,7 +17,7 @@
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
-#include "system/ProgramCommandLine.h"
+#include "core/system/ProgramCommandLine.h"
 
 namespace quintel::test {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/ApplyCommand.h"
-#include "engine/FrmDisplay.h"
+#include "ui/mainwindow/ApplyCommand.h"
+#include "ui/dialogs/FrmDisplay.h"
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
+#include "ui/mainwindow/FrmMain.h"
 
 namespace quintel {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/CommandLine.h"
+#include "core/switches/CommandLine.h"
 
 namespace quintel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
-#include "system/mdlAddons.h"
+#include "ui/mainwindow/FrmMain.h"
+#include "core/system/mdlAddons.h"
 
 namespace quintel {
 namespace {

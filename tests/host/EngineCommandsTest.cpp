@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/EngineCommands.h"
+#include "core/switches/EngineCommands.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
 #include "fakes/FakeRegistry.h"

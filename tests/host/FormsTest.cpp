@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeForms.h"
-#include "forms/Form.h"
-#include "forms/NumberText.h"
-#include "forms/ValueControls.h"
+#include "ui/forms/Form.h"
+#include "core/text/NumberText.h"
+#include "ui/forms/ValueControls.h"
 
 namespace quintel::forms {
 namespace {

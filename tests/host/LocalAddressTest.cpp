@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeSystem.h"
-#include "system/LocalAddress.h"
+#include "core/system/LocalAddress.h"
 
 namespace quintel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/FrmDisplay.h"
+#include "ui/dialogs/FrmDisplay.h"
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
+#include "ui/mainwindow/FrmMain.h"
 
 namespace quintel {
 namespace {

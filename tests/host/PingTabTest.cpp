@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
-#include "ping/KeepAlive.h"
-#include "ping/PingTab.h"
+#include "ui/mainwindow/FrmMain.h"
+#include "core/ping/KeepAlive.h"
+#include "core/ping/PingSettings.h"
 
 namespace quintel {
 namespace {

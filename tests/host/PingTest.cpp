@@ -3,7 +3,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeNetwork.h"
 #include "fakes/FakeSystem.h"
-#include "ping/mdlPing.h"
+#include "core/ping/mdlPing.h"
 
 namespace quintel {
 namespace {

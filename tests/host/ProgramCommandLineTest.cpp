@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "system/ProgramCommandLine.h"
+#include "core/system/ProgramCommandLine.h"
 
 namespace quintel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "system/ProgramFolder.h"
+#include "core/system/ProgramFolder.h"
 
 namespace quintel {
 namespace {

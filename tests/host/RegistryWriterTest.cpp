@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "engine/RegFunctions.h"
-#include "engine/RegistryWriter.h"
+#include "core/tuning/RegFunctions.h"
+#include "core/tuning/RegistryWriter.h"
 #include "fakes/FakeRegistry.h"
 
 namespace quintel {

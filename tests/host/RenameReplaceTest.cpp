@@ -3,12 +3,12 @@
 // for the disk: every failure order keeps one whole copy of the settings.
 #include <gtest/gtest.h>
 
-#include "engine/RenameReplace.h"
-#include "engine/SettingsFile.h"
+#include "core/tuning/RenameReplace.h"
+#include "core/tuning/SettingsFile.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "ping/CompanionPingSettings.h"
-#include "ping/PingTab.h"
+#include "core/ping/CompanionPingSettings.h"
+#include "core/ping/PingSettings.h"
 
 namespace quintel {
 namespace {

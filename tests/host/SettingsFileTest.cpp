@@ -2,9 +2,10 @@
 
 #include <cctype>
 
-#include "engine/SettingsFile.h"
+#include "core/tuning/SettingsFile.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
+#include "core/text/Paths.h"
 
 namespace quintel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/Startup.h"
+#include "ui/mainwindow/Startup.h"
 
 namespace quintel {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
-#include "system/mdlAddons.h"
-#include "windows/FrmSupport.h"
-#include "windows/SysInfo.h"
+#include "ui/mainwindow/FrmMain.h"
+#include "core/system/mdlAddons.h"
+#include "ui/dialogs/FrmSupport.h"
+#include "core/system/SysInfo.h"
 
 namespace quintel {
 namespace {

@@ -3,8 +3,8 @@
 #include <deque>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
-#include "windows/FrmTip.h"
+#include "ui/mainwindow/FrmMain.h"
+#include "ui/dialogs/FrmTip.h"
 
 namespace quintel {
 namespace {

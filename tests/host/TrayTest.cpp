@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "fakes/AppFixture.h"
-#include "mainwindow/FrmMain.h"
+#include "ui/mainwindow/FrmMain.h"
 
 namespace quintel {
 namespace {

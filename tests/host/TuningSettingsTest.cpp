@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/TuningSettings.h"
+#include "core/tuning/TuningSettings.h"
 
 namespace quintel {
 namespace {

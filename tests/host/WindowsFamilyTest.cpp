@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeSystem.h"
-#include "system/WindowsFamily.h"
+#include "core/system/WindowsFamily.h"
 
 namespace quintel {
 namespace {

@@ -3,8 +3,8 @@
 // and neither is what the loaders fall back to.
 #pragma once
 
-#include "engine/TuningSettings.h"
-#include "ping/PingTab.h"
+#include "core/tuning/TuningSettings.h"
+#include "core/ping/PingSettings.h"
 
 namespace quintel::crash {
 

@@ -16,10 +16,11 @@
 #include <string>
 
 #include "CrashRecords.h"
-#include "engine/SettingsFile.h"
-#include "ping/PingTab.h"
+#include "core/tuning/SettingsFile.h"
+#include "core/ping/PingSettings.h"
 #include "win32/Win32FileSystem.h"
 #include "wine/WineHelpers.h"
+#include "core/text/Paths.h"
 
 namespace quintel::wine {
 namespace {

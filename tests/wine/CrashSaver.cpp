@@ -15,11 +15,12 @@
 #include <string>
 
 #include "CrashRecords.h"
-#include "engine/DryRunRegistry.h"
-#include "engine/SettingsFile.h"
-#include "ping/PingTab.h"
+#include "core/tuning/DryRunRegistry.h"
+#include "core/tuning/SettingsFile.h"
+#include "core/ping/PingSettings.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
+#include "core/text/Paths.h"
 
 using namespace quintel;
 

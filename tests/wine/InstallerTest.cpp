@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ping/PingTab.h"
+#include "core/ping/PingSettings.h"
 #include "win32/korvet/KorvetControl.h"
 #include "wine/WineHelpers.h"
 

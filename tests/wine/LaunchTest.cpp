@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "system/ProgramCommandLine.h"
+#include "core/system/ProgramCommandLine.h"
 #include "win32/SystemFolders.h"
 #include "win32/Win32Services.h"
 #include "wine/WineHelpers.h"

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "ping/PingTab.h"
-#include "ping/mdlPing.h"
+#include "core/ping/PingSettings.h"
+#include "core/ping/mdlPing.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Services.h"

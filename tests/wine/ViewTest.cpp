@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "forms/Form.h"
-#include "forms/ValueControls.h"
+#include "ui/forms/Form.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/Layout.h"
 #include "win32/view/Mnemonic.h"
 #include "win32/view/Win32FormHost.h"

@@ -1,7 +1,7 @@
 #include "win32/korvet/KorvetPing.h"
 
-#include "engine/SettingsFile.h"
-#include "ping/mdlPing.h"
+#include "core/text/Paths.h"
+#include "core/ping/mdlPing.h"
 
 namespace quintel::korvet {
 

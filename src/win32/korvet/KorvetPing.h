@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ping/CompanionPingSettings.h"
-#include "ping/PingTab.h"
+#include "core/ping/CompanionPingSettings.h"
+#include "core/ping/PingSettings.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/korvet/SilentMessageBoxes.h"

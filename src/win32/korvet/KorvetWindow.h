@@ -9,7 +9,7 @@
 
 #include <exception>
 
-#include "ping/KeepAlive.h"
+#include "core/ping/KeepAlive.h"
 #include "win32/korvet/SteadyClock.h"
 #include "win32/view/BaseWindow.h"
 

@@ -3,8 +3,8 @@
 // switch it only controls the copy that runs (see KorvetControl.h).
 #include <windows.h>
 
-#include "engine/CommandLine.h"
-#include "ping/KeepAlive.h"
+#include "core/switches/CommandLine.h"
+#include "core/ping/KeepAlive.h"
 #include "win32/FolderCheck.h"
 #include "win32/SystemFolders.h"
 #include "win32/Win32Services.h"

@@ -4,7 +4,7 @@
 // checked and the view only shows it.
 #pragma once
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/ControlView.h"
 
 namespace quintel::win32 {

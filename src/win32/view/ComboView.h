@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/ControlView.h"
 
 namespace quintel::win32 {

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "forms/Control.h"
+#include "ui/forms/Control.h"
 #include "win32/view/Layout.h"
 #include "win32/view/ViewContext.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/BarViews.h"
 #include "win32/view/ButtonViews.h"
 #include "win32/view/ComboView.h"

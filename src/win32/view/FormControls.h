@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 #include "win32/view/ControlView.h"
 
 namespace quintel::win32 {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 
 namespace quintel::win32 {
 

@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 
 namespace quintel::win32 {
 

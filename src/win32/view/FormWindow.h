@@ -9,7 +9,7 @@
 
 #include <exception>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 #include "win32/view/BaseWindow.h"
 #include "win32/view/FormControls.h"
 #include "win32/view/FormMenu.h"

@@ -1,6 +1,6 @@
 #include "win32/view/Layout.h"
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 
 namespace quintel::win32 {
 

@@ -5,7 +5,7 @@
 // (whose origin is the tab control's top-left, tab strip included).
 #pragma once
 
-#include "forms/Control.h"
+#include "ui/forms/Control.h"
 
 namespace quintel::win32 {
 

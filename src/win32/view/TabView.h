@@ -4,7 +4,7 @@
 // "&&" as one ampersand and underlines the letter after a single "&".
 #pragma once
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/ControlView.h"
 
 namespace quintel::win32 {

@@ -5,7 +5,7 @@
 // alignment makes the window again.
 #pragma once
 
-#include "forms/ValueControls.h"
+#include "ui/forms/ValueControls.h"
 #include "win32/view/ControlView.h"
 
 namespace quintel::win32 {

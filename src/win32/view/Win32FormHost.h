@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "forms/Form.h"
+#include "ui/forms/Form.h"
 #include "win32/view/DialogFont.h"
 #include "win32/view/EchoGuard.h"
 #include "win32/view/FormWindow.h"

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "forms/Form.h"
-#include "forms/ValueControls.h"
+#include "ui/forms/Form.h"
+#include "ui/forms/ValueControls.h"
 
 namespace quintel::win32::demo {
 

@@ -1,0 +1,174 @@
+#include "core/ping/mdlPing.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "core/text/Paths.h"
+
+namespace quintel {
+
+namespace {
+
+constexpr const char EchoData[] = "Echo This";  // 9 bytes, no terminator sent
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A part of a dotted text as a number: blanks around it, an optional sign,
+// digits, within 32 bits.
+bool ReadPart(const std::string& part, std::int32_t& value) {
+    const std::string text = Trim(part);
+    if (text.empty()) return false;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (*begin == '+') ++begin;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    return error == std::errc{} && stop == end;
+}
+
+bool IsNumeric(const std::string& text) {
+    std::int32_t ignored = 0;
+    return ReadPart(text, ignored);
+}
+
+// Stops the sockets layer on every way out of a ping that started it.
+class SocketsSession {
+public:
+    explicit SocketsSession(mdlPing& ping) : ping_(ping), started_(ping.StartSockets()) {}
+    ~SocketsSession() {
+        if (started_) ping_.StopSockets();
+    }
+    SocketsSession(const SocketsSession&) = delete;
+    SocketsSession& operator=(const SocketsSession&) = delete;
+    bool Started() const { return started_; }
+
+private:
+    mdlPing& ping_;
+    bool started_;
+};
+
+}  // namespace
+
+std::int32_t ParseDottedAddress(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto dot = text.find('.', start);
+        parts.push_back(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (parts.size() > 4) throw AddressError("an address has four parts: " + text);
+        if (dot == std::string::npos) break;
+        start = dot + 1;
+    }
+    if (parts.size() < 4) return 0;
+
+    std::uint32_t address = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        std::int32_t value = 0;
+        if (!ReadPart(parts[i], value)) throw AddressError("not a number: " + parts[i]);
+        // Only the low eight bits count: 300 is 44, -1 is 255.
+        address |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(value)) << (8 * i);
+    }
+    return static_cast<std::int32_t>(address);
+}
+
+std::uint32_t ReplyStatus(const std::vector<std::uint8_t>& reply) {
+    if (reply.size() < 8) return static_cast<std::uint32_t>(-1);
+    return std::uint32_t(reply[4]) | std::uint32_t(reply[5]) << 8 | std::uint32_t(reply[6]) << 16 |
+           std::uint32_t(reply[7]) << 24;
+}
+
+void mdlPing::Say(const std::string& text, unsigned style) {
+    if (!quiet_) boxes_.Show(text, title_, style);
+}
+
+bool mdlPing::StartSockets() {
+    WsaData data;
+    if (sockets_.Startup(SocketsVersion11, data) != 0) {
+        Say("Windows Sockets for 32 bit Windows environments is not successfully responding.",
+            mb::OkOnly);
+        return false;
+    }
+    const int major = data.Version & 0xFF;
+    const int minor = data.Version >> 8;
+    const char* problem = nullptr;
+    std::string text;
+    if (major < 1 || (major == 1 && minor < 1)) {
+        text = "Windows Sockets Version " + std::to_string(major) + "." + std::to_string(minor) +
+               " is not supported by Windows Sockets for 32 bit Windows environments.";
+        problem = "version";
+    } else if (data.MaxSockets < 1) {
+        text = "This application requires a minimum of 1 supported sockets.";
+        problem = "sockets";
+    }
+    if (!problem) return true;
+    // The layer did start: give it back before refusing it.
+    sockets_.Cleanup();
+    Say(text, mb::OkOnly | mb::IconExclamation);
+    return false;
+}
+
+void mdlPing::StopSockets() {
+    const int result = sockets_.Cleanup();
+    if (result != 0) {
+        Say("Windows Sockets error " + std::to_string(result) + " occurred in Cleanup.",
+            mb::OkOnly | mb::IconExclamation);
+    }
+}
+
+std::optional<std::vector<std::string>> mdlPing::ResolveHostAddresses(const std::string& name) {
+    SocketsSession session(*this);
+    if (!session.Started()) return std::nullopt;
+    std::vector<std::string> list;
+    if (const auto addresses = sockets_.GetHostByName(name)) {
+        for (const auto& bytes : *addresses) {
+            std::string text;
+            for (std::uint8_t b : bytes) text += (text.empty() ? "" : ".") + std::to_string(b);
+            list.push_back(text);
+        }
+    }
+    return list;
+}
+
+bool mdlPing::SendEcho(const std::string& addressText, std::vector<std::uint8_t>& reply,
+                       std::uint32_t timeout) {
+    const auto address = static_cast<std::uint32_t>(ParseDottedAddress(addressText));
+    reply.assign(EchoReplySize, 0);
+    const Icmp::Handle handle = icmp_.Open();
+    // Without a handle there is nothing to send with.
+    if (handle == Icmp::InvalidHandle) return false;
+    const std::vector<std::uint8_t> request(EchoData, EchoData + sizeof EchoData - 1);
+    const std::uint32_t replies = icmp_.SendEcho(handle, address, request, reply, timeout);
+    icmp_.CloseHandle(handle);
+    return replies != 0;
+}
+
+bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
+    if (Trim(host).empty()) return false;
+    SocketsSession session(*this);
+    if (!session.Started()) return false;
+    try {
+        std::string address = host;
+        const auto dot = host.find('.');
+        if (dot == std::string::npos || !IsNumeric(host.substr(0, dot))) {
+            const auto list = ResolveHostAddresses(host);
+            if (!list || list->empty()) return false;
+            address = list->front();
+        }
+        std::vector<std::uint8_t> reply;
+        // A reply area the call did not fill is never read.
+        return SendEcho(address, reply, timeout) && ReplyStatus(reply) == 0;
+    } catch (const AddressError&) {
+        return false;
+    }
+}
+
+void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder) {
+    const std::string path = AppFilePath(appFolder, "Ping.wav");
+    constexpr unsigned Async = 1, NoDefault = 2;
+    if (files.FileExists(path)) player.Play(path, Async | NoDefault);
+}
+
+}  // namespace quintel

@@ -1,0 +1,67 @@
+#include "core/switches/CommandLine.h"
+
+#include "core/text/NumberText.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace quintel {
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::string ArgumentText(const std::string& commandLine) {
+    std::size_t i = 0;
+    while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
+    if (i < commandLine.size() && commandLine[i] == '"') {
+        const auto close = commandLine.find('"', i + 1);
+        i = close == std::string::npos ? commandLine.size() : close + 1;
+    } else {
+        while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t') ++i;
+    }
+    return Trim(commandLine.substr(i));
+}
+
+Command ParseCommandLine(const std::string& arguments) {
+    Command command;
+    command.Text = Trim(arguments);
+    const std::string& text = command.Text;
+    if (text.empty()) {
+        command.Kind = CommandKind::MainWindow;
+        return command;
+    }
+
+    // A number rounds half to even, as the original reading of it did.
+    double number = 0;
+    if (ReadWholeNumber(text, number)) {
+        command.Kind = std::nearbyint(number) == 0 ? CommandKind::MainWindow : CommandKind::Companion;
+        return command;
+    }
+
+    if (text.size() > 1 && (text[0] == '/' || text[0] == '-')) {
+        const std::string name = Lower(text.substr(1));
+        if (name == "show") command.Kind = CommandKind::Show;
+        else if (name == "apply") command.Kind = CommandKind::Apply;
+        else if (name == "restore") command.Kind = CommandKind::Restore;
+        else if (name == "?" || name == "help") command.Kind = CommandKind::Help;
+        else command.Kind = CommandKind::Invalid;
+        return command;
+    }
+    command.Kind = CommandKind::Invalid;
+    return command;
+}
+
+}  // namespace quintel

@@ -1,0 +1,145 @@
+#include "core/switches/EngineCommands.h"
+
+#include "core/tuning/DryRunRegistry.h"
+#include "core/tuning/RegistryWriter.h"
+#include "core/tuning/SettingsFile.h"
+#include "core/tuning/TuningSettings.h"
+#include "core/system/WindowsFamily.h"
+#include "core/text/Paths.h"
+
+namespace quintel {
+
+namespace {
+
+const char* ModeName(int optiMode) {
+    switch (optiMode) {
+    case 0: return "Automatic #1";
+    case 1: return "Automatic #2";
+    case 2: return "Automatic #3";
+    case 3: return "Manual";
+    default: return "unknown mode";
+    }
+}
+
+const char* TypeName(std::uint32_t type) {
+    return type == regtype::Sz ? "REG_SZ" : "REG_DWORD";
+}
+
+struct Loaded {
+    TuningState state;
+    WindowsFamily family;
+    std::string settingsPath;
+};
+
+// The same start as the main window: presets first, then the saved file.
+// The window starts from the Windows defaults when the file is missing or
+// damaged; a script must hear of it instead, so `problem` says which file
+// and what is wrong.
+bool LoadAsMainWindowDoes(EngineContext& ctx, Loaded& l, std::string& problem) {
+    l.family = DetectWindowsFamily(ctx.version);
+    l.state.LoadPresets();
+    l.settingsPath = AppFilePath(ctx.appFolder, SettingsFileName);
+    return ReadSettingsFile(l.state, ctx.files, l.settingsPath, l.state.CurrentSettings, problem);
+}
+
+// Two writers at once would leave a mix of their values, and the window
+// would go on showing what is no longer in the file.
+bool WindowIsOpen(EngineContext& ctx, std::string& err) {
+    if (!ctx.instance.AnotherInstanceRunning()) return false;
+    err += "Quintel: Quintel is already running (its window, or another /apply or /restore); "
+           "close it and try again. Nothing was written.\n";
+    return true;
+}
+
+int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
+    const SaveResult result =
+        SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry, l.family);
+    int written = 0, removed = 0, failed = 0;
+    for (const RegistryOperation& op : result.Registry) {
+        (!op.Succeeded() ? failed : op.Removed ? removed : written)++;
+    }
+    if (!result.Succeeded()) {
+        for (const std::string& line : result.FailureLines(ctx.registry)) {
+            err += "Quintel: " + line + "\n";
+        }
+        if (result.FileWritten) {
+            out += std::string("Applied ") + ModeName(l.state.CurrentSettings.OptiMode) +
+                   " for " + l.family.Name + " in part: " + std::to_string(written) +
+                   " registry values written, " + std::to_string(removed) + " removed, " +
+                   std::to_string(failed) + " not (each named on standard error).\n";
+        }
+        return exitcode::Failed;
+    }
+    out += std::string("Applied ") + ModeName(l.state.CurrentSettings.OptiMode) + " for " +
+           l.family.Name + ": " + std::to_string(written) + " registry values written, " +
+           std::to_string(removed) + " removed. Restart Windows for them to take effect.\n";
+    return exitcode::Ok;
+}
+
+// From Vista on the receive window tunes itself, and these two are ignored.
+bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
+    return family.AutoTunesReceiveWindow() &&
+           (op.ValueName == "TcpWindowSize" || op.ValueName == "GlobalMaxTcpWindowSize");
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /?]\n"
+           "\n"
+           "  (none), 0   open the main window\n"
+           "  number      start only the keep-alive companion, Korvet.exe\n"
+           "  /show       list the registry values Apply would write; changes nothing\n"
+           "  /apply      apply the saved settings (VarOderudi.cfg) to the registry again\n"
+           "  /restore    put the Windows default TCP/IP settings back\n"
+           "  /?, /help   show this text\n"
+           "\n"
+           "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
+           "settings file is missing or damaged (/show, /apply) or a setting could\n"
+           "not be written, 2 for an unknown switch, 4 when /apply or /restore finds\n"
+           "Quintel already running (close its window first).\n";
+}
+
+int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        err += "Quintel: " + problem + "\n";
+        return exitcode::Failed;
+    }
+    out += "OS: " + l.family.Name + "\n";
+    out += std::string("Mode: ") + ModeName(l.state.CurrentSettings.OptiMode) + "\n";
+    DryRunRegistry dryRun(ctx.registry);
+    for (const RegistryOperation& op : ApplyTuningToRegistry(l.state.CurrentSettings, l.family, dryRun)) {
+        out += "HKEY_LOCAL_MACHINE\\" + op.Key + "\t" +
+               (op.ValueName.empty() ? std::string("(Default)") : op.ValueName) + "\t" +
+               TypeName(op.Type) + "\t" + op.DataText() +
+               (NotReadBy(l.family, op) ? "\tnot read by this Windows" : "") + "\n";
+    }
+    return exitcode::Ok;
+}
+
+int RunApply(EngineContext& ctx, std::string& out, std::string& err) {
+    if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        const bool sentence = !problem.empty() && problem.back() == '.';
+        err += "Quintel: " + problem + (sentence ? " " : ". ") + "Nothing was written.\n";
+        return exitcode::Failed;
+    }
+    return Save(ctx, l, out, err);
+}
+
+int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
+    if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
+    // Only the connection type is taken from the file; without a usable
+    // one the defaults' type goes in, as the window does.
+    Loaded l;
+    std::string ignored;
+    if (!LoadAsMainWindowDoes(ctx, l, ignored)) l.state.CurrentSettings = l.state.WindowsDefaults;
+    l.state.ResetToWindowsDefaults();
+    return Save(ctx, l, out, err);
+}
+
+}  // namespace quintel

@@ -1,0 +1,28 @@
+// The Control Panel applets the toolbar and the View menu open, and the
+// product's web site and support address.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Processes.h"
+#include "platform/Shell.h"
+#include "core/system/WindowsFamily.h"
+
+namespace quintel {
+
+constexpr const char* ProductWebSite = "https://www.quintel.example/";
+constexpr const char* SupportEMail = "support@quintel.example";
+
+// The web site in the browser (shown normally) and a new message to
+// support in the mail program (shown); the shell's answer is not needed.
+void OpenProductWebSite(Shell& shell);
+void StartSupportEMail(Shell& shell);
+
+// Each returns the started process's identifier, 0 when nothing started.
+std::uint32_t OpenInternetOptions(ProcessLauncher& launcher);
+std::uint32_t OpenModemOptions(ProcessLauncher& launcher);
+std::uint32_t OpenSystemOptions(ProcessLauncher& launcher);
+// The network applet of the running family; nothing before the detection.
+std::uint32_t OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family);
+
+}  // namespace quintel

@@ -1,0 +1,51 @@
+#include "core/tuning/RegFunctions.h"
+
+#include <vector>
+
+namespace quintel {
+
+namespace {
+
+std::vector<std::uint8_t> SzData(std::int32_t value) {
+    const std::string text = std::to_string(value);
+    std::vector<std::uint8_t> data(text.begin(), text.end());
+    data.push_back(0);
+    return data;
+}
+
+std::vector<std::uint8_t> DwordData(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    return {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+}
+
+}  // namespace
+
+long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& path,
+                        const std::string& valueName, std::uint32_t type, std::int32_t value,
+                        bool deleteFlag) {
+    RegKey key = 0;
+    const long opened = registry.CreateKey(root, path, WriterKeyAccess, key);
+    if (opened != regcode::Success) {
+        // Without a key there is nothing to write to; the caller hears why.
+        return opened;
+    }
+
+    long result = regcode::Success;
+    if (type == regtype::Sz || type == regtype::Dword) {
+        if (deleteFlag) {
+            result = registry.DeleteValue(key, valueName);
+        } else {
+            result = registry.SetValue(key, valueName, type,
+                                       type == regtype::Sz ? SzData(value) : DwordData(value));
+        }
+    }
+    registry.CloseKey(key);
+    return result;
+}
+
+std::int32_t BooleanToFlag(bool value) {
+    return value ? 1 : 0;
+}
+
+}  // namespace quintel

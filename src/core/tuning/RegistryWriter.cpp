@@ -1,0 +1,156 @@
+#include "core/tuning/RegistryWriter.h"
+
+#include <functional>
+#include <limits>
+
+#include "core/tuning/RegFunctions.h"
+
+namespace quintel {
+
+namespace {
+
+constexpr const char* Mstcp9x = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+constexpr const char* InternetSettings9x =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+constexpr const char* NetTrans9x = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
+constexpr const char* NdiCache =
+    "System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\params\\cachesize";
+
+constexpr const char* TcpipSet001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters";
+constexpr const char* TcpipCurrent = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
+constexpr const char* InternetSettingsNT =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+constexpr const char* InterfacesCurrent =
+    "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
+constexpr const char* InterfacesSet001 =
+    "SYSTEM\\ControlSet001\\Services\\Tcpip\\Parameters\\Interfaces";
+constexpr const char* ServicesCurrent = "SYSTEM\\CurrentControlSet\\Services\\";
+constexpr const char* ServicesSet001 = "SYSTEM\\ControlSet001\\Services\\";
+
+class Writer {
+public:
+    explicit Writer(Registry& registry) : registry_(registry) {}
+
+    void Write(const std::string& key, const std::string& name, std::uint32_t type,
+               std::int32_t value, bool remove = false) {
+        RegistryOperation op;
+        op.Key = key;
+        op.ValueName = name;
+        op.Type = type;
+        op.Value = value;
+        op.Removed = remove;
+        op.Result =
+            WriteRegistryValue(registry_, RegRoot::LocalMachine, key, name, type, value, remove);
+        report_.push_back(std::move(op));
+    }
+
+    // Calls `each` for every subkey name of `listKey`, from index 0 until
+    // the registry says there are no more. A list key that cannot be opened
+    // is skipped.
+    void ForEachSubkey(const std::string& listKey, const std::function<void(const std::string&)>& each) {
+        RegKey key = 0;
+        if (registry_.OpenKey(RegRoot::LocalMachine, listKey, key) != regcode::Success) return;
+        for (std::uint32_t index = 0;; ++index) {
+            std::string name;
+            const long result = registry_.EnumKey(key, index, name);
+            if (result == regcode::NoMoreItems) break;
+            // A name that does not fit the buffer is skipped; any other
+            // failure would repeat for every index, so it ends the list.
+            if (result == regcode::MoreData) continue;
+            if (result != regcode::Success) break;
+            each(name);
+        }
+        registry_.CloseKey(key);
+    }
+
+    RegistryReport Take() { return std::move(report_); }
+
+private:
+    Registry& registry_;
+    RegistryReport report_;
+};
+
+// The segment size that goes with an MTU: 40 bytes of IP and TCP headers
+// less. Held to 32 bits, so no record can make it overflow.
+std::int32_t MssFor(std::int32_t mtu) {
+    const std::int64_t mss = static_cast<std::int64_t>(mtu) - 40;
+    return mss < std::numeric_limits<std::int32_t>::min() ? std::numeric_limits<std::int32_t>::min()
+                                                          : static_cast<std::int32_t>(mss);
+}
+
+void Write9xMap(const TuningSettings& s, Writer& w) {
+    const bool noRwin = s.RWIN == -1;
+    const bool noMtu = s.MTU == -1;
+    w.Write(Mstcp9x, "DefaultRcvWindow", regtype::Dword, s.RWIN, noRwin);
+    w.Write(Mstcp9x, "DefaultTTL", regtype::Sz, s.TTL);
+    w.Write(Mstcp9x, "SessionKeepAlive", regtype::Dword, s.SKA);
+    w.Write(Mstcp9x, "PMTUDiscovery", regtype::Dword, BooleanToFlag(s.PMTU));
+    w.Write(Mstcp9x, "PMTUBlackHoleDetect", regtype::Dword, BooleanToFlag(s.BlackHole));
+    w.Write(InternetSettings9x, "MaxConnectionsPer1_0Server", regtype::Dword, s.MSCPS0);
+    w.Write(InternetSettings9x, "MaxConnectionsPerServer", regtype::Dword, s.MSCPS1);
+    w.ForEachSubkey(NetTrans9x, [&](const std::string& adapter) {
+        const std::string key = std::string(NetTrans9x) + "\\" + adapter;
+        w.Write(key, "MaxMTU", regtype::Dword, s.MTU, noMtu);
+        w.Write(key, "MaxMSS", regtype::Dword, MssFor(s.MTU), noMtu);
+    });
+    w.Write(NdiCache, "", regtype::Dword, s.NDI);
+}
+
+void WriteNTMap(const TuningSettings& s, Writer& w) {
+    const bool noRwin = s.RWIN == -1;
+    const bool noMtu = s.MTU == -1;
+    w.Write(TcpipSet001, "GlobalMaxTcpWindowSize", regtype::Dword, s.RWIN, noRwin);
+    w.Write(TcpipSet001, "TcpWindowSize", regtype::Dword, s.RWIN, noRwin);
+    w.Write(TcpipCurrent, "GlobalMaxTcpWindowSize", regtype::Dword, s.RWIN, noRwin);
+    w.Write(TcpipCurrent, "TcpWindowSize", regtype::Dword, s.RWIN, noRwin);
+    w.Write(TcpipSet001, "DefaultTTL", regtype::Dword, s.TTL);
+    w.Write(TcpipCurrent, "DefaultTTL", regtype::Dword, s.TTL);
+    w.Write(TcpipSet001, "KeepAliveTime", regtype::Dword, s.SKA);
+    w.Write(TcpipCurrent, "KeepAliveTime", regtype::Dword, s.SKA);
+    w.Write(TcpipSet001, "EnablePMTUDiscovery", regtype::Dword, BooleanToFlag(s.PMTU));
+    w.Write(TcpipCurrent, "EnablePMTUDiscovery", regtype::Dword, BooleanToFlag(s.PMTU));
+    w.Write(TcpipSet001, "EnablePMTUBHDetect", regtype::Dword, BooleanToFlag(s.BlackHole));
+    w.Write(TcpipCurrent, "EnablePMTUBHDetect", regtype::Dword, BooleanToFlag(s.BlackHole));
+    w.Write(InternetSettingsNT, "MaxConnectionsPer1_0Server", regtype::Dword, s.MSCPS0);
+    w.Write(InternetSettingsNT, "MaxConnectionsPerServer", regtype::Dword, s.MSCPS1);
+
+    auto interfaces = [&](const char* listKey, const char* services) {
+        w.ForEachSubkey(listKey, [&](const std::string& name) {
+            w.Write(std::string(listKey) + "\\" + name, "MTU", regtype::Dword, s.MTU, noMtu);
+            w.Write(std::string(services) + name + "\\Parameters\\Tcpip", "MTU", regtype::Dword,
+                    s.MTU, noMtu);
+        });
+    };
+    interfaces(InterfacesCurrent, ServicesCurrent);
+    interfaces(InterfacesSet001, ServicesSet001);
+
+    w.Write(NdiCache, "", regtype::Dword, s.NDI);
+}
+
+}  // namespace
+
+std::string RegistryOperation::DataText() const {
+    if (Removed) return "removed";
+    if (Type == regtype::Sz) return "\"" + std::to_string(Value) + "\"";
+    return std::to_string(Value);
+}
+
+RegistryReport ApplyTuningToRegistry(const TuningSettings& settings, const WindowsFamily& family,
+                                     Registry& registry) {
+    Writer writer(registry);
+    if (family.Is9xBranch()) {
+        Write9xMap(settings, writer);
+    } else if (family.IsNTBranch()) {
+        WriteNTMap(settings, writer);
+    }
+    return writer.Take();
+}
+
+const RegistryOperation* FirstFailure(const RegistryReport& report) {
+    for (const RegistryOperation& op : report) {
+        if (!op.Succeeded()) return &op;
+    }
+    return nullptr;
+}
+
+}  // namespace quintel

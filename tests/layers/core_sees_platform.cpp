@@ -1,0 +1,2 @@
+#include "core/tuning/SettingsFile.h"
+#include "platform/Registry.h"
