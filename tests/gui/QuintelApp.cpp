@@ -149,8 +149,10 @@ void QuintelApp::CloseModeExplanation(const std::wstring& connection, const std:
     if (!screenshot.empty()) SaveScreenshot(dialog, ScreenshotFolder() + L"\\" + screenshot, where);
     HWND ok = FindControl(dialog, L"Button", L"OK", where);
     if (!ok || !Click(ok, where) || !WaitForClose(dialog, DefaultTimeoutMs, where)) return;
-    WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again",
-              DefaultTimeoutMs, where);
+    // Apply goes straight on to its restart question, which holds the
+    // window again: either shows the explanation let go of it.
+    WaitUntil([&] { return IsEnabled(main) != FALSE || FindWindowW(L"#32770", L"Quintel"); },
+              "the main window to take input again", DefaultTimeoutMs, where);
 }
 
 std::wstring QuintelApp::ScreenshotFolder() {
