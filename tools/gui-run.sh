@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs a Windows program under Wine with a display, for the GUI tests.
 # Without DISPLAY it runs under a private Xvfb brought by xvfb-run (on the
-# first free display), stopped afterwards. Exits with the program's exit
-# code.
+# first free display), stopped afterwards. Screenshots the tests saved as
+# BMP files in QUINTEL_SCREENSHOTS are turned into PNG files afterwards.
+# Exits with the program's exit code.
 # Usage: gui-run.sh program.exe [arguments...]
 set -eu
 
@@ -42,4 +43,9 @@ wine "$@" || status=$?
 # the next Wine session in this prefix starts clean.
 timeout 30 wineserver -w || echo "gui-run: Wine processes still running in $WINEPREFIX" >&2
 
+# A Windows program cannot start ImageMagick, so the tests save BMP files
+# and they become PNG files here.
+if [ -n "${QUINTEL_SCREENSHOTS:-}" ]; then
+    "$(dirname "$0")/screenshots-to-png.sh" "$QUINTEL_SCREENSHOTS" || status=1
+fi
 exit $status
