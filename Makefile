@@ -26,14 +26,20 @@ deps:
 $(HOST)/CMakeCache.txt: | deps
 	cmake -S . -B $(HOST) -G Ninja
 
-$(WIN)/CMakeCache.txt: | deps
-	cmake -S . -B $(WIN) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake
+# A changed toolchain file configures the Windows build afresh: CMake keeps
+# the flags it first read in its cache, and a folder configured earlier
+# would build other programs than a new one.
+WIN_TOOLCHAIN := cmake/mingw-i686.cmake cmake/mingw-i686-common.cmake
+
+$(WIN)/CMakeCache.txt: $(WIN_TOOLCHAIN) | deps
+	cmake --fresh -S . -B $(WIN) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake
 
 host: deps $(HOST)/CMakeCache.txt
 	cmake --build $(HOST) -j $(JOBS)
 
+# The test programs' own build inside it takes JOBS too.
 win: deps $(WIN)/CMakeCache.txt
-	cmake --build $(WIN) -j $(JOBS)
+	CMAKE_BUILD_PARALLEL_LEVEL=$(JOBS) cmake --build $(WIN) -j $(JOBS)
 
 test-host: host
 	ctest --test-dir $(HOST) --output-on-failure -j $(JOBS)

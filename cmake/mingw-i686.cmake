@@ -1,20 +1,8 @@
-# Cross-compiles the Windows build with MinGW-w64 for 32-bit x86; CTest runs
-# its test programs under Wine through the emulator wrapper.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-# The posix flavour: GoogleTest needs std::mutex, which the win32 flavour
-# of GCC 12 lacks. winpthread is linked statically, so no DLL follows.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# No DLL beyond Windows' own, and no debugging symbols in what ships.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -s")
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
+# The Windows build: Quintel.exe, Korvet.exe and what ships with them, made
+# by MinGW-w64 for 32-bit x86 with the win32 thread model. Its runtime
+# calls only what Windows 95 to XP have; the posix model's threads library
+# imports GetTickCount64, which would keep the programs from loading on XP.
+# The test programs, which need std::mutex, are built by
+# mingw-i686-posix.cmake (tests/CMakeLists.txt).
+set(QUINTEL_MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

@@ -1,9 +1,18 @@
 #!/bin/sh
 # Runs a Windows program under Wine with a display, for the GUI tests.
-# Without DISPLAY it starts a private Xvfb on the first free display from
-# :80 to :99 and stops it afterwards. Exits with the program's exit code.
+# Without DISPLAY it runs under a private Xvfb brought by xvfb-run (on the
+# first free display), stopped afterwards. Screenshots the tests saved as
+# BMP files in QUINTEL_SCREENSHOTS are turned into PNG files afterwards.
+# Exits with the program's exit code.
 # Usage: gui-run.sh program.exe [arguments...]
 set -eu
+
+if [ -z "${DISPLAY:-}" ]; then
+    # Starts this script again on the new display, which tells itself by
+    # QUINTEL_PRIVATE_DISPLAY.
+    QUINTEL_PRIVATE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
 . "$(dirname "$0")/wine-env.sh"
 quintel_ensure_prefix
 
@@ -13,40 +22,7 @@ quintel_ensure_prefix
 # windows unpainted, so let it end first. It ends within seconds.
 timeout 30 wineserver -w || true
 
-xvfb=""
-ready=$(mktemp)
-stop_xvfb() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-        xvfb=""
-    fi
-}
-trap 'stop_xvfb; rm -f "$ready"' EXIT
-trap 'exit 130' INT TERM
-
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 80 99); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        # Xvfb writes the display number to fd 3 once it takes connections,
-        # and gives up at once when another server holds the number.
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
-        xvfb=$!
-        tries=0
-        while kill -0 "$xvfb" 2>/dev/null && [ ! -s "$ready" ] && [ $tries -lt 100 ]; do
-            sleep 0.1
-            tries=$((tries + 1))
-        done
-        if kill -0 "$xvfb" 2>/dev/null && [ -s "$ready" ]; then
-            export DISPLAY=":$n"
-            break
-        fi
-        stop_xvfb
-    done
-    if [ -z "${DISPLAY:-}" ]; then
-        echo "gui-run: no free display between :80 and :99" >&2
-        exit 1
-    fi
+if [ -n "${QUINTEL_PRIVATE_DISPLAY:-}" ]; then
     # Xvfb has no window manager, and Wine waits two seconds for one each
     # time a managed window is hidden (a message box closing, a program
     # ending). Unmanaged windows, whose frames Wine draws itself, do not
@@ -66,4 +42,10 @@ wine "$@" || status=$?
 # for them while the display still exists, so none is left running and
 # the next Wine session in this prefix starts clean.
 timeout 30 wineserver -w || echo "gui-run: Wine processes still running in $WINEPREFIX" >&2
+
+# A Windows program cannot start ImageMagick, so the tests save BMP files
+# and they become PNG files here.
+if [ -n "${QUINTEL_SCREENSHOTS:-}" ]; then
+    "$(dirname "$0")/screenshots-to-png.sh" "$QUINTEL_SCREENSHOTS" || status=1
+fi
 exit $status

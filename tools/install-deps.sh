@@ -8,8 +8,13 @@ set -eu
 # clang and libclang-rt-14-dev build the fuzz targets (libFuzzer);
 # fonts-wine holds Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the
 # title bar's buttons), which tools/wine-env.sh copies into every prefix.
-packages="cmake ninja-build make g++ libgtest-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-wine wine32 wine64 xvfb x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev \
+# Both thread models of MinGW-w64: win32 builds what ships, posix the test
+# programs (cmake/mingw-i686*.cmake); libgtest-dev brings GoogleTest's
+# sources (package googletest), which the Windows tests build. xvfb-run
+# (package xvfb) needs xauth, which it only recommends.
+packages="cmake ninja-build make g++ libgtest-dev googletest g++-mingw-w64-i686-win32 \
+g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
+wine wine32 wine64 xvfb xauth x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev \
 fonts-wine"
 
 need_i386=0

@@ -1,27 +1,29 @@
 #!/bin/sh
 # Starts Quintel.exe in the project's Wine prefix. Without a display it
-# runs under a private Xvfb and saves screenshots beside the prefix: what
-# the start shows (the tip of the day at a first start), and, when it was
-# started without arguments, the main window.
+# runs under a private Xvfb brought by xvfb-run and saves screenshots
+# beside the prefix: what the start shows (the tip of the day at a first
+# start), and, when it was started without arguments, the main window.
 # Usage: run-quintel.sh path/to/Quintel.exe [arguments...]
 set -eu
+
+if [ -z "${DISPLAY:-}" ]; then
+    # Starts this script again on the new display, which tells itself by
+    # QUINTEL_PRIVATE_DISPLAY.
+    QUINTEL_PRIVATE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
 . "$(dirname "$0")/wine-env.sh"
 exe=$1
 shift
 quintel_ensure_prefix
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "${QUINTEL_PRIVATE_DISPLAY:-}" ]; then
     exec wine "$exe" "$@"
 fi
 
-display=":$((90 + $$ % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+trap 'wineserver -k 2>/dev/null || true' EXIT
 # Xvfb has no window manager: let Wine draw the window frames itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-sleep 1
 
 # Starts the program, lets its windows settle (a program that ends sooner,
 # a command-line switch, simply leaves an empty screen), photographs the
@@ -35,7 +37,7 @@ run_and_shoot() {
         kill -0 $program 2>/dev/null || break
         sleep 1
     done
-    xwd -root -silent -display "$display" | convert xwd:- "$shot"
+    xwd -root -silent | convert xwd:- "$shot"
     echo "run-quintel: screenshot saved to $shot"
     if kill -0 $program 2>/dev/null; then
         wineserver -k 2>/dev/null || true

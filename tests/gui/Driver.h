@@ -202,7 +202,7 @@ std::vector<std::string> CaptionsThatDoNotFit(HWND window, const LOGFONTA& font,
 // --- Screenshots --------------------------------------------------------
 
 // Saves what the screen shows of `window` (the whole screen for nullptr)
-// as a 24-bit BMP file, or as a PNG file when the name ends in ".png".
+// as a 24-bit BMP file; a name not ending in ".bmp" is refused.
 bool SaveScreenshot(HWND window, const std::wstring& path, Where where = Where::current());
 
 }  // namespace quintel::gui

@@ -83,7 +83,7 @@ TEST_F(QuintelSettings, ApplyWritesTheAutomaticPresetAndTheRestartIsDeclined) {
     CloseModeExplanation(DialUp, "You have selected the \"Automatic #1 Optimization Mode\".");
     HWND question = WaitForMessageBox(L"Quintel");
     ASSERT_TRUE(question);
-    SaveScreenshot(question, ScreenshotFolder() + L"\\apply-restart-question.png");
+    SaveScreenshot(question, ScreenshotFolder() + L"\\apply-restart-question.bmp");
     ASSERT_EQ(L"Do you want to restart the computer?", MessageBoxText(question));
     ASSERT_TRUE(AnswerMessageBox(question, L"No"));
 
@@ -124,7 +124,7 @@ TEST_F(QuintelSettings, RestoreFromTheFileMenuPutsTheWindowsDefaultsBack) {
     EXPECT_EQ(L"Windows default settings were successfully restored.", MessageBoxText(done));
     ASSERT_TRUE(AnswerMessageBox(done, L"OK"));
     EXPECT_TRUE(IsEnabled(main));
-    SaveScreenshot(main, ScreenshotFolder() + L"\\main-after-restore.png");
+    SaveScreenshot(main, ScreenshotFolder() + L"\\main-after-restore.bmp");
 
     EXPECT_EQ(8192u, Dword(TcpipCurrent, "TcpWindowSize"));
     EXPECT_EQ(32u, Dword(TcpipCurrent, "DefaultTTL"));
@@ -182,7 +182,7 @@ TEST_F(QuintelBackup, TheRegistryIsExportedToAPathWithBlanks) {
     ASSERT_TRUE(SelectAllText(name));
     ASSERT_TRUE(TypeText(name, Wide(backup)));
     EXPECT_EQ(Wide(backup), ReadText(name));
-    SaveScreenshot(dialog, ScreenshotFolder() + L"\\backup-save-dialog.png");
+    SaveScreenshot(dialog, ScreenshotFolder() + L"\\backup-save-dialog.bmp");
     HWND save = FindControl(dialog, L"Button", L"Save");
     ASSERT_TRUE(save);
     ASSERT_TRUE(Click(save));
@@ -192,7 +192,7 @@ TEST_F(QuintelBackup, TheRegistryIsExportedToAPathWithBlanks) {
     HWND done = WaitForMessageBox(L"Quintel", 60000);
     ASSERT_TRUE(done);
     const std::wstring message = MessageBoxText(done);
-    SaveScreenshot(done, ScreenshotFolder() + L"\\backup-result.png");
+    SaveScreenshot(done, ScreenshotFolder() + L"\\backup-result.bmp");
     ASSERT_TRUE(AnswerMessageBox(done, L"OK"));
     EXPECT_EQ(L"Registry Backup has been taken Successfully.", message);
 

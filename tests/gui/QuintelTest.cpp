@@ -103,7 +103,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
     EXPECT_TRUE(IsEnabled(main));
     ASSERT_TRUE(ChooseComboItem(modes, L"Manual"));
     CloseModeExplanation(DialUp, "You have selected the \"Manual Optimization Mode\".",
-                         L"mode-explanation.png");
+                         L"mode-explanation.bmp");
     EXPECT_EQ(L"Mode: Manual", Status().at(1));
 
     // The MTU frame's own "Custom" (every frame has one) opens its box,
@@ -129,7 +129,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
     ASSERT_TRUE(ChooseComboItem(modes, L"Automatic #3"));
     EXPECT_EQ(L"Mode: Automatic #3", Status().at(1));
     EXPECT_EQ(L"Automatic #3", SelectedComboItem(modes));
-    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-general.png");
+    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-general.bmp");
     for (const wchar_t* frame : {MtuFrame, RwinFrame, TtlFrame}) {
         SCOPED_TRACE(Narrow(frame));
         HWND box = Frame(frame);
@@ -168,7 +168,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
         ASSERT_TRUE(box);
         ExpectLockedAndEmpty(box);
     }
-    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-advanced.png");
+    SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-advanced.bmp");
 }
 
 TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {
@@ -281,9 +281,9 @@ TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
         const wchar_t* screenshot;
     };
     const std::vector<Page> pages = {
-        {L"General", {MtuFrame, RwinFrame, TtlFrame}, L"main-general.png"},
-        {L"Advanced", {KeepAliveFrame, NdiFrame, SessionsFrame}, L"main-advanced.png"},
-        {PingTab, {PingFrame}, L"main-ping.png"},
+        {L"General", {MtuFrame, RwinFrame, TtlFrame}, L"main-general.bmp"},
+        {L"Advanced", {KeepAliveFrame, NdiFrame, SessionsFrame}, L"main-advanced.bmp"},
+        {PingTab, {PingFrame}, L"main-ping.bmp"},
     };
     for (const Page& page : pages) {
         SCOPED_TRACE(Narrow(page.tab));

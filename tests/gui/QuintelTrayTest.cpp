@@ -53,7 +53,7 @@ TEST_F(QuintelTip, TheFirstStartShowsATipBeforeTheMainWindowAndUncheckingKeepsIt
     HWND tip = WaitForWindow(TipCaption);
     ASSERT_TRUE(tip);
     EXPECT_EQ(nullptr, VisibleWindowCaptioned(MainCaption)) << "the tip comes first";
-    SaveScreenshot(tip, ScreenshotFolder() + L"\\tip-of-the-day.png");
+    SaveScreenshot(tip, ScreenshotFolder() + L"\\tip-of-the-day.bmp");
 
     // The tip shown is one of the lines of TIPs.TXT.
     std::vector<std::wstring> tips;
@@ -237,7 +237,7 @@ TEST_F(QuintelSupport, AboutShowsTheVersionAndSystemInfoStartsTheRegisteredTool)
     for (const wchar_t* expected : {L"Quintel", L"Version 5.0.0", L"Web:", L"Email:",
                                     L"https://www.quintel.example/", L"support@quintel.example"})
         EXPECT_TRUE(Has(texts, expected)) << Narrow(expected);
-    SaveScreenshot(about, ScreenshotFolder() + L"\\about.png");
+    SaveScreenshot(about, ScreenshotFolder() + L"\\about.bmp");
 
     HWND sysInfo = FindControl(about, L"Button", L"&System Info...");
     ASSERT_TRUE(Click(sysInfo));

@@ -1,0 +1,33 @@
+# What both MinGW-w64 toolchain files share: a cross build for 32-bit x86
+# Windows whose test programs CTest runs under Wine through the emulator
+# wrapper. The including file sets QUINTEL_MINGW_THREADS to the thread
+# model of the compiler it wants (Debian installs both side by side).
+
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+# The flavour is named in full: the plain i686-w64-mingw32-g++ is whichever
+# one the machine's alternatives point at, and the two make different
+# programs.
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-${QUINTEL_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-${QUINTEL_MINGW_THREADS})
+set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Every machine builds the same programs: the flags are the ones below,
+# never what CFLAGS, CXXFLAGS or LDFLAGS happen to hold where CMake first
+# runs (CMake would take them into the cache for good).
+foreach(variable CFLAGS CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS)
+    unset(ENV{${variable}})
+endforeach()
+set(CMAKE_C_FLAGS_INIT "")
+set(CMAKE_CXX_FLAGS_INIT "")
+set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Os -DNDEBUG")
+# No DLL beyond Windows' own, and no debugging symbols in what ships.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -s")
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
