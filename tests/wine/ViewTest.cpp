@@ -151,11 +151,11 @@ public:
 
 // --- Helpers -----------------------------------------------------------------
 
-// The control's rectangle in its parent's client area.
+// The control's rectangle in its form's client area.
 RECT PlaceIn(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, GetAncestor(window, GA_ROOT), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -477,22 +477,49 @@ TEST_F(ViewControls, EveryControlSitsAtItsContainersPlaceInPixels) {
     EXPECT_EQ(Pixels(120 + 120 + 480 + 1320), PlaceIn(Of(form.text)).left) << "contents move with their frame";
 }
 
-TEST_F(ViewControls, ContainersLieBelowTheirContents) {
+TEST_F(ViewControls, ContainersHoldTheirContentsInTabOrderAndNeverPaintOverThem) {
     Sample form(host);
     form.Show();
-    auto rank = [&](HWND window) {
-        int index = 0;
-        for (HWND w = GetWindow(host.WindowOf(form), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT), ++index)
-            if (w == window) return index;
-        return -1;
+    auto children = [](HWND parent) {
+        std::vector<HWND> list;
+        for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) list.push_back(w);
+        return list;
     };
-    // Lower in the z-order means later in the sibling list.
-    EXPECT_LT(rank(Of(form.optA)), rank(Of(form.box)));
-    EXPECT_LT(rank(Of(form.box)), rank(Of(form.tabs)));
-    EXPECT_LT(rank(Of(form.tabs)), rank(Of(form.frame)));
-    EXPECT_LT(rank(Of(form.check2)), rank(Of(form.advanced)));
-    for (const forms::Control* container : {static_cast<forms::Control*>(&form.box), static_cast<forms::Control*>(&form.tabs)})
-        EXPECT_TRUE(GetWindowLongA(Of(*container), GWL_STYLE) & WS_CLIPSIBLINGS) << container->Name();
+    auto controlParent = [](HWND window) {
+        return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0;
+    };
+    // A frame is a control parent holding its contents in the model's
+    // order above its group box.
+    HWND box = GetParent(Of(form.box));
+    EXPECT_TRUE(controlParent(box));
+    EXPECT_EQ((std::vector<HWND>{Of(form.optA), Of(form.optB), Of(form.text), Of(form.box)}), children(box));
+    EXPECT_TRUE(GetWindowLongA(Of(form.box), GWL_STYLE) & WS_CLIPSIBLINGS);
+
+    // Each page is a control parent right after the tab control.
+    HWND frame = GetParent(Of(form.frame));
+    EXPECT_EQ(frame, GetParent(Of(form.tabs)));
+    HWND general = GetParent(Of(form.note));
+    HWND advanced = GetParent(Of(form.logo));
+    EXPECT_TRUE(controlParent(general));
+    EXPECT_EQ((std::vector<HWND>{Of(form.label), Of(form.combo), Of(form.dark), Of(form.light),
+                                 Of(form.tabs), general, advanced, GetWindow(advanced, GW_HWNDNEXT),
+                                 Of(form.frame)}),
+              children(frame));
+    EXPECT_EQ((std::vector<HWND>{Of(form.note), box, Of(form.check)}), children(general));
+    EXPECT_EQ(Of(form.ok), GetWindow(GetParent(Of(form.advanced)), GW_HWNDNEXT));
+
+    // The tab control leaves its body to the page showing.
+    RECT page{};
+    GetWindowRect(general, &page);
+    RECT tab{};
+    GetWindowRect(Of(form.tabs), &tab);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(Of(form.tabs), region));
+    EXPECT_FALSE(PtInRegion(region, (page.left + page.right) / 2 - tab.left, (page.top + page.bottom) / 2 - tab.top));
+    EXPECT_TRUE(PtInRegion(region, 2, 2)) << "the strip is the tab control's";
+    DeleteObject(region);
+    EXPECT_TRUE(IsWindowVisible(general));
+    EXPECT_FALSE(IsWindowVisible(advanced));
 }
 
 TEST_F(ViewControls, OptionsShowTheModelsChoiceAndAClickReachesItOnce) {
@@ -621,7 +648,7 @@ TEST_F(ViewControls, ChangingTheAlignmentKeepsTheBoxWorking) {
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_CENTER);
     EXPECT_EQ("1500", TextOf(edit));
     EXPECT_EQ(id, GetDlgCtrlID(edit));
-    EXPECT_EQ(edit, GetDlgItem(host.WindowOf(form), id)) << "the old window is gone";
+    EXPECT_EQ(edit, GetDlgItem(GetParent(edit), id)) << "the old window is gone";
     EXPECT_TRUE(Shows(edit));
 
     SendMessageA(edit, WM_CHAR, '0', 1);

@@ -51,8 +51,8 @@ public:
     // Opens `item`'s children as a shortcut menu at `screen` and runs the
     // chosen one's Click.
     void ShowPopupMenu(forms::MenuItem& item, POINT screen);
-    // The keyboard's dialog keys (Tab in the model's order, the access
-    // keys); true if `message` was handled and must not be dispatched.
+    // The dialog keys (Tab, the access keys, Enter, Esc) by the dialog
+    // manager; true if `message` was handled and must not be dispatched.
     bool PreTranslate(MSG& message);
 
 private:
@@ -84,7 +84,7 @@ private:
     void AfterUserInput(ControlView& view);
     // Keeps the keyboard focus off a control that was hidden or disabled.
     void KeepFocusUsable();
-    bool Focus(HWND control);
+    void FocusNextControl();
 
     forms::Form& form_;
     ViewContext context_;
@@ -94,7 +94,6 @@ private:
     bool attached_ = false;
     bool inMenuLoop_ = false;
     bool menuOutOfDate_ = false;
-    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace quintel::win32
