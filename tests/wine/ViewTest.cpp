@@ -149,6 +149,30 @@ public:
     forms::CommandButton button;
 };
 
+// A dialog with a box to type in, a default button and another one.
+class Question : public forms::Form {
+public:
+    explicit Question(forms::FormHost& host)
+        : Form(host, "Question", "Question", 4000, 2000),
+          text("text", Rect{240, 240, 1500, 285}),
+          next("next", Rect{240, 1440, 1095, 375}, "&Next"),
+          ok("ok", Rect{2760, 1440, 1095, 375}, "OK") {
+        MinButton = false;
+        ok.Default = true;
+        Add(text);
+        Add(next);
+        Add(ok);
+        next.Click = [this] { ++nexts; };
+        ok.Click = [this] { ++oks; };
+    }
+    forms::TextBox text;
+    forms::CommandButton next, ok;
+    int nexts = 0, oks = 0, unloads = 0;
+
+protected:
+    void Form_Unload() override { ++unloads; }
+};
+
 // --- Helpers -----------------------------------------------------------------
 
 // The control's rectangle in its form's client area.
@@ -366,10 +390,12 @@ TEST_F(ViewForm, RunModalReturnsWhenTheFormIsHiddenAndGivesTheOthersBack) {
     Dialog dialog(host);
     dialog.Load();
     bool mainEnabledWhileModal = true;
+    HWND ownerWhileModal = nullptr;
     int clicks = 0;
     dialog.button.Click = [&] {
         ++clicks;
         mainEnabledWhileModal = IsWindowEnabled(mainWindow) != FALSE;
+        ownerWhileModal = GetWindow(host.WindowOf(dialog), GW_OWNER);
         dialog.Hide();
     };
     PostMessageA(host.WindowOf(dialog.button), BM_CLICK, 0, 0);
@@ -379,6 +405,7 @@ TEST_F(ViewForm, RunModalReturnsWhenTheFormIsHiddenAndGivesTheOthersBack) {
     EXPECT_FALSE(Watchdog::Fired()) << "the modal loop did not end";
     EXPECT_EQ(1, clicks);
     EXPECT_FALSE(mainEnabledWhileModal);
+    EXPECT_EQ(mainWindow, ownerWhileModal) << "the window it was shown over owns it";
     EXPECT_TRUE(IsWindowEnabled(mainWindow));
     EXPECT_FALSE(IsWindowVisible(host.WindowOf(dialog)));
     EXPECT_TRUE(dialog.Loaded());
@@ -775,6 +802,97 @@ TEST_F(ViewControls, TheTabKeyFollowsTheModelsOrder) {
         host.DoEvents();
         EXPECT_EQ(Of(*next), GetFocus()) << "expected " << next->Name();
     }
+}
+
+// What Windows' dialog manager does with a key typed in the focused control.
+void Press(Win32FormHost& host, UINT message, WPARAM key) {
+    PostMessageA(GetFocus(), message, key, 0);
+    host.DoEvents();
+}
+
+TEST_F(ViewControls, AnAccessKeyMovesFromALabelToItsControlAndClicksButtons) {
+    Sample form(host);
+    form.label.SetCaption("&Connection");
+    form.check.SetCaption("MTU Auto &Discover");
+    form.optA.SetCaption("&Windows Default");
+    int checks = 0, options = 0;
+    form.check.Click = [&] { ++checks; };
+    form.optA.Click = [&] { ++options; };
+    form.optB.SetValue(true);
+    form.Show();
+    host.DoEvents();
+    SetFocus(Of(form.text));
+
+    Press(host, WM_SYSCHAR, 'c');
+    EXPECT_EQ(Of(form.combo), GetFocus()) << "a label's access key moves to the control after it";
+    Press(host, WM_SYSCHAR, 'd');
+    EXPECT_EQ(1, checks);
+    EXPECT_EQ(forms::CheckBox::Checked, form.check.Value());
+    Press(host, WM_SYSCHAR, 'w');
+    EXPECT_EQ(1, options);
+    EXPECT_TRUE(form.optA.Value());
+    EXPECT_FALSE(form.optB.Value());
+
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    SetFocus(Of(question.text));
+    Press(host, WM_SYSCHAR, 'n');
+    EXPECT_EQ(1, question.nexts);
+    EXPECT_EQ(0, question.oks);
+}
+
+TEST_F(ViewControls, EnterPressesTheDefaultButtonOrTheButtonWithTheFocus) {
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(Of(question.ok), GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(Of(question.text), GetFocus()) << "the first in the tab order has the focus";
+    Press(host, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, question.oks);
+    EXPECT_EQ(0, question.nexts);
+
+    Press(host, WM_KEYDOWN, VK_TAB);
+    ASSERT_EQ(Of(question.next), GetFocus());
+    Press(host, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, question.nexts);
+    EXPECT_EQ(1, question.oks);
+}
+
+TEST_F(ViewControls, EscClosesADialogButNotAMainWindow) {
+    Sample main(host);
+    main.Show();
+    host.DoEvents();
+    SetFocus(Of(main.combo));
+    Press(host, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(main.Loaded());
+    EXPECT_EQ(0, main.unloads);
+
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    HWND window = host.WindowOf(question);
+    Press(host, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(question.Loaded());
+    EXPECT_EQ(1, question.unloads);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(0, question.oks) << "Esc is not the default button";
+}
+
+TEST_F(ViewControls, TheFocusComesBackToItsControlWhenTheFormIsActiveAgain) {
+    Sample form(host);
+    form.Show();
+    host.DoEvents();
+    SetFocus(Of(form.text));
+    Question other(host);
+    other.Show();
+    host.DoEvents();
+    SetActiveWindow(host.WindowOf(other));
+    host.DoEvents();
+    ASSERT_EQ(Of(other.text), GetFocus());
+    SetActiveWindow(host.WindowOf(form));
+    host.DoEvents();
+    EXPECT_EQ(Of(form.text), GetFocus());
 }
 
 TEST_F(ViewControls, LabelsTakeTheirColourGreyWhenDisabledAndHearClicks) {

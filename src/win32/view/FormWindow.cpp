@@ -130,6 +130,10 @@ void FormWindow::MirrorVisibility() {
         }
         return;
     }
+    if (!showing) {
+        HWND active = GetActiveWindow();
+        shownOver_ = active != Window() ? active : nullptr;
+    }
     switch (form_.State()) {
     case forms::WindowState::Minimized:
         if (!showing || !IsIconic(Window())) ShowWindow(Window(), showing ? SW_MINIMIZE : SW_SHOWMINIMIZED);

@@ -48,6 +48,8 @@ public:
 
     forms::Form& Model() const { return form_; }
     HWND ControlWindow(const forms::Control& control) const;
+    // The program's window that was active when this one was last shown.
+    HWND ShownOver() const { return shownOver_; }
     // Opens `item`'s children as a shortcut menu at `screen` and runs the
     // chosen one's Click.
     void ShowPopupMenu(forms::MenuItem& item, POINT screen);
@@ -94,6 +96,7 @@ private:
     bool attached_ = false;
     bool inMenuLoop_ = false;
     bool menuOutOfDate_ = false;
+    HWND shownOver_ = nullptr;
 };
 
 }  // namespace quintel::win32
