@@ -802,6 +802,25 @@ TEST_F(ViewControls, TheTabKeyFollowsTheModelsOrder) {
         host.DoEvents();
         EXPECT_EQ(Of(*next), GetFocus()) << "expected " << next->Name();
     }
+
+    // Shift+Tab walks back; the edit reached has its text selected.
+    form.text.SetText("1500");
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    for (const forms::Control* next : std::initializer_list<const forms::Control*>{
+             &form.check, &form.text}) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        host.DoEvents();
+        EXPECT_EQ(Of(*next), GetFocus()) << "expected " << next->Name() << " going back";
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    DWORD start = 0, end = 0;
+    SendMessageA(Of(form.text), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(4u, end);
 }
 
 // What Windows' dialog manager does with a key typed in the focused control.
