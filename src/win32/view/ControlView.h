@@ -46,7 +46,7 @@ public:
     // containers.
     void Place();
     // Whether the keyboard's Tab key may stop here (an option button only
-    // when it is its group's selected one; the form decides that).
+    // when it is its group's chosen one, which it keeps up itself).
     virtual bool TabStop() const { return false; }
 
     // User input, never called while the view mirrors. True when the
