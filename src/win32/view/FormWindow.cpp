@@ -131,8 +131,9 @@ void FormWindow::MirrorVisibility() {
         return;
     }
     if (!showing) {
+        // A hidden window (the main window while it loads) is under nothing.
         HWND active = GetActiveWindow();
-        shownOver_ = active != Window() ? active : nullptr;
+        shownOver_ = active != Window() && IsWindowVisible(active) ? active : nullptr;
     }
     switch (form_.State()) {
     case forms::WindowState::Minimized:

@@ -13,17 +13,18 @@ ModalScope::ModalScope(HWND modal, HWND owner) : modal_(modal) {
     if (IsWindowVisible(modal_)) SetActiveWindow(modal_);
 }
 
+ModalScope::~ModalScope() {
+    Release();
+    // Hidden by now; shown again later without a modal loop, it stands on
+    // its own.
+    if (owned_ && IsWindow(modal_)) SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, 0);
+}
+
 void ModalScope::Release() noexcept {
     if (released_) return;
     released_ = true;
     if (!owner_ || !IsWindow(owner_)) return;
     EnableWindow(owner_, TRUE);
-    // Shown again later without a modal loop, it stands on its own.
-    if (owned_ && IsWindow(modal_)) SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, 0);
-    if (IsWindowVisible(owner_)) {
-        SetForegroundWindow(owner_);
-        SetActiveWindow(owner_);
-    }
 }
 
 }  // namespace quintel::win32

@@ -1,7 +1,8 @@
 // While a form runs modally the window it was shown over owns it and takes
 // no input, as DialogBox does with its owner: the modal window stays in
 // front of it. Release gives the owner its input back before the modal
-// window goes, so Windows activates the owner and not another program.
+// window is hidden, as EndDialog does, so Windows activates the owner and
+// not another program's window.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +14,7 @@ public:
     // `owner` may be null: a form shown with no window of the program
     // active has nothing to hold.
     ModalScope(HWND modal, HWND owner);
-    ~ModalScope() { Release(); }
+    ~ModalScope();
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
