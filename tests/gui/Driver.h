@@ -150,6 +150,18 @@ bool ClickToolbarButton(HWND toolbar, const std::wstring& text, Where where = Wh
 // The texts of a status bar's panels, left to right.
 std::vector<std::wstring> StatusTexts(HWND statusBar, Where where = Where::current());
 
+// --- The keyboard ---------------------------------------------------------
+
+// The control of `window`'s program that has the keyboard focus (any of
+// its windows); null when none has.
+HWND FocusedControl(HWND window);
+// Presses and releases a key (VK_TAB, VK_RETURN, VK_ESCAPE) in the control
+// of `window`'s program that has the focus. Returns once the key is on its
+// way: wait for what it does.
+bool PressKey(HWND window, WORD virtualKey, Where where = Where::current());
+// Alt and a letter there: an access key.
+bool PressAccessKey(HWND window, wchar_t letter, Where where = Where::current());
+
 // --- Message boxes ------------------------------------------------------
 
 HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs = DefaultTimeoutMs,

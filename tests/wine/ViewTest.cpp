@@ -149,13 +149,37 @@ public:
     forms::CommandButton button;
 };
 
+// A dialog with a box to type in, a default button and another one.
+class Question : public forms::Form {
+public:
+    explicit Question(forms::FormHost& host)
+        : Form(host, "Question", "Question", 4000, 2000),
+          text("text", Rect{240, 240, 1500, 285}),
+          next("next", Rect{240, 1440, 1095, 375}, "&Next"),
+          ok("ok", Rect{2760, 1440, 1095, 375}, "OK") {
+        MinButton = false;
+        ok.Default = true;
+        Add(text);
+        Add(next);
+        Add(ok);
+        next.Click = [this] { ++nexts; };
+        ok.Click = [this] { ++oks; };
+    }
+    forms::TextBox text;
+    forms::CommandButton next, ok;
+    int nexts = 0, oks = 0, unloads = 0;
+
+protected:
+    void Form_Unload() override { ++unloads; }
+};
+
 // --- Helpers -----------------------------------------------------------------
 
-// The control's rectangle in its parent's client area.
+// The control's rectangle in its form's client area.
 RECT PlaceIn(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, GetAncestor(window, GA_ROOT), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -366,10 +390,12 @@ TEST_F(ViewForm, RunModalReturnsWhenTheFormIsHiddenAndGivesTheOthersBack) {
     Dialog dialog(host);
     dialog.Load();
     bool mainEnabledWhileModal = true;
+    HWND ownerWhileModal = nullptr;
     int clicks = 0;
     dialog.button.Click = [&] {
         ++clicks;
         mainEnabledWhileModal = IsWindowEnabled(mainWindow) != FALSE;
+        ownerWhileModal = GetWindow(host.WindowOf(dialog), GW_OWNER);
         dialog.Hide();
     };
     PostMessageA(host.WindowOf(dialog.button), BM_CLICK, 0, 0);
@@ -379,6 +405,7 @@ TEST_F(ViewForm, RunModalReturnsWhenTheFormIsHiddenAndGivesTheOthersBack) {
     EXPECT_FALSE(Watchdog::Fired()) << "the modal loop did not end";
     EXPECT_EQ(1, clicks);
     EXPECT_FALSE(mainEnabledWhileModal);
+    EXPECT_EQ(mainWindow, ownerWhileModal) << "the window it was shown over owns it";
     EXPECT_TRUE(IsWindowEnabled(mainWindow));
     EXPECT_FALSE(IsWindowVisible(host.WindowOf(dialog)));
     EXPECT_TRUE(dialog.Loaded());
@@ -477,22 +504,49 @@ TEST_F(ViewControls, EveryControlSitsAtItsContainersPlaceInPixels) {
     EXPECT_EQ(Pixels(120 + 120 + 480 + 1320), PlaceIn(Of(form.text)).left) << "contents move with their frame";
 }
 
-TEST_F(ViewControls, ContainersLieBelowTheirContents) {
+TEST_F(ViewControls, ContainersHoldTheirContentsInTabOrderAndNeverPaintOverThem) {
     Sample form(host);
     form.Show();
-    auto rank = [&](HWND window) {
-        int index = 0;
-        for (HWND w = GetWindow(host.WindowOf(form), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT), ++index)
-            if (w == window) return index;
-        return -1;
+    auto children = [](HWND parent) {
+        std::vector<HWND> list;
+        for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) list.push_back(w);
+        return list;
     };
-    // Lower in the z-order means later in the sibling list.
-    EXPECT_LT(rank(Of(form.optA)), rank(Of(form.box)));
-    EXPECT_LT(rank(Of(form.box)), rank(Of(form.tabs)));
-    EXPECT_LT(rank(Of(form.tabs)), rank(Of(form.frame)));
-    EXPECT_LT(rank(Of(form.check2)), rank(Of(form.advanced)));
-    for (const forms::Control* container : {static_cast<forms::Control*>(&form.box), static_cast<forms::Control*>(&form.tabs)})
-        EXPECT_TRUE(GetWindowLongA(Of(*container), GWL_STYLE) & WS_CLIPSIBLINGS) << container->Name();
+    auto controlParent = [](HWND window) {
+        return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0;
+    };
+    // A frame is a control parent holding its contents in the model's
+    // order above its group box.
+    HWND box = GetParent(Of(form.box));
+    EXPECT_TRUE(controlParent(box));
+    EXPECT_EQ((std::vector<HWND>{Of(form.optA), Of(form.optB), Of(form.text), Of(form.box)}), children(box));
+    EXPECT_TRUE(GetWindowLongA(Of(form.box), GWL_STYLE) & WS_CLIPSIBLINGS);
+
+    // Each page is a control parent right after the tab control.
+    HWND frame = GetParent(Of(form.frame));
+    EXPECT_EQ(frame, GetParent(Of(form.tabs)));
+    HWND general = GetParent(Of(form.note));
+    HWND advanced = GetParent(Of(form.logo));
+    EXPECT_TRUE(controlParent(general));
+    EXPECT_EQ((std::vector<HWND>{Of(form.label), Of(form.combo), Of(form.dark), Of(form.light),
+                                 Of(form.tabs), general, advanced, GetWindow(advanced, GW_HWNDNEXT),
+                                 Of(form.frame)}),
+              children(frame));
+    EXPECT_EQ((std::vector<HWND>{Of(form.note), box, Of(form.check)}), children(general));
+    EXPECT_EQ(Of(form.ok), GetWindow(GetParent(Of(form.advanced)), GW_HWNDNEXT));
+
+    // The tab control leaves its body to the page showing.
+    RECT page{};
+    GetWindowRect(general, &page);
+    RECT tab{};
+    GetWindowRect(Of(form.tabs), &tab);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, GetWindowRgn(Of(form.tabs), region));
+    EXPECT_FALSE(PtInRegion(region, (page.left + page.right) / 2 - tab.left, (page.top + page.bottom) / 2 - tab.top));
+    EXPECT_TRUE(PtInRegion(region, 2, 2)) << "the strip is the tab control's";
+    DeleteObject(region);
+    EXPECT_TRUE(IsWindowVisible(general));
+    EXPECT_FALSE(IsWindowVisible(advanced));
 }
 
 TEST_F(ViewControls, OptionsShowTheModelsChoiceAndAClickReachesItOnce) {
@@ -621,7 +675,7 @@ TEST_F(ViewControls, ChangingTheAlignmentKeepsTheBoxWorking) {
     EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & ES_CENTER);
     EXPECT_EQ("1500", TextOf(edit));
     EXPECT_EQ(id, GetDlgCtrlID(edit));
-    EXPECT_EQ(edit, GetDlgItem(host.WindowOf(form), id)) << "the old window is gone";
+    EXPECT_EQ(edit, GetDlgItem(GetParent(edit), id)) << "the old window is gone";
     EXPECT_TRUE(Shows(edit));
 
     SendMessageA(edit, WM_CHAR, '0', 1);
@@ -748,6 +802,116 @@ TEST_F(ViewControls, TheTabKeyFollowsTheModelsOrder) {
         host.DoEvents();
         EXPECT_EQ(Of(*next), GetFocus()) << "expected " << next->Name();
     }
+
+    // Shift+Tab walks back; the edit reached has its text selected.
+    form.text.SetText("1500");
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    for (const forms::Control* next : std::initializer_list<const forms::Control*>{
+             &form.check, &form.text}) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        host.DoEvents();
+        EXPECT_EQ(Of(*next), GetFocus()) << "expected " << next->Name() << " going back";
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    DWORD start = 0, end = 0;
+    SendMessageA(Of(form.text), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(4u, end);
+}
+
+// What Windows' dialog manager does with a key typed in the focused control.
+void Press(Win32FormHost& host, UINT message, WPARAM key) {
+    PostMessageA(GetFocus(), message, key, 0);
+    host.DoEvents();
+}
+
+TEST_F(ViewControls, AnAccessKeyMovesFromALabelToItsControlAndClicksButtons) {
+    Sample form(host);
+    form.label.SetCaption("&Connection");
+    form.check.SetCaption("MTU Auto &Discover");
+    form.optA.SetCaption("&Windows Default");
+    int checks = 0, options = 0;
+    form.check.Click = [&] { ++checks; };
+    form.optA.Click = [&] { ++options; };
+    form.optB.SetValue(true);
+    form.Show();
+    host.DoEvents();
+    SetFocus(Of(form.text));
+
+    Press(host, WM_SYSCHAR, 'c');
+    EXPECT_EQ(Of(form.combo), GetFocus()) << "a label's access key moves to the control after it";
+    Press(host, WM_SYSCHAR, 'd');
+    EXPECT_EQ(1, checks);
+    EXPECT_EQ(forms::CheckBox::Checked, form.check.Value());
+    Press(host, WM_SYSCHAR, 'w');
+    EXPECT_EQ(1, options);
+    EXPECT_TRUE(form.optA.Value());
+    EXPECT_FALSE(form.optB.Value());
+
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    SetFocus(Of(question.text));
+    Press(host, WM_SYSCHAR, 'n');
+    EXPECT_EQ(1, question.nexts);
+    EXPECT_EQ(0, question.oks);
+}
+
+TEST_F(ViewControls, EnterPressesTheDefaultButtonOrTheButtonWithTheFocus) {
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(Of(question.ok), GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(Of(question.text), GetFocus()) << "the first in the tab order has the focus";
+    Press(host, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, question.oks);
+    EXPECT_EQ(0, question.nexts);
+
+    Press(host, WM_KEYDOWN, VK_TAB);
+    ASSERT_EQ(Of(question.next), GetFocus());
+    Press(host, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(1, question.nexts);
+    EXPECT_EQ(1, question.oks);
+}
+
+TEST_F(ViewControls, EscClosesADialogButNotAMainWindow) {
+    Sample main(host);
+    main.Show();
+    host.DoEvents();
+    SetFocus(Of(main.combo));
+    Press(host, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(main.Loaded());
+    EXPECT_EQ(0, main.unloads);
+
+    Question question(host);
+    question.Show();
+    host.DoEvents();
+    HWND window = host.WindowOf(question);
+    Press(host, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(question.Loaded());
+    EXPECT_EQ(1, question.unloads);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(0, question.oks) << "Esc is not the default button";
+}
+
+TEST_F(ViewControls, TheFocusComesBackToItsControlWhenTheFormIsActiveAgain) {
+    Sample form(host);
+    form.Show();
+    host.DoEvents();
+    SetFocus(Of(form.text));
+    Question other(host);
+    other.Show();
+    host.DoEvents();
+    SetActiveWindow(host.WindowOf(other));
+    host.DoEvents();
+    ASSERT_EQ(Of(other.text), GetFocus());
+    SetActiveWindow(host.WindowOf(form));
+    host.DoEvents();
+    EXPECT_EQ(Of(form.text), GetFocus());
 }
 
 TEST_F(ViewControls, LabelsTakeTheirColourGreyWhenDisabledAndHearClicks) {

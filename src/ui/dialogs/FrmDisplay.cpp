@@ -44,6 +44,7 @@ FrmDisplay::FrmDisplay(forms::FormHost& host, const std::string& appTitle,
       modeText_(std::move(modeText)) {
     Icon = "app";
     MinButton = false;
+    cmdOK.Default = true;
     Add(picDisplay);
     Add(Label1);
     Add(Label2);

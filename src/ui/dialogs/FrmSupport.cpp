@@ -39,6 +39,7 @@ FrmSupport::FrmSupport(forms::FormHost& host, SupportServices services)
       services_(std::move(services)) {
     Icon = "app";
     MinButton = false;
+    cmdOK.Default = true;
     lblHome.ForeColor = LinkBlue;
     lblSupport.ForeColor = LinkBlue;
     Add(cmdOK);

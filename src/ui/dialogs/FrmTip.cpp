@@ -31,6 +31,7 @@ FrmTip::FrmTip(forms::FormHost& host, TipServices services, std::function<double
       draw_(std::move(draw)) {
     Icon = "app";
     MinButton = false;
+    cmdOK.Default = true;
     Label1.ForeColor = forms::Color{0, 0, 128};
     Add(cmdOK);
     Add(cmdNextTip);

@@ -126,6 +126,9 @@ public:
     CommandButton(std::string name, Rect bounds, std::string caption)
         : Control(ControlKind::CommandButton, std::move(name), bounds, std::move(caption)) {}
     std::function<void()> Click;
+    // The button Enter presses wherever the focus is in its form, as VB's
+    // Default property.
+    bool Default = false;
     void UserClick() {
         if (Click && Enabled()) Click();
     }

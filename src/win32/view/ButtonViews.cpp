@@ -1,5 +1,7 @@
 #include "win32/view/ButtonViews.h"
 
+#include "win32/view/Pane.h"
+
 namespace quintel::win32 {
 
 namespace {
@@ -17,6 +19,33 @@ ControlView::Kind FrameView::WindowKind() const {
     return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS};
 }
 
+HWND FrameView::ParentFor(HWND parent) {
+    pane_ = MakePane(parent, Context().Instance);
+    return pane_;
+}
+
+POINT FrameView::ContentOrigin(int) const {
+    const PixelRect place = PlaceOf(Model(), Context().Scale);
+    return POINT{place.Left, place.Top};
+}
+
+void FrameView::Lower() {
+    SetWindowPos(Window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// The pane goes where the group box is, and shows and takes input as the
+// frame does.
+void FrameView::Placed() {
+    const PixelRect place = PlaceOf(Model(), Context().Scale);
+    const POINT origin = ContainerOrigin();
+    SetWindowPos(pane_, nullptr, place.Left - origin.x, place.Top - origin.y, place.Width(),
+                 place.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    EnableWindow(pane_, IsWindowEnabled(Window()));
+    const bool shown = (GetWindowLongA(Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != ((GetWindowLongA(pane_, GWL_STYLE) & WS_VISIBLE) != 0))
+        ShowWindow(pane_, shown ? SW_SHOWNA : SW_HIDE);
+}
+
 void FrameView::Mirror() { SetTextIfChanged(Window(), Model().Caption()); }
 
 HBRUSH FrameView::StaticColours(HDC dc) {
@@ -31,6 +60,8 @@ ControlView::Kind OptionView::WindowKind() const { return {"BUTTON", BS_RADIOBUT
 void OptionView::Mirror() {
     SetTextIfChanged(Window(), Model().Caption());
     SetCheckIfChanged(Window(), option_.Value() ? BST_CHECKED : BST_UNCHECKED);
+    // As in a dialog box, the Tab key stops at the group's chosen option.
+    SetStyle(Window(), WS_TABSTOP, option_.Value());
 }
 
 bool OptionView::UserCommand(UINT code, int) {
@@ -53,7 +84,9 @@ bool CheckView::UserCommand(UINT code, int) {
     return true;
 }
 
-ControlView::Kind CommandView::WindowKind() const { return {"BUTTON", BS_PUSHBUTTON}; }
+ControlView::Kind CommandView::WindowKind() const {
+    return {"BUTTON", static_cast<DWORD>(button_.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)};
+}
 
 void CommandView::Mirror() { SetTextIfChanged(Window(), Model().Caption()); }
 

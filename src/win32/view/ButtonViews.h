@@ -2,6 +2,9 @@
 // option buttons, check boxes and command buttons. The option and check
 // buttons are the plain, not the automatic kind: the model decides what is
 // checked and the view only shows it.
+//
+// A frame is a pane the size of its group box that holds the frame's
+// controls, the group box lowest in it so it never paints over them.
 #pragma once
 
 #include "ui/forms/ValueControls.h"
@@ -14,9 +17,19 @@ public:
     FrameView(forms::Frame& model, const ViewContext& context) : ControlView(model, context) {}
     void Mirror() override;
     HBRUSH StaticColours(HDC dc) override;
+    HWND ContentWindow(int) const override { return pane_; }
+    POINT ContentOrigin(int) const override;
+    // Puts the group box below the contents made since.
+    void Lower();
 
 protected:
     Kind WindowKind() const override;
+    HWND ParentFor(HWND parent) override;
+    POINT Origin() const override { return ContentOrigin(0); }
+    void Placed() override;
+
+private:
+    HWND pane_ = nullptr;
 };
 
 class OptionView final : public ControlView {

@@ -1,6 +1,5 @@
 #include "win32/view/FormControls.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "ui/forms/ValueControls.h"
@@ -61,30 +60,28 @@ FormControls::FormControls(forms::Form& form, const ViewContext& context) {
         views_.push_back(MakeView(*control, context, !form.FixedSize));
 }
 
-void FormControls::Create(HWND parent) {
+void FormControls::Create(HWND form) {
     const forms::Control* previous = nullptr;
     int id = FirstControlId;
     for (auto& view : views_) {
+        const forms::Control& model = view->Model();
         // A run of options is one group for the dialog keys (arrows move
         // within it); everything else starts a group of its own.
-        const bool continuesGroup = previous && SameGroup(*previous, view->Model());
+        const bool continuesGroup = previous && SameGroup(*previous, model);
         DWORD group = continuesGroup ? 0 : WS_GROUP;
-        if (view->TabStop() && !continuesGroup) group |= WS_TABSTOP;
-        view->Create(parent, id++, group);
-        previous = &view->Model();
+        if (view->TabStop() && !IsOption(model)) group |= WS_TABSTOP;
+        const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
+        HWND parent = container ? container->ContentWindow(model.Page()) : form;
+        if (!parent) throw std::logic_error("no window to hold " + model.Name());
+        view->Create(parent, container, id, group);
+        if (model.Kind() == forms::ControlKind::CommandButton &&
+            static_cast<const forms::CommandButton&>(model).Default)
+            SendMessageA(form, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+        ++id;
+        previous = &model;
     }
-
-    // Deepest containers first, each to the bottom: the outermost ends
-    // lowest, every container below the controls it holds.
-    std::vector<ControlView*> containers;
     for (auto& view : views_)
-        if (IsContainer(view->Model())) containers.push_back(view.get());
-    std::stable_sort(containers.begin(), containers.end(), [](ControlView* a, ControlView* b) {
-        return Depth(a->Model()) > Depth(b->Model());
-    });
-    for (ControlView* container : containers)
-        SetWindowPos(container->Window(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (view->Model().Kind() == forms::ControlKind::Frame) static_cast<FrameView&>(*view).Lower();
 }
 
 ControlView* FormControls::Find(HWND window) const {
@@ -126,42 +123,6 @@ void FormControls::PlaceContents(const forms::Control& container) {
 
 void FormControls::ParentResized() {
     for (auto& view : views_) view->ParentResized();
-}
-
-bool FormControls::CanStop(const ControlView& view) const {
-    if (!view.TabStop() || !IsWindowVisible(view.Window()) || !IsWindowEnabled(view.Window()))
-        return false;
-    const forms::Control& model = view.Model();
-    if (!IsOption(model)) return true;
-    // One stop per group: the selected option, or the first one usable
-    // when none is selected.
-    if (static_cast<const forms::OptionButton&>(model).Value()) return true;
-    for (const auto& other : views_) {
-        const forms::Control& o = other->Model();
-        if (SameGroup(o, model) && static_cast<const forms::OptionButton&>(o).Value()) return false;
-    }
-    for (const auto& other : views_) {
-        if (!SameGroup(other->Model(), model)) continue;
-        if (IsWindowVisible(other->Window()) && IsWindowEnabled(other->Window()))
-            return &other->Model() == &model;
-    }
-    return false;
-}
-
-HWND FormControls::NextTabStop(HWND from, bool backward) const {
-    const int count = static_cast<int>(views_.size());
-    if (count == 0) return nullptr;
-    int start = -1;
-    for (int i = 0; i < count; ++i)
-        if (views_[static_cast<std::size_t>(i)]->Owns(from)) start = i;
-    const int step = backward ? -1 : 1;
-    int i = start < 0 ? (backward ? 0 : count - 1) : start;
-    for (int n = 0; n < count; ++n) {
-        i = (i + step + count) % count;
-        const ControlView& view = *views_[static_cast<std::size_t>(i)];
-        if (CanStop(view)) return view.Window();
-    }
-    return nullptr;
 }
 
 ControlView* FormControls::UserMnemonic(char key) {

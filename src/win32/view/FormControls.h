@@ -1,6 +1,6 @@
 // The control windows of one form: made from the model's controls in its
-// order, found again by window or by model, kept in step with the model,
-// and walked in the model's order by the Tab key.
+// order, each in the window of its container, found again by window or by
+// model, and kept in step with the model.
 #pragma once
 
 #include <windows.h>
@@ -17,10 +17,11 @@ class FormControls {
 public:
     FormControls(forms::Form& form, const ViewContext& context);
 
-    // Every control's window as a child of `parent`. Containers go below
-    // their contents in the z-order, so a group box or a tab control
-    // never paints over what it holds.
-    void Create(HWND parent);
+    // Every control's window in `form`'s client area or in its
+    // container's window, in the model's order: the z-order, which the
+    // dialog manager's Tab key follows, is the form's tab order. A default
+    // button is made the dialog's default.
+    void Create(HWND form);
 
     ControlView* Find(HWND window) const;
     ControlView* Find(const forms::Control& control) const;
@@ -33,15 +34,11 @@ public:
     void Mirror(forms::Control& control);
     void ParentResized();
 
-    // The next (or previous) control the Tab key stops at after `from`,
-    // in the model's order, which is the form's tab order; null if none.
-    HWND NextTabStop(HWND from, bool backward) const;
     // A tab set that has `key` as a tab's access key, after choosing that
     // tab; null if none.
     ControlView* UserMnemonic(char key);
 
 private:
-    bool CanStop(const ControlView& view) const;
     void PlaceContents(const forms::Control& container);
 
     // In the model's order.

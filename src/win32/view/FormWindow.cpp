@@ -13,8 +13,6 @@ namespace {
 
 constexpr const char* ClassName = "QuintelForm";
 
-bool IsDown(int key) { return GetKeyState(key) < 0; }
-
 // Sent to every top-level window when the taskbar starts again (after
 // Explorer crashed, say); its tray icons are gone then.
 UINT TaskbarCreatedMessage() {
@@ -41,6 +39,9 @@ void FormWindow::Create() {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ClassName;
+    // A dialog box of a class of its own: DefDlgProc gives it the dialog
+    // manager's focus, tab order, default button and keyboard interface.
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw std::runtime_error("could not register the form window class");
 
@@ -135,6 +136,11 @@ void FormWindow::MirrorVisibility() {
         }
         return;
     }
+    if (!showing) {
+        // A hidden window (the main window while it loads) is under nothing.
+        HWND active = GetActiveWindow();
+        shownOver_ = active != Window() && IsWindowVisible(active) ? active : nullptr;
+    }
     switch (form_.State()) {
     case forms::WindowState::Minimized:
         if (!showing || !IsIconic(Window())) ShowWindow(Window(), showing ? SW_MINIMIZE : SW_SHOWMINIMIZED);
@@ -168,8 +174,15 @@ void FormWindow::KeepFocusUsable() {
     HWND focus = GetFocus();
     if (!focus || !IsChild(Window(), focus)) return;
     if (IsWindowVisible(focus) && IsWindowEnabled(focus)) return;
-    if (HWND next = controls_.NextTabStop(focus, false)) {
-        SetFocus(next);
+    FocusNextControl();
+}
+
+// As the Tab key would; the form itself when no control can take it.
+void FormWindow::FocusNextControl() {
+    HWND focus = GetFocus();
+    HWND next = GetNextDlgTabItem(Window(), IsChild(Window(), focus) ? focus : nullptr, FALSE);
+    if (next && IsWindowVisible(next) && IsWindowEnabled(next)) {
+        SendMessageA(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
     } else if (GetActiveWindow() == Window()) {
         SetFocus(Window());
     }
@@ -186,9 +199,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HANDLE_MSG(hwnd, WM_SIZE, OnSize);
         HANDLE_MSG(hwnd, WM_CLOSE, OnClose);
         HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
-    case WM_ACTIVATE:
+    case WM_ACTIVATE: {
+        // The dialog manager puts back the control that had the focus.
+        const LRESULT result = DefDlgProcA(hwnd, message, wParam, lParam);
         HANDLE_WM_ACTIVATE(hwnd, wParam, lParam, OnActivate);
-        return 0;
+        return result;
+    }
     case WM_ENTERMENULOOP:
         OnMenuLoop(true);
         return 0;
@@ -213,7 +229,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (attached_) form_.TaskbarRestarted();
         return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefDlgProcA(hwnd, message, wParam, lParam);
 }
 
 void FormWindow::OnCommand(HWND, int id, HWND control, UINT code) {
@@ -222,6 +238,12 @@ void FormWindow::OnCommand(HWND, int id, HWND control, UINT code) {
         ControlView* view = controls_.Find(control);
         if (!view || context_.Echo.Suppressed()) return;
         if (view->UserCommand(code, id)) AfterUserInput(*view);
+        return;
+    }
+    // Esc: a dialog box (a form without a minimize box) closes as by its
+    // close box; a main window stays.
+    if (id == IDCANCEL && !form_.MinButton) {
+        form_.Close();
         return;
     }
     if (forms::MenuItem* item = menu_.ItemOf(static_cast<UINT>(id))) item->UserClick();
@@ -242,7 +264,7 @@ LRESULT FormWindow::OnNotify(HWND, int, NMHDR* header) {
 HBRUSH FormWindow::OnCtlColorStatic(HWND window, HDC dc, HWND control, int) {
     if (ControlView* view = controls_.Find(control))
         if (HBRUSH brush = view->StaticColours(dc)) return brush;
-    return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefWindowProcA);
+    return FORWARD_WM_CTLCOLORSTATIC(window, dc, control, DefDlgProcA);
 }
 
 void FormWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT* item) {
@@ -260,25 +282,12 @@ void FormWindow::OnSize(HWND, UINT state, int, int) {
     else if (state == SIZE_RESTORED) form_.SetState(forms::WindowState::Normal);
 }
 
-// As a dialog box does: the control that had the focus gets it back when
-// the window is activated again; the first in the tab order otherwise.
+// The first activation has no control to put back: the first in the tab
+// order takes the focus, as when a dialog box opens.
 void FormWindow::OnActivate(HWND window, UINT state, HWND, BOOL minimized) {
-    if (!attached_) return;
-    if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(window, focus)) lastFocus_ = focus;
-        return;
-    }
-    if (minimized) return;
-    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window, lastFocus_) && Focus(lastFocus_)) return;
-    if (HWND first = controls_.NextTabStop(nullptr, false); first && Focus(first)) return;
-    SetFocus(window);
-}
-
-bool FormWindow::Focus(HWND control) {
-    if (!IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
-    SetFocus(control);
-    return true;
+    if (!attached_ || state == WA_INACTIVE || minimized) return;
+    HWND focus = GetFocus();
+    if (!focus || focus == window || !IsChild(window, focus)) FocusNextControl();
 }
 
 void FormWindow::OnClose(HWND) {
@@ -319,17 +328,7 @@ void FormWindow::ShowPopupMenu(forms::MenuItem& item, POINT screen) {
 
 bool FormWindow::PreTranslate(MSG& message) {
     if (!attached_ || !IsWindowEnabled(Window())) return false;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !IsDown(VK_CONTROL) &&
-        !IsDown(VK_MENU)) {
-        if (HWND next = controls_.NextTabStop(GetFocus(), IsDown(VK_SHIFT))) {
-            SetFocus(next);
-            // An edit reached by the Tab key has its text selected, as in
-            // a dialog box.
-            if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-                SendMessageA(next, EM_SETSEL, 0, -1);
-            return true;
-        }
-    }
+    // The dialog manager knows no tab control's access keys.
     if (message.message == WM_SYSCHAR) {
         const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(message.wParam)));
         if (ControlView* view = controls_.UserMnemonic(key)) {

@@ -48,11 +48,13 @@ public:
 
     forms::Form& Model() const { return form_; }
     HWND ControlWindow(const forms::Control& control) const;
+    // The program's window that was active when this one was last shown.
+    HWND ShownOver() const { return shownOver_; }
     // Opens `item`'s children as a shortcut menu at `screen` and runs the
     // chosen one's Click.
     void ShowPopupMenu(forms::MenuItem& item, POINT screen);
-    // The keyboard's dialog keys (Tab in the model's order, the access
-    // keys); true if `message` was handled and must not be dispatched.
+    // The dialog keys (Tab, the access keys, Enter, Esc) by the dialog
+    // manager; true if `message` was handled and must not be dispatched.
     bool PreTranslate(MSG& message);
 
 private:
@@ -84,7 +86,7 @@ private:
     void AfterUserInput(ControlView& view);
     // Keeps the keyboard focus off a control that was hidden or disabled.
     void KeepFocusUsable();
-    bool Focus(HWND control);
+    void FocusNextControl();
 
     forms::Form& form_;
     ViewContext context_;
@@ -95,7 +97,7 @@ private:
     bool inMenuLoop_ = false;
     bool menuOutOfDate_ = false;
     bool mirroredEnabled_ = true;
-    HWND lastFocus_ = nullptr;
+    HWND shownOver_ = nullptr;
 };
 
 }  // namespace quintel::win32

@@ -46,10 +46,4 @@ bool Usable(const forms::Control& control) {
     return true;
 }
 
-int Depth(const forms::Control& control) {
-    int depth = 0;
-    for (const forms::Control* c = control.Container(); c; c = c->Container()) ++depth;
-    return depth;
-}
-
 }  // namespace quintel::win32

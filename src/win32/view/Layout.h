@@ -1,8 +1,9 @@
 // Where a control's window goes and whether it shows, worked out from the
-// model alone. Every control window is a child of the form's client area,
-// so a control inside a frame or a tab set is placed at its container's
-// position plus its own, as VB places the children of a Frame or an SSTab
-// (whose origin is the tab control's top-left, tab strip included).
+// model alone, in the form's client area: a control inside a frame or a
+// tab set is placed at its container's position plus its own, as VB places
+// the children of a Frame or an SSTab (whose origin is the tab control's
+// top-left, tab strip included). The view moves that into the window of
+// the container that holds it.
 #pragma once
 
 #include "ui/forms/Control.h"
@@ -42,8 +43,5 @@ bool Shown(const forms::Control& control);
 // Enabled itself and every container enabled, as a disabled VB frame
 // takes its contents with it.
 bool Usable(const forms::Control& control);
-
-// How many containers hold the control (0: it sits on the form).
-int Depth(const forms::Control& control);
 
 }  // namespace quintel::win32

@@ -2,47 +2,29 @@
 
 namespace quintel::win32 {
 
-namespace {
-
-struct Collect {
-    HWND modal;
-    std::vector<HWND>* windows;
-};
-
-BOOL CALLBACK DisableOne(HWND window, LPARAM data) {
-    auto* collect = reinterpret_cast<Collect*>(data);
-    if (window != collect->modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        collect->windows->push_back(window);
-        EnableWindow(window, FALSE);
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-ModalScope::ModalScope(HWND modal) : modal_(modal), previous_(GetActiveWindow()) {
-    if (previous_ == modal_) previous_ = nullptr;
-    // Owned by the window it interrupts, it stays in front of it.
-    if (previous_ && !GetWindow(modal_, GW_OWNER)) {
-        SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(previous_));
+ModalScope::ModalScope(HWND modal, HWND owner) : modal_(modal) {
+    if (owner) owner = GetAncestor(owner, GA_ROOT);
+    if (owner && owner != modal_ && IsWindowEnabled(owner)) owner_ = owner;
+    if (owner_ && !GetWindow(modal_, GW_OWNER)) {
+        SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
         owned_ = true;
     }
-    Collect collect{modal_, &disabled_};
-    EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&collect));
+    if (owner_) EnableWindow(owner_, FALSE);
     if (IsWindowVisible(modal_)) SetActiveWindow(modal_);
+}
+
+ModalScope::~ModalScope() {
+    Release();
+    // Hidden by now; shown again later without a modal loop, it stands on
+    // its own.
+    if (owned_ && IsWindow(modal_)) SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, 0);
 }
 
 void ModalScope::Release() noexcept {
     if (released_) return;
     released_ = true;
-    for (auto it = disabled_.rbegin(); it != disabled_.rend(); ++it)
-        if (IsWindow(*it)) EnableWindow(*it, TRUE);
-    // Shown again later without a modal loop, it stands on its own.
-    if (owned_ && IsWindow(modal_)) SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, 0);
-    if (previous_ && IsWindow(previous_) && IsWindowVisible(previous_)) {
-        SetForegroundWindow(previous_);
-        SetActiveWindow(previous_);
-    }
+    if (!owner_ || !IsWindow(owner_)) return;
+    EnableWindow(owner_, TRUE);
 }
 
 }  // namespace quintel::win32

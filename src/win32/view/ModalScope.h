@@ -1,19 +1,20 @@
-// While a form runs modally the program's other windows take no input,
-// and the modal window stays above the one that was active. Release hands
-// everything back: the windows' input, then the activation, in that order
-// so Windows does not activate another program's window in between.
+// While a form runs modally the window it was shown over owns it and takes
+// no input, as DialogBox does with its owner: the modal window stays in
+// front of it. Release gives the owner its input back before the modal
+// window is hidden, as EndDialog does, so Windows activates the owner and
+// not another program's window.
 #pragma once
 
 #include <windows.h>
-
-#include <vector>
 
 namespace quintel::win32 {
 
 class ModalScope {
 public:
-    explicit ModalScope(HWND modal);
-    ~ModalScope() { Release(); }
+    // `owner` may be null: a form shown with no window of the program
+    // active has nothing to hold.
+    ModalScope(HWND modal, HWND owner);
+    ~ModalScope();
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
@@ -22,8 +23,7 @@ public:
 
 private:
     HWND modal_;
-    HWND previous_;
-    std::vector<HWND> disabled_;
+    HWND owner_ = nullptr;
     bool owned_ = false;
     bool released_ = false;
 };

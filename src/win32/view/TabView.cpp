@@ -4,6 +4,7 @@
 
 #include "win32/SystemFolders.h"
 #include "win32/view/Mnemonic.h"
+#include "win32/view/Pane.h"
 
 namespace quintel::win32 {
 
@@ -24,10 +25,10 @@ std::vector<std::string> ShownTabs(HWND tab) {
     return captions;
 }
 
-// The pages' controls are siblings painted on the tab's body, not children
-// it could draw a themed background behind; in the plain look the body is
-// the button face that labels and frames paint too, as VB's tab control
-// always was. A space names no theme class (Wine 8 takes an empty string
+// The pages are panes over the tab's body, not children it could draw a
+// themed background behind; in the plain look the body is the button face
+// that the panes, labels and frames paint too, as VB's tab control always
+// was. A space names no theme class (Wine 8 takes an empty string
 // for the default theme). uxtheme is looked up at run time: Windows 2000
 // has none.
 void UsePlainLook(HWND tab) {
@@ -42,11 +43,53 @@ void UsePlainLook(HWND tab) {
 
 }  // namespace
 
-void TabView::Created() { UsePlainLook(Window()); }
+// The tabs go in now: the strip's height decides where the pages begin.
+void TabView::Created() {
+    UsePlainLook(Window());
+    Mirror();
+    RECT client{};
+    GetClientRect(Window(), &client);
+    body_ = client;
+    TabCtrl_AdjustRect(Window(), FALSE, &body_);
+    for (std::size_t i = 0; i < tabs_.Tabs().size(); ++i) pages_.push_back(MakePane(GetParent(Window()), Context().Instance));
+}
 
-// Clipped by its siblings: the pages' controls lie above it.
-ControlView::Kind TabView::WindowKind() const {
-    return {WC_TABCONTROLA, WS_CLIPSIBLINGS};
+ControlView::Kind TabView::WindowKind() const { return {WC_TABCONTROLA, WS_CLIPSIBLINGS}; }
+
+HWND TabView::ContentWindow(int page) const {
+    return page >= 0 && page < static_cast<int>(pages_.size()) ? pages_[static_cast<std::size_t>(page)] : nullptr;
+}
+
+POINT TabView::ContentOrigin(int) const {
+    const PixelRect place = PlaceOf(Model(), Context().Scale);
+    return POINT{place.Left + body_.left, place.Top + body_.top};
+}
+
+void TabView::Placed() {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    if (client.right != regionSize_.cx || client.bottom != regionSize_.cy) {
+        regionSize_ = SIZE{client.right, client.bottom};
+        body_ = client;
+        TabCtrl_AdjustRect(Window(), FALSE, &body_);
+        HRGN region = CreateRectRgn(0, 0, client.right, client.bottom);
+        HRGN body = CreateRectRgn(body_.left, body_.top, body_.right, body_.bottom);
+        CombineRgn(region, region, body, RGN_DIFF);
+        DeleteObject(body);
+        // The system owns the region from here on.
+        if (!SetWindowRgn(Window(), region, TRUE)) DeleteObject(region);
+    }
+    RECT place{};
+    GetWindowRect(Window(), &place);
+    MapWindowPoints(nullptr, GetParent(Window()), reinterpret_cast<POINT*>(&place), 2);
+    const bool shown = (GetWindowLongA(Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        SetWindowPos(pages_[i], nullptr, place.left + body_.left, place.top + body_.top,
+                     body_.right - body_.left, body_.bottom - body_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const bool showing = (GetWindowLongA(pages_[i], GWL_STYLE) & WS_VISIBLE) != 0;
+        const bool wanted = shown && static_cast<int>(i) == tabs_.Tab();
+        if (wanted != showing) ShowWindow(pages_[i], wanted ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 void TabView::Mirror() {

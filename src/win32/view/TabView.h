@@ -1,8 +1,13 @@
-// A tab strip (the common tab control). Its pages are not windows: the
-// controls of each page are siblings that the form shows and hides as the
-// model's page changes. Captions go to the control as stored: it draws
-// "&&" as one ampersand and underlines the letter after a single "&".
+// A tab strip (the common tab control) with one pane per page over its
+// body, as a property sheet has: the pane of the page showing is shown,
+// the others hidden. The panes come right after the tab control in the
+// z-order, so the Tab key goes from the strip into the page; the control
+// leaves its body out of its window region so it never paints over them.
+// Captions go to the control as stored: it draws "&&" as one ampersand and
+// underlines the letter after a single "&".
 #pragma once
+
+#include <vector>
 
 #include "ui/forms/ValueControls.h"
 #include "win32/view/ControlView.h"
@@ -16,15 +21,22 @@ public:
     void Mirror() override;
     bool TabStop() const override { return true; }
     bool UserNotify(const NMHDR& header) override;
+    HWND ContentWindow(int page) const override;
+    POINT ContentOrigin(int page) const override;
     // Alt and a tab's access key chooses that tab; false if none has it.
     bool UserMnemonic(char key);
 
 protected:
     Kind WindowKind() const override;
     void Created() override;
+    void Placed() override;
 
 private:
     forms::TabSet& tabs_;
+    std::vector<HWND> pages_;
+    // The body inside the border, in the control's client area.
+    RECT body_{};
+    SIZE regionSize_{};
 };
 
 }  // namespace quintel::win32

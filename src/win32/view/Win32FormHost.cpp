@@ -75,7 +75,7 @@ void Win32FormHost::Destroy(forms::Form& form) {
 void Win32FormHost::RunModal(forms::Form& form) {
     FormWindow* window = Find(form);
     if (!window) return;
-    ModalScope scope(window->Window());
+    ModalScope scope(window->Window(), window->ShownOver());
     modals_.push_back(&scope);
     struct Unregister {
         std::vector<ModalScope*>& modals;
