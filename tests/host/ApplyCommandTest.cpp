@@ -48,7 +48,7 @@ TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) 
         int writesWhenShown = -1;
         fakes.host.onModal = [&](forms::Form& form) {
             auto& d = dynamic_cast<FrmDisplay&>(form);
-            heading = d.Label1.Caption();
+            heading = d.lblHeading.Caption();
             caption = d.Caption();
             writesWhenShown = fakes.files.Writes();
             d.cmdOK.UserClick();
@@ -80,7 +80,7 @@ TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
     w.optTTL2.UserClick();
     const int writes = fakes.files.Writes();
     fakes.boxes.answers = {mb::Ok, mb::No};
-    w.Toolbar1.UserClick(1);
+    w.tbrMain.UserClick(1);
     EXPECT_EQ((std::vector<std::string>{"Invalid TTL. Enter Valid One.", RestartQuestion}), Texts());
     EXPECT_EQ(writes, fakes.files.Writes());
     EXPECT_TRUE(fakes.registry.Calls().empty());
@@ -179,7 +179,7 @@ TEST_F(FileMenu, RestoreAsksFirstAndNoChangesNothing) {
 TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry) {
     FrmMain& w = Start("ConnectionType,2\r\nOptiMode,2\r\n");
     fakes.boxes.answers = {mb::Yes, mb::Ok};
-    w.Toolbar1.UserClick(4);
+    w.tbrMain.UserClick(4);
     EXPECT_EQ((std::vector<std::string>{
                   "This Program will restore all Windows settings.\r\nWould you like to Continue?",
                   "Windows default settings were successfully restored."}),
@@ -261,7 +261,7 @@ TEST_F(Backup, ACancelledDialogStartsNothingAndSaysNothing) {
     FrmMain& w = Start();
     fakes.launcher.launches.clear();
     fakes.dialogs.answer.clear();
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_TRUE(fakes.launcher.launches.empty());
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
@@ -289,7 +289,7 @@ TEST_F(Backup, AWholeExportIsMovedOverTheChosenFileAndReportedAsTaken) {
 TEST_F(Backup, AnAnsiExportCountsToo) {
     FrmMain& w = Start();
     EditorWrites(AnsiExport());
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
     EXPECT_EQ(AnsiExport(), fakes.files.Contents(Target));
 }
@@ -416,7 +416,7 @@ TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
         // What the user might try meanwhile: the toolbar's Apply, Restore,
         // Backup and Exit, the same from the menu, closing the window and
         // the tray icon's menu.
-        for (int button : {1, 4, 5, 13}) w.Toolbar1.UserClick(button);
+        for (int button : {1, 4, 5, 13}) w.tbrMain.UserClick(button);
         w.mnuApplyNewSettings.UserClick();
         w.mnuRestore.UserClick();
         w.mnuRegistryBackup.UserClick();
@@ -446,7 +446,7 @@ TEST_F(Backup, TheWindowIsEnabledAgainAfterAFailedExportAndTakesCommands) {
     EXPECT_TRUE(w.Enabled());
     fakes.launcher.fails = false;
     EditorWrites(AnsiExport());
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_EQ(2u, fakes.dialogs.asked.size());
     EXPECT_EQ("Registry Backup has been taken Successfully.", Texts().back());
 }

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
     FrmMain& w = Start();
-    for (int button : {7, 8, 9, 10}) w.Toolbar1.UserClick(button);
+    for (int button : {7, 8, 9, 10}) w.tbrMain.UserClick(button);
     w.mnuInternet.UserClick();
     w.mnuSystem.UserClick();
     w.mnumodem.UserClick();
@@ -81,9 +81,9 @@ TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
 TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame) {
     FrmMain& w = Start();
     app.helpFile = "C:\\Program Files\\Quintel\\Help\\Help.chm";
-    w.mnuHelp1.UserClick();
-    w.mnuHelp.UserClick();
-    w.Toolbar1.UserClick(12);
+    w.mnuHelpUsersGuide.UserClick();
+    w.mnuUsersGuide.UserClick();
+    w.tbrMain.UserClick(12);
     w.mnuwebsite1.UserClick();
     w.mnuwebsite.UserClick();
     w.mnuemail1.UserClick();
@@ -107,14 +107,14 @@ TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame)
 TEST_F(ToolbarAndMenus, PingButtonAndPingConfigurationShowThePingTab) {
     FrmMain& w = Start();
     w.SetState(forms::WindowState::Minimized);
-    w.Toolbar1.UserClick(2);
-    EXPECT_EQ(2, w.SSTab1.Tab());
+    w.tbrMain.UserClick(2);
+    EXPECT_EQ(2, w.tabSettings.Tab());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
-    w.SSTab1.UserSelect(0);
+    w.tabSettings.UserSelect(0);
     w.Hide();
     w.mnuPingConfig.UserClick();
     EXPECT_TRUE(w.Visible());
-    EXPECT_EQ(2, w.SSTab1.Tab());
+    EXPECT_EQ(2, w.tabSettings.Tab());
 }
 
 TEST_F(ToolbarAndMenus, ShowMainWindowShowsAndRestores) {

@@ -21,11 +21,11 @@ protected:
     // The controls a manual record is edited with.
     std::vector<forms::Control*> ManualControls() {
         FrmMain& w = *window;
-        return {&w.Frame2,  &w.Frame3,  &w.Frame4,    &w.Frame5,    &w.Frame6,  &w.Frame7,
+        return {&w.fraMTU,  &w.fraRWIN,  &w.fraTTL,    &w.fraSKA,    &w.fraNDI,  &w.fraMaxSessions,
                 &w.optMTU1, &w.optMTU2, &w.optRWIN1,  &w.optRWIN2,  &w.optTTL1, &w.optTTL2,
                 &w.optSKA1, &w.optSKA2, &w.optNDI1,   &w.optNDI2,   &w.chkPMTU, &w.chkBlackHole,
                 &w.txtMTU,  &w.txtTTL,  &w.cmbMSCPS0, &w.cmbMSCPS1, &w.cmbNDI,  &w.cmbRWIN,
-                &w.cmbSKA,  &w.Label3,  &w.Label4};
+                &w.cmbSKA,  &w.lblHttp10,  &w.lblHttp11};
     }
 
     void ExpectAllManualControlsDisabledAndEmpty() {
@@ -71,10 +71,10 @@ TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
     EXPECT_EQ(0, w.chkBlackHole.Value());
     EXPECT_EQ("4", w.cmbMSCPS1.Text());
     EXPECT_EQ("2", w.cmbMSCPS0.Text());
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
-    EXPECT_EQ("OS: Windows XP", w.StatusBar1.PanelText(3));
-    EXPECT_EQ("IP Address: 192.168.0.10", w.StatusBar1.PanelText(4));
-    EXPECT_EQ("", w.StatusBar1.PanelText(1));
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
+    EXPECT_EQ("OS: Windows XP", w.sbrMain.PanelText(3));
+    EXPECT_EQ("IP Address: 192.168.0.10", w.sbrMain.PanelText(4));
+    EXPECT_EQ("", w.sbrMain.PanelText(1));
     EXPECT_EQ("About Quintel", w.mnuSupport.Caption());
     EXPECT_EQ(app.tuning.WindowsDefaults, Record());
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay")) << "no explanation at load";
@@ -149,13 +149,13 @@ TEST_F(MainWindow, ASavedAutomaticModeLeavesTheManualControlsDisabledAndEmpty) {
     fakes.files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");
     FrmMain& w = Start();
     ExpectAllManualControlsDisabledAndEmpty();
-    EXPECT_EQ("Mode: Automatic #2", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Automatic #2", w.sbrMain.PanelText(2));
     TuningSettings expected = app.tuning.AutoPreset2;
     expected.ConnectionType = 1;
     EXPECT_EQ(expected, Record());
     EXPECT_TRUE(w.cmbNetType.Enabled());
     EXPECT_TRUE(w.cmbOptimize.Enabled());
-    EXPECT_TRUE(w.Option1.Enabled());
+    EXPECT_TRUE(w.optPingAutomatic.Enabled());
 }
 
 TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
@@ -163,7 +163,7 @@ TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
     FrmMain& w = Start();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("Quintel", fakes.boxes.shown[0].caption);
-    EXPECT_EQ("IP Address: ", w.StatusBar1.PanelText(4));
+    EXPECT_EQ("IP Address: ", w.sbrMain.PanelText(4));
     EXPECT_TRUE(w.Visible());
 }
 
@@ -202,8 +202,8 @@ TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
     fakes.host.onModal = [&](forms::Form& form) {
         auto& d = dynamic_cast<FrmDisplay&>(form);
         caption = d.Caption();
-        heading = d.Label1.Caption();
-        body = d.Label2.Caption();
+        heading = d.lblHeading.Caption();
+        body = d.lblExplanation.Caption();
         generalShownDuringDialog = w.optMTU1.Value();
         d.cmdOK.UserClick();
     };
@@ -219,7 +219,7 @@ TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{&w.txtMTU, &w.cmbRWIN, &w.txtTTL}) {
         EXPECT_FALSE(c->Enabled());
     }
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
     EXPECT_EQ(3, Record().ConnectionType);
 }
 
@@ -232,7 +232,7 @@ TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything)
     w.chkBlackHole.UserClick();
     w.cmbOptimize.UserSelect(2);
     ExpectAllManualControlsDisabledAndEmpty();
-    EXPECT_EQ("Mode: Automatic #3", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Automatic #3", w.sbrMain.PanelText(2));
     EXPECT_EQ(-1, Record().MTU);
     EXPECT_EQ(-1, Record().RWIN);
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
@@ -240,12 +240,12 @@ TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything)
 
 TEST_F(MainWindow, TheConnectionTypeChangesOnlyTheRecordField) {
     FrmMain& w = Start();
-    const std::string status = w.StatusBar1.PanelText(2);
+    const std::string status = w.sbrMain.PanelText(2);
     TuningSettings expected = Record();
     w.cmbNetType.UserSelect(3);
     expected.ConnectionType = 3;
     EXPECT_EQ(expected, Record());
-    EXPECT_EQ(status, w.StatusBar1.PanelText(2));
+    EXPECT_EQ(status, w.sbrMain.PanelText(2));
 }
 
 TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
@@ -254,7 +254,7 @@ TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
     const TuningSettings before = Record();
     w.cmbOptimize.UserSelect(0);
     EXPECT_EQ(before, Record());
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
 }
 
 // --- The tuning controls --------------------------------------------------
@@ -377,8 +377,8 @@ class Validation : public MainWindow {
 protected:
     std::string Check() {
         fakes.boxes.shown.clear();
-        const bool failed = window->ValidateManualSettings();
-        if (!failed) {
+        const bool valid = window->ValidateManualSettings();
+        if (valid) {
             EXPECT_TRUE(fakes.boxes.shown.empty());
             return "";
         }
@@ -472,29 +472,29 @@ TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
 TEST_F(MainWindow, TheStatusBarNamesAReleaseAfterXPAsItCallsItself) {
     fakes.version.version = OsVersion{2, 6, 1, 7601, 1};
     FrmMain& w = Start();
-    EXPECT_EQ("OS: Windows 7", w.StatusBar1.PanelText(3));
+    EXPECT_EQ("OS: Windows 7", w.sbrMain.PanelText(3));
     EXPECT_EQ(family::Windows7, app.CurrentWindowsFamily.Code);
 }
 
 TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt) {
     FrmMain& w = Start();
     const int height = w.ClientHeight();
-    const forms::Rect frame = w.Frame1.Bounds();
-    const forms::Rect status = w.StatusBar1.Bounds();
+    const forms::Rect frame = w.fraSettings.Bounds();
+    const forms::Rect status = w.sbrMain.Bounds();
     w.mnuToolBar.UserClick();
-    EXPECT_FALSE(w.Toolbar1.Visible());
+    EXPECT_FALSE(w.tbrMain.Visible());
     EXPECT_FALSE(w.mnuToolBar.Checked());
-    EXPECT_EQ(frame.Top - 570, w.Frame1.Bounds().Top);
-    EXPECT_EQ(status.Top - 570, w.StatusBar1.Bounds().Top);
+    EXPECT_EQ(frame.Top - 570, w.fraSettings.Bounds().Top);
+    EXPECT_EQ(status.Top - 570, w.sbrMain.Bounds().Top);
     w.mnuStatusBar.UserClick();
-    EXPECT_FALSE(w.StatusBar1.Visible());
+    EXPECT_FALSE(w.sbrMain.Visible());
     EXPECT_FALSE(w.mnuStatusBar.Checked());
     EXPECT_EQ(height - 570 - 315, w.ClientHeight());
     w.mnuToolBar.UserClick();
     w.mnuStatusBar.UserClick();
     EXPECT_EQ(height, w.ClientHeight());
-    EXPECT_EQ(frame.Top, w.Frame1.Bounds().Top);
-    EXPECT_EQ(status.Top, w.StatusBar1.Bounds().Top);
+    EXPECT_EQ(frame.Top, w.fraSettings.Bounds().Top);
+    EXPECT_EQ(status.Top, w.sbrMain.Bounds().Top);
     EXPECT_TRUE(w.mnuToolBar.Checked() && w.mnuStatusBar.Checked());
 }
 
@@ -511,10 +511,10 @@ TEST_F(MainWindow, ExitClosesWithoutAskingAndSavesNothing) {
 
 TEST_F(MainWindow, TheToolbarExitButtonClosesTheWindowAndOtherButtonsWaitForTheirCommands) {
     FrmMain& w = Start();
-    w.Toolbar1.UserClick(2);  // Ping
-    w.Toolbar1.UserClick(3);  // a separator
+    w.tbrMain.UserClick(2);  // Ping
+    w.tbrMain.UserClick(3);  // a separator
     EXPECT_TRUE(w.Loaded());
-    w.Toolbar1.UserClick(13);
+    w.tbrMain.UserClick(13);
     EXPECT_FALSE(w.Loaded());
 }
 
@@ -523,17 +523,17 @@ TEST_F(MainWindow, TheMenusAndToolbarAreAsDesigned) {
     ASSERT_EQ(4u, w.MenuBar().size());
     EXPECT_FALSE(w.mnuPopupMenu.Visible());
     EXPECT_EQ(9u, w.mnuPopupMenu.Children().size());
-    EXPECT_EQ(6u, w.mnuHelpMain.Children().size());
-    EXPECT_EQ("About Quintel", w.mnuHelpMain.Children().back()->Caption());
-    ASSERT_EQ(13u, w.Toolbar1.Buttons().size());
+    EXPECT_EQ(6u, w.mnuHelpMenu.Children().size());
+    EXPECT_EQ("About Quintel", w.mnuHelpMenu.Children().back()->Caption());
+    ASSERT_EQ(13u, w.tbrMain.Buttons().size());
     const std::vector<int> images = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
     for (std::size_t i = 0; i < images.size(); ++i) {
-        EXPECT_EQ(images[i], w.Toolbar1.Buttons()[i].Image) << i + 1;
+        EXPECT_EQ(images[i], w.tbrMain.Buttons()[i].Image) << i + 1;
     }
-    EXPECT_EQ("ImageList1", w.Toolbar1.ImageList());
-    EXPECT_EQ("Restore Original Settings", w.Toolbar1.Buttons()[3].ToolTip);
-    EXPECT_EQ("&&Ping Configuration", w.SSTab1.Tabs()[2]);
-    EXPECT_EQ(0, w.SSTab1.Tab());
+    EXPECT_EQ("ImageList1", w.tbrMain.ImageList());
+    EXPECT_EQ("Restore Original Settings", w.tbrMain.Buttons()[3].ToolTip);
+    EXPECT_EQ("&&Ping Configuration", w.tabSettings.Tabs()[2]);
+    EXPECT_EQ(0, w.tabSettings.Tab());
 }
 
 }  // namespace

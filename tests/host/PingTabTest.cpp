@@ -64,7 +64,7 @@ protected:
 
 TEST_F(PingTab, FirstStartShowsAutomaticAndOkWritesTheDefaults) {
     FrmMain& w = Start();
-    EXPECT_TRUE(w.Option1.Value());
+    EXPECT_TRUE(w.optPingAutomatic.Value());
     EXPECT_EQ("Automatic", w.txtPingHost.Text());
     EXPECT_EQ(forms::TextBox::Align::Center, w.txtPingHost.Alignment());
     EXPECT_FALSE(w.txtPingHost.Enabled());
@@ -80,7 +80,7 @@ TEST_F(PingTab, FirstStartShowsAutomaticAndOkWritesTheDefaults) {
 
 TEST_F(PingTab, AManualHostIntervalAndSoundAreSavedAndShownAtTheNextStart) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
+    w.optPingManual.UserClick();
     EXPECT_TRUE(w.txtPingHost.Enabled());
     EXPECT_EQ("", w.txtPingHost.Text());
     EXPECT_EQ(-1, w.cmbPingInterval.ListIndex());
@@ -94,7 +94,7 @@ TEST_F(PingTab, AManualHostIntervalAndSoundAreSavedAndShownAtTheNextStart) {
     AppContext again = fakes.MakeContext();
     FrmMain next(again);
     next.Show();
-    EXPECT_TRUE(next.Option2.Value());
+    EXPECT_TRUE(next.optPingManual.Value());
     EXPECT_EQ("10.0.0.1", next.txtPingHost.Text());
     EXPECT_EQ("15 min.", next.cmbPingInterval.Text());
     EXPECT_EQ(1, next.chkSound.Value());
@@ -102,7 +102,7 @@ TEST_F(PingTab, AManualHostIntervalAndSoundAreSavedAndShownAtTheNextStart) {
 
 TEST_F(PingTab, ManualWithoutHostOrIntervalIsRefused) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
+    w.optPingManual.UserClick();
     w.cmdok.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("Enter Values Properly.", fakes.boxes.shown[0].text);
@@ -115,9 +115,23 @@ TEST_F(PingTab, ManualWithoutHostOrIntervalIsRefused) {
     EXPECT_TRUE(fakes.boxes.shown.empty()) << "a host of blanks is accepted";
 }
 
+TEST_F(PingTab, ValidateSaysWhetherTheTabCanBeSaved) {
+    FrmMain& w = Start();
+    EXPECT_TRUE(w.ValidatePingSettings()) << "automatic mode";
+    w.optPingManual.UserClick();
+    EXPECT_FALSE(w.ValidatePingSettings()) << "no host, no interval";
+    w.txtPingHost.UserText("10.0.0.1");
+    EXPECT_FALSE(w.ValidatePingSettings()) << "no interval";
+    w.cmbPingInterval.UserSelect(0);
+    EXPECT_TRUE(w.ValidatePingSettings());
+    w.txtPingHost.UserText("");
+    EXPECT_FALSE(w.ValidatePingSettings()) << "no host";
+    EXPECT_TRUE(fakes.boxes.shown.empty()) << "only saving tells the user";
+}
+
 TEST_F(PingTab, AHostThatWouldNotReadBackIsRefused) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
+    w.optPingManual.UserClick();
     w.txtPingHost.UserText("two\r\nlines");
     w.cmbPingInterval.UserSelect(0);
     w.cmdok.UserClick();
@@ -129,7 +143,7 @@ TEST_F(PingTab, BackToAutomaticReplacesTheHostAndInterval) {
     fakes.files.Put(PingCfg, "PingAutomatic,#FALSE#\r\nPingHost,10.0.0.1\r\nPingInterval,15\r\nPingSound,#TRUE#\r\n");
     FrmMain& w = Start();
     w.cmdDefault.UserClick();
-    EXPECT_TRUE(w.Option1.Value());
+    EXPECT_TRUE(w.optPingAutomatic.Value());
     EXPECT_EQ(0, w.chkSound.Value());
     EXPECT_EQ("10.0.0.1", app.pingSettings.PingHost) << "only OK changes the settings";
     w.cmdok.UserClick();
@@ -166,7 +180,7 @@ TEST(PingIntervalIndex, GivesTheEntryOfEachMinuteCountAndNoneOutsideTheList) {
 TEST_F(PingTab, AFileThatCannotBeWrittenIsReportedAndTheValuesStayForTheRun) {
     fakes.files.MakeFolder(PingCfg);
     FrmMain& w = Start();
-    w.Option2.UserClick();
+    w.optPingManual.UserClick();
     w.txtPingHost.UserText("10.0.0.9");
     w.cmbPingInterval.UserSelect(0);
     w.cmdok.UserClick();

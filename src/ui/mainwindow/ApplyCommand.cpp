@@ -48,7 +48,7 @@ void ApplySettings(FrmMain& window) {
     // Manual values are checked first; an automatic mode is explained.
     bool save = true;
     if (app.tuning.CurrentSettings.OptiMode == mode::Manual) {
-        save = !window.ValidateManualSettings();
+        save = window.ValidateManualSettings();
     } else {
         window.ShowModeDialog();
     }

@@ -82,9 +82,9 @@ void FrmMain::WireHandlers() {
     mnuRegistryBackup.Click = [this] {
         if (Enabled()) BackupRegistry(app_, host_, *this);
     };
-    Toolbar1.ButtonClick = [this](const forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
-    Option1.Click = [this] { Option1_Click(); };
-    Option2.Click = [this] { Option2_Click(); };
+    tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
+    optPingAutomatic.Click = [this] { optPingAutomatic_Click(); };
+    optPingManual.Click = [this] { optPingManual_Click(); };
     cmdDefault.Click = [this] { cmdDefault_Click(); };
     cmdok.Click = [this] { SavePingSettings(); };
     mnuPingNow.Click = [this] { PingNow(); };
@@ -92,11 +92,11 @@ void FrmMain::WireHandlers() {
     mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
     mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
     mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
-    mnuHelp.Click = [this] { mnuHelp_Click(); };
+    mnuUsersGuide.Click = [this] { mnuUsersGuide_Click(); };
     mnuwebsite.Click = [this] { mnuwebsite_Click(); };
     mnuemail.Click = [this] { mnuemail_Click(); };
     // The Help menu's items do what the tray menu's do.
-    mnuHelp1.Click = [this] { mnuHelp.Click(); };
+    mnuHelpUsersGuide.Click = [this] { mnuUsersGuide.Click(); };
     mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
     mnuemail1.Click = [this] { mnuemail.Click(); };
     mnutip.Click = [this] { mnutip_Click(); };
@@ -111,8 +111,8 @@ void FrmMain::Form_Load() {
     mnuSupport.SetCaption("About " + app_.Title());
 
     app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
-    StatusBar1.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
-    StatusBar1.SetPanelText(
+    sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
+    sbrMain.SetPanelText(
         4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));
 
     app_.tuning.LoadPresets();
@@ -179,33 +179,33 @@ void FrmMain::ShowSavedSettings() {
     } else {
         EnableManualControls(false);
     }
-    StatusBar1.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
+    sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
     lblGeneral.SetCaption(GeneralHelp);
     lblAdv.SetCaption(AdvancedHelp);
     lblPing.SetCaption(PingHelp);
 }
 
 void FrmMain::SetToolbarImages() {
-    Toolbar1.SetImageList("ImageList1");
+    tbrMain.SetImageList("ImageList1");
     constexpr int Images[] = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
-    for (int i = 0; i < 13; ++i) Toolbar1.SetButtonImage(i + 1, Images[i]);
+    for (int i = 0; i < 13; ++i) tbrMain.SetButtonImage(i + 1, Images[i]);
 }
 
 void FrmMain::mnuToolBar_Click() {
-    const int height = Toolbar1.Bounds().Height;
-    const int shift = Toolbar1.Visible() ? -height : height;
-    Toolbar1.SetVisible(!Toolbar1.Visible());
+    const int height = tbrMain.Bounds().Height;
+    const int shift = tbrMain.Visible() ? -height : height;
+    tbrMain.SetVisible(!tbrMain.Visible());
     SetClientHeight(ClientHeight() + shift);
-    Frame1.Move(Frame1.Bounds().Left, Frame1.Bounds().Top + shift);
-    StatusBar1.Move(StatusBar1.Bounds().Left, StatusBar1.Bounds().Top + shift);
-    mnuToolBar.SetChecked(Toolbar1.Visible());
+    fraSettings.Move(fraSettings.Bounds().Left, fraSettings.Bounds().Top + shift);
+    sbrMain.Move(sbrMain.Bounds().Left, sbrMain.Bounds().Top + shift);
+    mnuToolBar.SetChecked(tbrMain.Visible());
 }
 
 void FrmMain::mnuStatusBar_Click() {
-    const int shift = StatusBar1.Visible() ? -StatusBarHeight : StatusBarHeight;
-    StatusBar1.SetVisible(!StatusBar1.Visible());
+    const int shift = sbrMain.Visible() ? -StatusBarHeight : StatusBarHeight;
+    sbrMain.SetVisible(!sbrMain.Visible());
     SetClientHeight(ClientHeight() + shift);
-    mnuStatusBar.SetChecked(StatusBar1.Visible());
+    mnuStatusBar.SetChecked(sbrMain.Visible());
 }
 
 void FrmMain::mnuExit_Click() {

@@ -27,65 +27,68 @@ public:
     bool Loading = false;
 
     // --- Layout ------------------------------------------------------------
-    forms::Toolbar Toolbar1;
-    forms::Frame Frame1;
-    forms::Label Label1;
+    forms::Toolbar tbrMain;            // designer: Toolbar1
+    forms::Frame fraSettings;          // designer: Frame1
+    forms::Label lblConnectionType;    // designer: Label1
     forms::ComboBox cmbNetType;
-    forms::Label Label2;
+    forms::Label lblOptimizationMode;  // designer: Label2
     forms::ComboBox cmbOptimize;
-    forms::Line Line1;
-    forms::Line Line2;
-    forms::TabSet SSTab1;
+    forms::Line linEtchDark;           // designer: Line1
+    forms::Line linEtchLight;          // designer: Line2
+    forms::TabSet tabSettings;         // designer: SSTab1
 
     forms::Label lblGeneral;
     forms::OptionGroup mtuGroup, rwinGroup, ttlGroup, skaGroup, ndiGroup, pingGroup;
-    forms::Frame Frame2;
+    forms::Frame fraMTU;  // designer: Frame2
     forms::OptionButton optMTU1, optMTU2;
     forms::TextBox txtMTU;
-    forms::Frame Frame3;
+    forms::Frame fraRWIN;  // designer: Frame3
     forms::OptionButton optRWIN1, optRWIN2;
     forms::ComboBox cmbRWIN;
-    forms::Frame Frame4;
+    forms::Frame fraTTL;  // designer: Frame4
     forms::OptionButton optTTL1, optTTL2;
     forms::TextBox txtTTL;
 
     forms::Label lblAdv;
-    forms::Frame Frame5;
+    forms::Frame fraSKA;  // designer: Frame5
     forms::OptionButton optSKA1, optSKA2;
     forms::ComboBox cmbSKA;
-    forms::Frame Frame6;
+    forms::Frame fraNDI;  // designer: Frame6
     forms::OptionButton optNDI1, optNDI2;
     forms::ComboBox cmbNDI;
-    forms::Frame Frame7;
-    forms::Label Label4;
+    forms::Frame fraMaxSessions;  // designer: Frame7
+    forms::Label lblHttp11;  // designer: Label4
     forms::ComboBox cmbMSCPS1;
-    forms::Label Label3;
+    forms::Label lblHttp10;  // designer: Label3
     forms::ComboBox cmbMSCPS0;
     forms::CheckBox chkPMTU;
     forms::CheckBox chkBlackHole;
 
     forms::Label lblPing;
-    forms::Frame Frame8;
-    forms::OptionButton Option1, Option2;
-    forms::Label Label6;
+    forms::Frame fraPingConfiguration;  // designer: Frame8
+    forms::OptionButton optPingAutomatic, optPingManual;  // designer: Option1, Option2
+    forms::Label lblPingHost;  // designer: Label6
     forms::TextBox txtPingHost;
-    forms::Label Label5;
+    forms::Label lblPingInterval;  // designer: Label5
     forms::ComboBox cmbPingInterval;
     forms::CheckBox chkSound;
     forms::CommandButton cmdok;
     forms::CommandButton cmdDefault;
 
-    forms::StatusBar StatusBar1;
+    forms::StatusBar sbrMain;  // designer: StatusBar1
 
     // --- Menus -------------------------------------------------------------
-    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSep1, mnuRestore,
-        mnuFileSep2, mnuExit;
-    forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSep1, mnuControlPanel, mnuSystem,
+    // Designer names: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is
+    // mnuHelp1; in the tray menu mnuUsersGuide is mnuHelp and
+    // mnuPopupSeparator1, 2, 3 are mnudash5, mnudash10, mnudash7.
+    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
+        mnuFileSeparator2, mnuExit;
+    forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel, mnuSystem,
         mnuInternet, mnumodem, mnuNetwork;
-    forms::MenuItem mnuHelpMain, mnuHelp1, mnutip, mnuHelpSep1, mnucontactus1, mnuwebsite1,
-        mnuemail1, mnuHelpSep2, mnuSupport;
-    forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow, mnudash5,
-        mnucontactus, mnuwebsite, mnuemail, mnudash10, mnuHelp, mnudash7, mnuDisable;
+    forms::MenuItem mnuHelpMenu, mnuHelpUsersGuide, mnutip, mnuHelpSeparator1, mnucontactus1, mnuwebsite1,
+        mnuemail1, mnuHelpSeparator2, mnuSupport;
+    forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow, mnuPopupSeparator1,
+        mnucontactus, mnuwebsite, mnuemail, mnuPopupSeparator2, mnuUsersGuide, mnuPopupSeparator3, mnuDisable;
 
     // --- Load sequence and window ------------------------------------------
     void FillLists();
@@ -121,7 +124,8 @@ public:
     void EnableManualControls(bool enabled);
     void ShowWindowsDefaults();
     void ShowSettingsInControls();
-    // True when a check failed; its message has been shown.
+    // True when every check passed; otherwise the first failed check's
+    // message has been shown.
     bool ValidateManualSettings();
 
     // --- Connection type and optimization mode -----------------------------
@@ -131,17 +135,17 @@ public:
     // --- The ping tab ---------------------------------------------------------
     void LoadPingSettings();
     void ShowPingSettings();
-    void Option1_Click();
-    void Option2_Click();
+    void optPingAutomatic_Click();
+    void optPingManual_Click();
     void cmdDefault_Click();
-    // True when the tab's input cannot be saved.
+    // True when the tab's input can be saved.
     bool ValidatePingSettings();
     void SavePingSettings();
     // One keep-alive ping to the saved host, at once.
     void PingNow();
 
     // --- Toolbar, menu and tray commands -------------------------------------
-    void mnuHelp_Click();
+    void mnuUsersGuide_Click();
     void mnuwebsite_Click();
     void mnuemail_Click();
     void mnutip_Click();
@@ -153,7 +157,7 @@ public:
     void mnuDisable_Click();
     void ShowKeepAliveState();
 
-    void Toolbar1_ButtonClick(const forms::ToolbarButton& button);
+    void tbrMain_ButtonClick(const forms::ToolbarButton& button);
 
     // The mode explanation dialog while it is open, for tests and the view.
     FrmDisplay* Display() { return display_.get(); }

@@ -47,99 +47,99 @@ std::vector<ToolbarButton> ToolbarButtons() {
 
 FrmMain::FrmMain(AppContext& app)
     : Form(app.services.host, "frmMain", "Quintel", MainWidth, MainHeight),
-      Toolbar1("Toolbar1", Rect{0, 0, MainWidth, 570}, ToolbarButtons()),
-      Frame1("Frame1", Rect{120, 720, 7450, 5175},
+      tbrMain("tbrMain", Rect{0, 0, MainWidth, 570}, ToolbarButtons()),
+      fraSettings("fraSettings", Rect{120, 720, 7450, 5175},
              "Modify your Internet Settings in Order to improve your computer Networking "
              "Performance"),
-      Label1("Label1", Rect{240, 480, 1335, 255}, "Connection Type"),
+      lblConnectionType("lblConnectionType", Rect{240, 480, 1335, 255}, "Connection Type"),
       cmbNetType("cmbNetType", Rect{1560, 480, 2655, ListHeight}),
-      Label2("Label2", Rect{4440, 480, 1335, 255}, "Optimization Mode"),
+      lblOptimizationMode("lblOptimizationMode", Rect{4440, 480, 1335, 255}, "Optimization Mode"),
       cmbOptimize("cmbOptimize", Rect{5880, 480, 1335, ListHeight}),
-      Line1("Line1", Rect{0, 960, 7400, 15}, Line::SystemColor::WindowFrame),
-      Line2("Line2", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
-      SSTab1("SSTab1", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
+      linEtchDark("linEtchDark", Rect{0, 960, 7400, 15}, Line::SystemColor::WindowFrame),
+      linEtchLight("linEtchLight", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
+      tabSettings("tabSettings", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
 
       lblGeneral("lblGeneral", Rect{240, 600, 6735, 1695}),
-      Frame2("Frame2", Rect{120, 2280, 2295, 1455}, "MTU (Max Transmission Unit)"),
+      fraMTU("fraMTU", Rect{120, 2280, 2295, 1455}, "MTU (Max Transmission Unit)"),
       optMTU1("optMTU1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", mtuGroup),
       optMTU2("optMTU2", Rect{240, 840, 1000, OptionHeight}, "Custom", mtuGroup),
       txtMTU("txtMTU", Rect{1320, 840, 735, TextHeight}),
-      Frame3("Frame3", Rect{2535, 2280, 2295, 1455}, "RWIN (Receive Window)"),
+      fraRWIN("fraRWIN", Rect{2535, 2280, 2295, 1455}, "RWIN (Receive Window)"),
       optRWIN1("optRWIN1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", rwinGroup),
       optRWIN2("optRWIN2", Rect{240, 840, 1000, OptionHeight}, "Custom", rwinGroup),
       cmbRWIN("cmbRWIN", Rect{1320, 840, 735, ListHeight}),
-      Frame4("Frame4", Rect{4950, 2280, 2175, 1455}, "TTL (Time To Live)"),
+      fraTTL("fraTTL", Rect{4950, 2280, 2175, 1455}, "TTL (Time To Live)"),
       optTTL1("optTTL1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ttlGroup),
       optTTL2("optTTL2", Rect{240, 840, 900, OptionHeight}, "Custom", ttlGroup),
       txtTTL("txtTTL", Rect{1200, 840, 735, TextHeight}),
 
       lblAdv("lblAdv", Rect{240, 600, 6735, 1215}),
-      Frame5("Frame5", Rect{120, 1980, 2175, 1335}, "Session Keep Alive"),
+      fraSKA("fraSKA", Rect{120, 1980, 2175, 1335}, "Session Keep Alive"),
       optSKA1("optSKA1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", skaGroup),
       optSKA2("optSKA2", Rect{240, 840, 900, OptionHeight}, "Custom", skaGroup),
       cmbSKA("cmbSKA", Rect{1200, 840, 735, ListHeight}),
-      Frame6("Frame6", Rect{2460, 1980, 2175, 1335}, "NDI Cache"),
+      fraNDI("fraNDI", Rect{2460, 1980, 2175, 1335}, "NDI Cache"),
       optNDI1("optNDI1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ndiGroup),
       optNDI2("optNDI2", Rect{240, 840, 900, OptionHeight}, "Custom", ndiGroup),
       cmbNDI("cmbNDI", Rect{1200, 840, 735, ListHeight}),
-      Frame7("Frame7", Rect{4800, 1980, 2295, 1335}, "Maximum Sessions Allowed"),
-      Label4("Label4", Rect{120, 390, 900, 255}, "HTTP 1.1"),
+      fraMaxSessions("fraMaxSessions", Rect{4800, 1980, 2295, 1335}, "Maximum Sessions Allowed"),
+      lblHttp11("lblHttp11", Rect{120, 390, 900, 255}, "HTTP 1.1"),
       cmbMSCPS1("cmbMSCPS1", Rect{1080, 360, 735, ListHeight}),
-      Label3("Label3", Rect{120, 750, 900, 255}, "HTTP 1.0"),
+      lblHttp10("lblHttp10", Rect{120, 750, 900, 255}, "HTTP 1.0"),
       cmbMSCPS0("cmbMSCPS0", Rect{1080, 720, 735, ListHeight}),
       chkPMTU("chkPMTU", Rect{480, 3480, 1815, OptionHeight}, "MTU Auto Discover"),
       chkBlackHole("chkBlackHole", Rect{2820, 3480, 1815, OptionHeight}, "Black Hole Detection"),
 
       lblPing("lblPing", Rect{720, 600, 5775, 495}),
-      Frame8("Frame8", Rect{720, 1200, 4575, 2535}, "Configuration"),
-      Option1("Option1", Rect{480, 480, 1455, OptionHeight}, "Automatic Mode", pingGroup),
-      Option2("Option2", Rect{2040, 480, 1455, OptionHeight}, "Manual Mode", pingGroup),
-      Label6("Label6", Rect{480, 1080, 1335, 255}, "Ping Host"),
+      fraPingConfiguration("fraPingConfiguration", Rect{720, 1200, 4575, 2535}, "Configuration"),
+      optPingAutomatic("optPingAutomatic", Rect{480, 480, 1455, OptionHeight}, "Automatic Mode", pingGroup),
+      optPingManual("optPingManual", Rect{2040, 480, 1455, OptionHeight}, "Manual Mode", pingGroup),
+      lblPingHost("lblPingHost", Rect{480, 1080, 1335, 255}, "Ping Host"),
       txtPingHost("txtPingHost", Rect{2040, 960, 1935, TextHeight}),
-      Label5("Label5", Rect{480, 1470, 1335, 255}, "Ping Interval"),
+      lblPingInterval("lblPingInterval", Rect{480, 1470, 1335, 255}, "Ping Interval"),
       cmbPingInterval("cmbPingInterval", Rect{2040, 1440, 1215, ListHeight}),
       chkSound("chkSound", Rect{2040, 1920, 1935, OptionHeight}, "Play &Sound at Ping"),
       cmdok("cmdok", Rect{5520, 1320, 1095, 375}, "OK"),
       cmdDefault("cmdDefault", Rect{5520, 1800, 1095, 375}, "Default"),
 
-      StatusBar1("StatusBar1", Rect{0, 5895, MainWidth, 315}, 4),
+      sbrMain("sbrMain", Rect{0, 5895, MainWidth, 315}, 4),
 
       mnuFile("mnuFile", "&File"),
       mnuApplyNewSettings("mnuApplyNewSettings", "&Apply New Settings"),
       mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
-      mnuFileSep1("mnuFileSep1", "-"),
+      mnuFileSeparator1("mnuFileSeparator1", "-"),
       mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
-      mnuFileSep2("mnuFileSep2", "-"),
+      mnuFileSeparator2("mnuFileSeparator2", "-"),
       mnuExit("mnuExit", "&Exit"),
       mnuView("mnuView", "&View"),
       mnuToolBar("mnuToolBar", "&ToolBar"),
       mnuStatusBar("mnuStatusBar", "&Status Bar"),
-      mnuViewSep1("mnuViewSep1", "-"),
+      mnuViewSeparator1("mnuViewSeparator1", "-"),
       mnuControlPanel("mnuControlPanel", "&Control Panel"),
       mnuSystem("mnuSystem", "&Systems..."),
       mnuInternet("mnuInternet", "&Internet..."),
       mnumodem("mnumodem", "&Modems..."),
       mnuNetwork("mnuNetwork", "&Networks..."),
-      mnuHelpMain("mnuHelpMain", "&Help"),
-      mnuHelp1("mnuHelp1", "User's Guide"),
+      mnuHelpMenu("mnuHelpMenu", "&Help"),
+      mnuHelpUsersGuide("mnuHelpUsersGuide", "User's Guide"),
       mnutip("mnutip", "&Tip of the Day"),
-      mnuHelpSep1("mnuHelpSep1", "-"),
+      mnuHelpSeparator1("mnuHelpSeparator1", "-"),
       mnucontactus1("mnucontactus1", "&Contact us"),
       mnuwebsite1("mnuwebsite1", "Visit our Web Site"),
       mnuemail1("mnuemail1", "Email us"),
-      mnuHelpSep2("mnuHelpSep2", "-"),
+      mnuHelpSeparator2("mnuHelpSeparator2", "-"),
       mnuSupport("mnuSupport", "&Support"),
       mnuPopupMenu("mnuPopupMenu", "PopupMenuDisplay"),
       mnuShowMainWindow("mnuShowMainWindow", "Show &Main Window"),
       mnuPingConfig("mnuPingConfig", "Ping Configuration"),
       mnuPingNow("mnuPingNow", "Ping Now"),
-      mnudash5("mnudash5", "-"),
+      mnuPopupSeparator1("mnuPopupSeparator1", "-"),
       mnucontactus("mnucontactus", "Contact us"),
       mnuwebsite("mnuwebsite", "Visit our Web Site"),
       mnuemail("mnuemail", "Email us"),
-      mnudash10("mnudash10", "-"),
-      mnuHelp("mnuHelp", "User's Guide"),
-      mnudash7("mnudash7", "-"),
+      mnuPopupSeparator2("mnuPopupSeparator2", "-"),
+      mnuUsersGuide("mnuUsersGuide", "User's Guide"),
+      mnuPopupSeparator3("mnuPopupSeparator3", "-"),
       mnuDisable("mnuDisable", "Disable"),
       app_(app) {
     Icon = "app";
@@ -147,17 +147,17 @@ FrmMain::FrmMain(AppContext& app)
     MaxButton = false;
 
     // Registration order is creation and tab order; containers come first.
-    Add(Toolbar1);
-    Add(Frame1);
+    Add(tbrMain);
+    Add(fraSettings);
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             &Label1, &cmbNetType, &Label2, &cmbOptimize, &Line1, &Line2, &SSTab1}) {
-        c->PlaceIn(Frame1);
+             &lblConnectionType, &cmbNetType, &lblOptimizationMode, &cmbOptimize, &linEtchDark, &linEtchLight, &tabSettings}) {
+        c->PlaceIn(fraSettings);
         Add(*c);
     }
 
     auto onPage = [this](int page, std::initializer_list<forms::Control*> controls) {
         for (forms::Control* c : controls) {
-            c->PlaceIn(SSTab1, page);
+            c->PlaceIn(tabSettings, page);
             Add(*c);
         }
     };
@@ -168,32 +168,32 @@ FrmMain::FrmMain(AppContext& app)
         }
     };
 
-    onPage(0, {&lblGeneral, &Frame2});
-    inFrame(Frame2, {&optMTU1, &optMTU2, &txtMTU});
-    onPage(0, {&Frame3});
-    inFrame(Frame3, {&optRWIN1, &optRWIN2, &cmbRWIN});
-    onPage(0, {&Frame4});
-    inFrame(Frame4, {&optTTL1, &optTTL2, &txtTTL});
+    onPage(0, {&lblGeneral, &fraMTU});
+    inFrame(fraMTU, {&optMTU1, &optMTU2, &txtMTU});
+    onPage(0, {&fraRWIN});
+    inFrame(fraRWIN, {&optRWIN1, &optRWIN2, &cmbRWIN});
+    onPage(0, {&fraTTL});
+    inFrame(fraTTL, {&optTTL1, &optTTL2, &txtTTL});
 
-    onPage(1, {&lblAdv, &Frame5});
-    inFrame(Frame5, {&optSKA1, &optSKA2, &cmbSKA});
-    onPage(1, {&Frame6});
-    inFrame(Frame6, {&optNDI1, &optNDI2, &cmbNDI});
-    onPage(1, {&Frame7});
-    inFrame(Frame7, {&Label4, &cmbMSCPS1, &Label3, &cmbMSCPS0});
+    onPage(1, {&lblAdv, &fraSKA});
+    inFrame(fraSKA, {&optSKA1, &optSKA2, &cmbSKA});
+    onPage(1, {&fraNDI});
+    inFrame(fraNDI, {&optNDI1, &optNDI2, &cmbNDI});
+    onPage(1, {&fraMaxSessions});
+    inFrame(fraMaxSessions, {&lblHttp11, &cmbMSCPS1, &lblHttp10, &cmbMSCPS0});
     onPage(1, {&chkPMTU, &chkBlackHole});
 
-    onPage(2, {&lblPing, &Frame8});
-    inFrame(Frame8, {&Option1, &Option2, &Label6, &txtPingHost, &Label5, &cmbPingInterval, &chkSound});
+    onPage(2, {&lblPing, &fraPingConfiguration});
+    inFrame(fraPingConfiguration, {&optPingAutomatic, &optPingManual, &lblPingHost, &txtPingHost, &lblPingInterval, &cmbPingInterval, &chkSound});
     onPage(2, {&cmdok, &cmdDefault});
 
-    Add(StatusBar1);
+    Add(sbrMain);
 
     for (forms::Label* help : {&lblGeneral, &lblAdv, &lblPing}) help->ForeColor = DarkBlue;
 
     // The design state: "Windows Default" everywhere with its input
     // disabled, the ping tab in automatic mode, nothing checked or chosen.
-    for (forms::OptionButton* o : {&optMTU1, &optRWIN1, &optTTL1, &optSKA1, &optNDI1, &Option1}) {
+    for (forms::OptionButton* o : {&optMTU1, &optRWIN1, &optTTL1, &optSKA1, &optNDI1, &optPingAutomatic}) {
         o->SetValue(true);
     }
     for (forms::Control* c : std::initializer_list<forms::Control*>{&txtMTU, &txtTTL, &cmbRWIN, &cmbSKA, &cmbNDI}) {
@@ -205,16 +205,16 @@ FrmMain::FrmMain(AppContext& app)
 }
 
 void FrmMain::BuildMenus() {
-    mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSep1).Add(mnuRestore)
-        .Add(mnuFileSep2).Add(mnuExit);
+    mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
+        .Add(mnuFileSeparator2).Add(mnuExit);
     mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
-    mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSep1).Add(mnuControlPanel);
+    mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
     mnucontactus1.Add(mnuwebsite1).Add(mnuemail1);
-    mnuHelpMain.Add(mnuHelp1).Add(mnutip).Add(mnuHelpSep1).Add(mnucontactus1).Add(mnuHelpSep2)
+    mnuHelpMenu.Add(mnuHelpUsersGuide).Add(mnutip).Add(mnuHelpSeparator1).Add(mnucontactus1).Add(mnuHelpSeparator2)
         .Add(mnuSupport);
     mnucontactus.Add(mnuwebsite).Add(mnuemail);
-    mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnudash5)
-        .Add(mnucontactus).Add(mnudash10).Add(mnuHelp).Add(mnudash7).Add(mnuDisable);
+    mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnuPopupSeparator1)
+        .Add(mnucontactus).Add(mnuPopupSeparator2).Add(mnuUsersGuide).Add(mnuPopupSeparator3).Add(mnuDisable);
 
     mnuToolBar.SetChecked(true);
     mnuStatusBar.SetChecked(true);
@@ -222,7 +222,7 @@ void FrmMain::BuildMenus() {
 
     AddMenu(mnuFile);
     AddMenu(mnuView);
-    AddMenu(mnuHelpMain);
+    AddMenu(mnuHelpMenu);
     AddMenu(mnuPopupMenu);
 }
 

@@ -24,7 +24,7 @@ void FrmMain::cmbOptimize_Click() {
         ShowWindowsDefaults();
         ShowModeDialog();
     }
-    StatusBar1.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
+    sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
 }
 
 }  // namespace quintel

@@ -18,7 +18,7 @@ void FrmMain::LoadPingSettings() {
 
 void FrmMain::ShowPingSettings() {
     const PingSettings& s = app_.pingSettings;
-    (s.PingAutomatic ? Option1 : Option2).SetValue(true);
+    (s.PingAutomatic ? optPingAutomatic : optPingManual).SetValue(true);
     // The option's own click leaves the same state; the saved values go in
     // after it.
     const bool manual = !s.PingAutomatic;
@@ -30,7 +30,7 @@ void FrmMain::ShowPingSettings() {
     chkSound.SetValue(s.PingSound ? forms::CheckBox::Checked : forms::CheckBox::Unchecked);
 }
 
-void FrmMain::Option1_Click() {
+void FrmMain::optPingAutomatic_Click() {
     txtPingHost.SetEnabled(false);
     cmbPingInterval.SetEnabled(false);
     txtPingHost.SetAlignment(forms::TextBox::Align::Center);
@@ -38,7 +38,7 @@ void FrmMain::Option1_Click() {
     cmbPingInterval.SetListIndex(4);  // 5 minutes
 }
 
-void FrmMain::Option2_Click() {
+void FrmMain::optPingManual_Click() {
     txtPingHost.SetEnabled(true);
     cmbPingInterval.SetEnabled(true);
     txtPingHost.SetText("");
@@ -47,25 +47,25 @@ void FrmMain::Option2_Click() {
 }
 
 void FrmMain::cmdDefault_Click() {
-    Option1.SetValue(true);
+    optPingAutomatic.SetValue(true);
     chkSound.SetValue(forms::CheckBox::Unchecked);
 }
 
 bool FrmMain::ValidatePingSettings() {
-    if (!Option2.Value()) return false;
-    return txtPingHost.Text().empty() || cmbPingInterval.ListIndex() < 0 ||
-           !HostReadsBack(txtPingHost.Text());
+    if (!optPingManual.Value()) return true;
+    return !txtPingHost.Text().empty() && cmbPingInterval.ListIndex() >= 0 &&
+           HostReadsBack(txtPingHost.Text());
 }
 
 void FrmMain::SavePingSettings() {
-    if (ValidatePingSettings()) {
+    if (!ValidatePingSettings()) {
         app_.services.boxes.Show("Enter Values Properly.", app_.Title(),
                                  mb::OkOnly | mb::IconInformation);
         return;
     }
     PingSettings& s = app_.pingSettings;
     s.PingSound = CheckedToBoolean(chkSound.Value());
-    if (Option1.Value()) {
+    if (optPingAutomatic.Value()) {
         s.PingAutomatic = true;
         s.PingHost = DefaultPingHost;
         s.PingInterval = DefaultPingInterval;

@@ -88,7 +88,7 @@ void FrmMain::mnuShowMainWindow_Click() {
 
 void FrmMain::ShowPingTab() {
     mnuShowMainWindow_Click();
-    SSTab1.SetTab(2);
+    tabSettings.SetTab(2);
 }
 
 // The companion may have been paused by an earlier window, by its own

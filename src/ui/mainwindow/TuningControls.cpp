@@ -167,10 +167,10 @@ void FrmMain::chkBlackHole_Click() {
 
 void FrmMain::EnableManualControls(bool enabled) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
-             &Frame2, &Frame3, &Frame4, &Frame5, &Frame6, &Frame7, &optMTU1, &optMTU2, &optRWIN1,
+             &fraMTU, &fraRWIN, &fraTTL, &fraSKA, &fraNDI, &fraMaxSessions, &optMTU1, &optMTU2, &optRWIN1,
              &optRWIN2, &optTTL1, &optTTL2, &optSKA1, &optSKA2, &optNDI1, &optNDI2, &chkPMTU,
              &chkBlackHole, &txtMTU, &txtTTL, &cmbMSCPS0, &cmbMSCPS1, &cmbNDI, &cmbRWIN, &cmbSKA,
-             &Label3, &Label4}) {
+             &lblHttp10, &lblHttp11}) {
         c->SetEnabled(enabled);
     }
     // The choice pairs are cleared first, so clearing the inputs after them
@@ -255,9 +255,9 @@ bool FrmMain::ValidateManualSettings() {
         // half typed; choosing an entry again takes the MTU as it is now.
         problem = "Invalid RWIN. Select Valid One.";
     }
-    if (!problem) return false;
+    if (!problem) return true;
     app_.services.boxes.Show(problem, app_.Title(), mb::OkOnly | mb::IconInformation);
-    return true;
+    return false;
 }
 
 }  // namespace quintel
