@@ -1,7 +1,7 @@
 // The main window's ping tab: a working copy of the ping settings that
 // only "OK" saves, and "Ping Now".
 #include "ui/mainwindow/FrmMain.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 #include "core/ping/PingSettings.h"
 
 namespace quintel {
@@ -88,7 +88,7 @@ void FrmMain::SavePingSettings() {
 void FrmMain::PingNow() {
     host_.DoEvents();
     host_.DoEvents();
-    mdlPing ping(app_.services.sockets, app_.services.icmp, app_.services.boxes, app_.Title());
+    Pinger ping(app_.services.sockets, app_.services.icmp, app_.services.boxes, app_.Title());
     ping.Ping(app_.pingSettings.PingHost, PingTimeout);
     host_.DoEvents();
     // The sound follows every ping, answered or not.
