@@ -77,7 +77,7 @@ TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) 
 
 TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
     FrmMain& w = Start();
-    w.optTTL2.UserClick();
+    w.tuning.optTTL2.UserClick();
     const int writes = fakes.files.Writes();
     fakes.boxes.answers = {mb::Ok, mb::No};
     w.tbrMain.UserClick(1);
@@ -89,8 +89,8 @@ TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
 
 TEST_F(FileMenu, ApplyInManualSavesElevenLinesAndTheCustomValues) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1492");
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1492");
     fakes.boxes.answers = {mb::No};
     w.mnuApplyNewSettings.UserClick();
     EXPECT_EQ(11, Lines(fakes.files.Contents(Cfg)));
@@ -173,7 +173,7 @@ TEST_F(FileMenu, RestoreAsksFirstAndNoChangesNothing) {
     EXPECT_EQ(before, app.tuning.CurrentSettings);
     EXPECT_EQ("ConnectionType,1\r\nOptiMode,2\r\n", fakes.files.Contents(Cfg));
     EXPECT_TRUE(fakes.registry.Calls().empty());
-    EXPECT_FALSE(w.optMTU1.Enabled());
+    EXPECT_FALSE(w.tuning.optMTU1.Enabled());
 }
 
 TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry) {
@@ -193,9 +193,9 @@ TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry)
     EXPECT_EQ(8192u, fakes.registry.GetDword(Tcpip, "TcpWindowSize"));
     EXPECT_EQ("Automatic #3", w.cmbOptimize.Text());
     EXPECT_EQ(3, app.tuning.CurrentSettings.OptiMode);
-    EXPECT_TRUE(w.optMTU1.Value() && w.optMTU1.Enabled());
-    EXPECT_EQ(1, w.chkPMTU.Value());
-    EXPECT_EQ("4", w.cmbMSCPS1.Text());
+    EXPECT_TRUE(w.tuning.optMTU1.Value() && w.tuning.optMTU1.Enabled());
+    EXPECT_EQ(1, w.tuning.chkPMTU.Value());
+    EXPECT_EQ("4", w.tuning.cmbMSCPS1.Text());
     EXPECT_TRUE(fakes.shutdown.calls.empty()) << "no restart is offered";
 }
 

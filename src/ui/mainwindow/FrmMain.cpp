@@ -19,19 +19,6 @@ namespace {
 
 constexpr int StatusBarHeight = 315;
 
-constexpr const char* GeneralHelp =
-    "MTU is the default packet size that Windows uses to negotiate with.When a connection is "
-    "opened between two computers.\r\n\r\n"
-    "RWIN is the amount of receive data (in bytes) that can be buffered at one time on a "
-    "connection.\r\n\r\n"
-    "TTL is a field in the IP header which indicates how long a packet should be allowed to "
-    "survive before it is discarded.";
-constexpr const char* AdvancedHelp =
-    "Session Keep Alive specifies how often to send session keep alive packets on active "
-    "sessions.\r\n\r\n"
-    "NDI Cache is the size of the cache used to store source routing paths.\r\n\r\n"
-    "Maximum Session allowed option used to increase the number of simultaneous downloads from "
-    "the same web site.";
 constexpr const char* PingHelp =
     "Most Internet Service Providers Disconnect users after a fixed time of modem activity. "
     "Setup the Ping Interval and you will not be disconnected...";
@@ -45,28 +32,6 @@ std::string ModeStatusText(const std::string& modeListText) {
 FrmMain::~FrmMain() = default;
 
 void FrmMain::WireHandlers() {
-    optMTU1.Click = [this] { optMTU1_Click(); };
-    optMTU2.Click = [this] { optMTU2_Click(); };
-    txtMTU.Change = [this] { txtMTU_Change(); };
-    txtMTU.KeyPress = [this](int& key) { txtMTU_KeyPress(key); };
-    optTTL1.Click = [this] { optTTL1_Click(); };
-    optTTL2.Click = [this] { optTTL2_Click(); };
-    txtTTL.Change = [this] { txtTTL_Change(); };
-    txtTTL.KeyPress = [this](int& key) { txtTTL_KeyPress(key); };
-    optRWIN1.Click = [this] { optRWIN1_Click(); };
-    optRWIN2.Click = [this] { optRWIN2_Click(); };
-    cmbRWIN.Click = [this] { cmbRWIN_Click(); };
-    optSKA1.Click = [this] { optSKA1_Click(); };
-    optSKA2.Click = [this] { optSKA2_Click(); };
-    cmbSKA.Click = [this] { cmbSKA_Click(); };
-    optNDI1.Click = [this] { optNDI1_Click(); };
-    optNDI2.Click = [this] { optNDI2_Click(); };
-    cmbNDI.Click = [this] { cmbNDI_Click(); };
-    cmbMSCPS0.Click = [this] { cmbMSCPS0_Click(); };
-    cmbMSCPS1.Click = [this] { cmbMSCPS1_Click(); };
-    chkPMTU.Click = [this] { chkPMTU_Click(); };
-    chkBlackHole.Click = [this] { chkBlackHole_Click(); };
-
     cmbNetType.Click = [this] { cmbNetType_Click(); };
     cmbOptimize.Click = [this] { cmbOptimize_Click(); };
 
@@ -155,33 +120,19 @@ void FrmMain::FillLists() {
         cmbOptimize.AddItem(m);
     }
 
-    cmbRWIN.Clear();
-    for (int n = 4; n <= 16; n += 2) cmbRWIN.AddItem("x" + std::to_string(n));
-
-    cmbSKA.Clear();
-    for (int minutes = 1; minutes <= 60; ++minutes) cmbSKA.AddItem(std::to_string(minutes) + " min.");
-
-    cmbNDI.Clear();
-    cmbNDI.AddItem("0");
-    for (int power = 1; power <= 6; ++power) cmbNDI.AddItem(std::to_string(1 << power));
-
-    for (forms::ComboBox* list : {&cmbMSCPS0, &cmbMSCPS1}) {
-        list->Clear();
-        for (int n = 2; n <= 60; ++n) list->AddItem(std::to_string(n));
-    }
+    tuning.FillLists();
 }
 
 void FrmMain::ShowSavedSettings() {
     cmbNetType.SetListIndex(Settings().ConnectionType);
     cmbOptimize.SetListIndex(Settings().OptiMode);
     if (Settings().OptiMode == mode::Manual) {
-        ShowSettingsInControls();
+        tuning.ShowSettingsInControls();
     } else {
-        EnableManualControls(false);
+        tuning.EnableManualControls(false);
     }
     sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
-    lblGeneral.SetCaption(GeneralHelp);
-    lblAdv.SetCaption(AdvancedHelp);
+    tuning.ShowHelpTexts();
     lblPing.SetCaption(PingHelp);
 }
 

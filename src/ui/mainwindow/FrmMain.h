@@ -9,6 +9,7 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/TuningPanel.h"
 #include "platform/NotifyArea.h"
 
 namespace quintel {
@@ -37,33 +38,10 @@ public:
     forms::Line linEtchLight;          // designer: Line2
     forms::TabSet tabSettings;         // designer: SSTab1
 
-    forms::Label lblGeneral;
-    forms::OptionGroup mtuGroup, rwinGroup, ttlGroup, skaGroup, ndiGroup, pingGroup;
-    forms::Frame fraMTU;  // designer: Frame2
-    forms::OptionButton optMTU1, optMTU2;
-    forms::TextBox txtMTU;
-    forms::Frame fraRWIN;  // designer: Frame3
-    forms::OptionButton optRWIN1, optRWIN2;
-    forms::ComboBox cmbRWIN;
-    forms::Frame fraTTL;  // designer: Frame4
-    forms::OptionButton optTTL1, optTTL2;
-    forms::TextBox txtTTL;
+    // The General and Advanced tabs.
+    TuningPanel tuning;
 
-    forms::Label lblAdv;
-    forms::Frame fraSKA;  // designer: Frame5
-    forms::OptionButton optSKA1, optSKA2;
-    forms::ComboBox cmbSKA;
-    forms::Frame fraNDI;  // designer: Frame6
-    forms::OptionButton optNDI1, optNDI2;
-    forms::ComboBox cmbNDI;
-    forms::Frame fraMaxSessions;  // designer: Frame7
-    forms::Label lblHttp11;  // designer: Label4
-    forms::ComboBox cmbMSCPS1;
-    forms::Label lblHttp10;  // designer: Label3
-    forms::ComboBox cmbMSCPS0;
-    forms::CheckBox chkPMTU;
-    forms::CheckBox chkBlackHole;
-
+    forms::OptionGroup pingGroup;
     forms::Label lblPing;
     forms::Frame fraPingConfiguration;  // designer: Frame8
     forms::OptionButton optPingAutomatic, optPingManual;  // designer: Option1, Option2
@@ -97,36 +75,6 @@ public:
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuExit_Click();
-
-    // --- Manual tuning controls --------------------------------------------
-    void optMTU1_Click();
-    void optMTU2_Click();
-    void txtMTU_Change();
-    void txtMTU_KeyPress(int& keyAscii);
-    void optTTL1_Click();
-    void optTTL2_Click();
-    void txtTTL_Change();
-    void txtTTL_KeyPress(int& keyAscii);
-    void optRWIN1_Click();
-    void optRWIN2_Click();
-    void cmbRWIN_Click();
-    void optSKA1_Click();
-    void optSKA2_Click();
-    void cmbSKA_Click();
-    void optNDI1_Click();
-    void optNDI2_Click();
-    void cmbNDI_Click();
-    void cmbMSCPS0_Click();
-    void cmbMSCPS1_Click();
-    void chkPMTU_Click();
-    void chkBlackHole_Click();
-
-    void EnableManualControls(bool enabled);
-    void ShowWindowsDefaults();
-    void ShowSettingsInControls();
-    // True when every check passed; otherwise the first failed check's
-    // message has been shown.
-    bool ValidateManualSettings();
 
     // --- Connection type and optimization mode -----------------------------
     void cmbNetType_Click();
@@ -181,13 +129,14 @@ protected:
 
 private:
     void WireHandlers();
+    // Registers a part's controls in the order it placed them.
+    void AddAll(const PlacedControls& placed);
     void BuildMenus();
     void AddTrayIcon();
     void RemoveTrayIcon();
     // The add and modify requests with the record as it stands.
     void SendTrayIcon();
     void ShowTip(bool modal);
-    void NumberBoxKeyFilter(int& keyAscii);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }
 
     AppContext& app_;

@@ -4,6 +4,7 @@
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/dialogs/FrmSupport.h"
 #include "ui/dialogs/FrmTip.h"
+#include "ui/mainwindow/PanelLayout.h"
 
 namespace quintel {
 
@@ -15,10 +16,6 @@ namespace {
 
 constexpr int MainWidth = 7620;
 constexpr int MainHeight = 6210;
-constexpr int OptionHeight = 255;
-constexpr int TextHeight = 285;
-constexpr int ListHeight = 315;
-constexpr forms::Color DarkBlue{0, 0, 128};
 
 std::vector<ToolbarButton> ToolbarButtons() {
     auto button = [](const char* key, const char* tip) {
@@ -59,36 +56,7 @@ FrmMain::FrmMain(AppContext& app)
       linEtchLight("linEtchLight", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
       tabSettings("tabSettings", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
 
-      lblGeneral("lblGeneral", Rect{240, 600, 6735, 1695}),
-      fraMTU("fraMTU", Rect{120, 2280, 2295, 1455}, "MTU (Max Transmission Unit)"),
-      optMTU1("optMTU1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", mtuGroup),
-      optMTU2("optMTU2", Rect{240, 840, 1000, OptionHeight}, "Custom", mtuGroup),
-      txtMTU("txtMTU", Rect{1320, 840, 735, TextHeight}),
-      fraRWIN("fraRWIN", Rect{2535, 2280, 2295, 1455}, "RWIN (Receive Window)"),
-      optRWIN1("optRWIN1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", rwinGroup),
-      optRWIN2("optRWIN2", Rect{240, 840, 1000, OptionHeight}, "Custom", rwinGroup),
-      cmbRWIN("cmbRWIN", Rect{1320, 840, 735, ListHeight}),
-      fraTTL("fraTTL", Rect{4950, 2280, 2175, 1455}, "TTL (Time To Live)"),
-      optTTL1("optTTL1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ttlGroup),
-      optTTL2("optTTL2", Rect{240, 840, 900, OptionHeight}, "Custom", ttlGroup),
-      txtTTL("txtTTL", Rect{1200, 840, 735, TextHeight}),
-
-      lblAdv("lblAdv", Rect{240, 600, 6735, 1215}),
-      fraSKA("fraSKA", Rect{120, 1980, 2175, 1335}, "Session Keep Alive"),
-      optSKA1("optSKA1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", skaGroup),
-      optSKA2("optSKA2", Rect{240, 840, 900, OptionHeight}, "Custom", skaGroup),
-      cmbSKA("cmbSKA", Rect{1200, 840, 735, ListHeight}),
-      fraNDI("fraNDI", Rect{2460, 1980, 2175, 1335}, "NDI Cache"),
-      optNDI1("optNDI1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ndiGroup),
-      optNDI2("optNDI2", Rect{240, 840, 900, OptionHeight}, "Custom", ndiGroup),
-      cmbNDI("cmbNDI", Rect{1200, 840, 735, ListHeight}),
-      fraMaxSessions("fraMaxSessions", Rect{4800, 1980, 2295, 1335}, "Maximum Sessions Allowed"),
-      lblHttp11("lblHttp11", Rect{120, 390, 900, 255}, "HTTP 1.1"),
-      cmbMSCPS1("cmbMSCPS1", Rect{1080, 360, 735, ListHeight}),
-      lblHttp10("lblHttp10", Rect{120, 750, 900, 255}, "HTTP 1.0"),
-      cmbMSCPS0("cmbMSCPS0", Rect{1080, 720, 735, ListHeight}),
-      chkPMTU("chkPMTU", Rect{480, 3480, 1815, OptionHeight}, "MTU Auto Discover"),
-      chkBlackHole("chkBlackHole", Rect{2820, 3480, 1815, OptionHeight}, "Black Hole Detection"),
+      tuning(*this, app),
 
       lblPing("lblPing", Rect{720, 600, 5775, 495}),
       fraPingConfiguration("fraPingConfiguration", Rect{720, 1200, 4575, 2535}, "Configuration"),
@@ -168,20 +136,7 @@ FrmMain::FrmMain(AppContext& app)
         }
     };
 
-    onPage(0, {&lblGeneral, &fraMTU});
-    inFrame(fraMTU, {&optMTU1, &optMTU2, &txtMTU});
-    onPage(0, {&fraRWIN});
-    inFrame(fraRWIN, {&optRWIN1, &optRWIN2, &cmbRWIN});
-    onPage(0, {&fraTTL});
-    inFrame(fraTTL, {&optTTL1, &optTTL2, &txtTTL});
-
-    onPage(1, {&lblAdv, &fraSKA});
-    inFrame(fraSKA, {&optSKA1, &optSKA2, &cmbSKA});
-    onPage(1, {&fraNDI});
-    inFrame(fraNDI, {&optNDI1, &optNDI2, &cmbNDI});
-    onPage(1, {&fraMaxSessions});
-    inFrame(fraMaxSessions, {&lblHttp11, &cmbMSCPS1, &lblHttp10, &cmbMSCPS0});
-    onPage(1, {&chkPMTU, &chkBlackHole});
+    AddAll(tuning.Place(tabSettings));
 
     onPage(2, {&lblPing, &fraPingConfiguration});
     inFrame(fraPingConfiguration, {&optPingAutomatic, &optPingManual, &lblPingHost, &txtPingHost, &lblPingInterval, &cmbPingInterval, &chkSound});
@@ -189,19 +144,17 @@ FrmMain::FrmMain(AppContext& app)
 
     Add(sbrMain);
 
-    for (forms::Label* help : {&lblGeneral, &lblAdv, &lblPing}) help->ForeColor = DarkBlue;
+    lblPing.ForeColor = HelpTextColor;
 
-    // The design state: "Windows Default" everywhere with its input
-    // disabled, the ping tab in automatic mode, nothing checked or chosen.
-    for (forms::OptionButton* o : {&optMTU1, &optRWIN1, &optTTL1, &optSKA1, &optNDI1, &optPingAutomatic}) {
-        o->SetValue(true);
-    }
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&txtMTU, &txtTTL, &cmbRWIN, &cmbSKA, &cmbNDI}) {
-        c->SetEnabled(false);
-    }
+    // The design state: the ping tab in automatic mode.
+    optPingAutomatic.SetValue(true);
 
     BuildMenus();
     WireHandlers();
+}
+
+void FrmMain::AddAll(const PlacedControls& placed) {
+    for (forms::Control* c : placed.List()) Add(*c);
 }
 
 void FrmMain::BuildMenus() {

@@ -16,12 +16,12 @@ void FrmMain::cmbOptimize_Click() {
     const int index = cmbOptimize.ListIndex();
     Settings().OptiMode = static_cast<std::int16_t>(index);
     if (index >= mode::Automatic1 && index <= mode::Automatic3) {
-        EnableManualControls(false);
+        tuning.EnableManualControls(false);
         app_.tuning.SelectOptimizationMode(index);
     } else if (index == mode::Manual) {
-        EnableManualControls(true);
+        tuning.EnableManualControls(true);
         app_.tuning.SelectOptimizationMode(index);
-        ShowWindowsDefaults();
+        tuning.ShowWindowsDefaults();
         ShowModeDialog();
     }
     sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
