@@ -116,8 +116,8 @@ TEST_F(MainWindow, LoadFillsEveryList) {
         EXPECT_EQ("2", l->Items().front());
         EXPECT_EQ("60", l->Items().back());
     }
-    EXPECT_EQ(60, w.cmbPingInterval.ListCount());
-    EXPECT_EQ("5 min.", w.cmbPingInterval.Items()[4]);
+    EXPECT_EQ(60, w.ping.cmbPingInterval.ListCount());
+    EXPECT_EQ("5 min.", w.ping.cmbPingInterval.Items()[4]);
 }
 
 TEST_F(MainWindow, ASavedManualRecordComesBackIntoTheControls) {
@@ -155,7 +155,7 @@ TEST_F(MainWindow, ASavedAutomaticModeLeavesTheManualControlsDisabledAndEmpty) {
     EXPECT_EQ(expected, Record());
     EXPECT_TRUE(w.cmbNetType.Enabled());
     EXPECT_TRUE(w.cmbOptimize.Enabled());
-    EXPECT_TRUE(w.optPingAutomatic.Enabled());
+    EXPECT_TRUE(w.ping.optPingAutomatic.Enabled());
 }
 
 TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
@@ -172,7 +172,7 @@ TEST_F(MainWindow, TheHelpTextsAreSetAtLoad) {
     EXPECT_EQ(0u, w.tuning.lblGeneral.Caption().find("MTU is the default packet size"));
     EXPECT_NE(std::string::npos, w.tuning.lblGeneral.Caption().find("negotiate with.When a connection"));
     EXPECT_NE(std::string::npos, w.tuning.lblAdv.Caption().find("source routing paths.\r\n\r\nMaximum"));
-    EXPECT_EQ(0u, w.lblPing.Caption().find("Most Internet Service Providers"));
+    EXPECT_EQ(0u, w.ping.lblPing.Caption().find("Most Internet Service Providers"));
     EXPECT_EQ((forms::Color{0, 0, 128}), w.tuning.lblGeneral.ForeColor);
 }
 

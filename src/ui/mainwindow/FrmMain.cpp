@@ -19,10 +19,6 @@ namespace {
 
 constexpr int StatusBarHeight = 315;
 
-constexpr const char* PingHelp =
-    "Most Internet Service Providers Disconnect users after a fixed time of modem activity. "
-    "Setup the Ping Interval and you will not be disconnected...";
-
 }  // namespace
 
 std::string ModeStatusText(const std::string& modeListText) {
@@ -48,11 +44,7 @@ void FrmMain::WireHandlers() {
         if (Enabled()) BackupRegistry(app_, host_, *this);
     };
     tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
-    optPingAutomatic.Click = [this] { optPingAutomatic_Click(); };
-    optPingManual.Click = [this] { optPingManual_Click(); };
-    cmdDefault.Click = [this] { cmdDefault_Click(); };
-    cmdok.Click = [this] { SavePingSettings(); };
-    mnuPingNow.Click = [this] { PingNow(); };
+    mnuPingNow.Click = [this] { ping.PingNow(); };
     mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
     mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
     mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
@@ -83,7 +75,7 @@ void FrmMain::Form_Load() {
     app_.tuning.LoadPresets();
     FillLists();
     LoadSettingsFile(app_.tuning, app_.services.files, app_.FilePath(SettingsFileName));
-    LoadPingSettings();
+    ping.LoadPingSettings();
     host_.DoEvents();
 
     // A missing companion is no reason to stop: it only keeps the line up.
@@ -101,9 +93,9 @@ void FrmMain::Form_Load() {
     Show();
     SetState(forms::WindowState::Normal);
 
-    LoadPingSettings();
-    FillPingIntervalList(cmbPingInterval);
-    ShowPingSettings();
+    ping.LoadPingSettings();
+    FillPingIntervalList(ping.cmbPingInterval);
+    ping.ShowPingSettings();
     Loading = false;
 }
 
@@ -133,7 +125,7 @@ void FrmMain::ShowSavedSettings() {
     }
     sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
     tuning.ShowHelpTexts();
-    lblPing.SetCaption(PingHelp);
+    ping.ShowHelpText();
 }
 
 void FrmMain::SetToolbarImages() {

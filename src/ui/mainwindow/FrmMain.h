@@ -9,6 +9,7 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/PingPanel.h"
 #include "ui/mainwindow/TuningPanel.h"
 #include "platform/NotifyArea.h"
 
@@ -41,17 +42,8 @@ public:
     // The General and Advanced tabs.
     TuningPanel tuning;
 
-    forms::OptionGroup pingGroup;
-    forms::Label lblPing;
-    forms::Frame fraPingConfiguration;  // designer: Frame8
-    forms::OptionButton optPingAutomatic, optPingManual;  // designer: Option1, Option2
-    forms::Label lblPingHost;  // designer: Label6
-    forms::TextBox txtPingHost;
-    forms::Label lblPingInterval;  // designer: Label5
-    forms::ComboBox cmbPingInterval;
-    forms::CheckBox chkSound;
-    forms::CommandButton cmdok;
-    forms::CommandButton cmdDefault;
+    // The ping tab.
+    PingPanel ping;
 
     forms::StatusBar sbrMain;  // designer: StatusBar1
 
@@ -79,18 +71,6 @@ public:
     // --- Connection type and optimization mode -----------------------------
     void cmbNetType_Click();
     void cmbOptimize_Click();
-
-    // --- The ping tab ---------------------------------------------------------
-    void LoadPingSettings();
-    void ShowPingSettings();
-    void optPingAutomatic_Click();
-    void optPingManual_Click();
-    void cmdDefault_Click();
-    // True when the tab's input can be saved.
-    bool ValidatePingSettings();
-    void SavePingSettings();
-    // One keep-alive ping to the saved host, at once.
-    void PingNow();
 
     // --- Toolbar, menu and tray commands -------------------------------------
     void mnuUsersGuide_Click();

@@ -58,17 +58,7 @@ FrmMain::FrmMain(AppContext& app)
 
       tuning(*this, app),
 
-      lblPing("lblPing", Rect{720, 600, 5775, 495}),
-      fraPingConfiguration("fraPingConfiguration", Rect{720, 1200, 4575, 2535}, "Configuration"),
-      optPingAutomatic("optPingAutomatic", Rect{480, 480, 1455, OptionHeight}, "Automatic Mode", pingGroup),
-      optPingManual("optPingManual", Rect{2040, 480, 1455, OptionHeight}, "Manual Mode", pingGroup),
-      lblPingHost("lblPingHost", Rect{480, 1080, 1335, 255}, "Ping Host"),
-      txtPingHost("txtPingHost", Rect{2040, 960, 1935, TextHeight}),
-      lblPingInterval("lblPingInterval", Rect{480, 1470, 1335, 255}, "Ping Interval"),
-      cmbPingInterval("cmbPingInterval", Rect{2040, 1440, 1215, ListHeight}),
-      chkSound("chkSound", Rect{2040, 1920, 1935, OptionHeight}, "Play &Sound at Ping"),
-      cmdok("cmdok", Rect{5520, 1320, 1095, 375}, "OK"),
-      cmdDefault("cmdDefault", Rect{5520, 1800, 1095, 375}, "Default"),
+      ping(app),
 
       sbrMain("sbrMain", Rect{0, 5895, MainWidth, 315}, 4),
 
@@ -123,31 +113,11 @@ FrmMain::FrmMain(AppContext& app)
         Add(*c);
     }
 
-    auto onPage = [this](int page, std::initializer_list<forms::Control*> controls) {
-        for (forms::Control* c : controls) {
-            c->PlaceIn(tabSettings, page);
-            Add(*c);
-        }
-    };
-    auto inFrame = [this](forms::Frame& frame, std::initializer_list<forms::Control*> controls) {
-        for (forms::Control* c : controls) {
-            c->PlaceIn(frame);
-            Add(*c);
-        }
-    };
-
     AddAll(tuning.Place(tabSettings));
 
-    onPage(2, {&lblPing, &fraPingConfiguration});
-    inFrame(fraPingConfiguration, {&optPingAutomatic, &optPingManual, &lblPingHost, &txtPingHost, &lblPingInterval, &cmbPingInterval, &chkSound});
-    onPage(2, {&cmdok, &cmdDefault});
-
+    AddAll(ping.Place(tabSettings, 2));
     Add(sbrMain);
 
-    lblPing.ForeColor = HelpTextColor;
-
-    // The design state: the ping tab in automatic mode.
-    optPingAutomatic.SetValue(true);
 
     BuildMenus();
     WireHandlers();
