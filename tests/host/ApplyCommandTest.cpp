@@ -57,7 +57,7 @@ TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) 
         fakes.boxes.answers = {mb::No};
         w.mnuApplyNewSettings.UserClick();
 
-        EXPECT_EQ("You have selected the \"" + w.cmbOptimize.Text() + " Optimization Mode\".", heading);
+        EXPECT_EQ("You have selected the \"" + w.modes.cmbOptimize.Text() + " Optimization Mode\".", heading);
         EXPECT_EQ("DirectPc (Satellite)", caption);
         EXPECT_EQ(writesBefore, writesWhenShown) << "saved only after the dialog closes";
         EXPECT_EQ("ConnectionType,3\r\nOptiMode," + std::to_string(m) + "\r\n", fakes.files.Contents(Cfg));
@@ -191,7 +191,7 @@ TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry)
     EXPECT_EQ(0u, file.find("ConnectionType,2\r\nOptiMode,3\r\n"));
     EXPECT_EQ(1500u, fakes.registry.GetDword(Interface, "MTU")) << "written, not removed";
     EXPECT_EQ(8192u, fakes.registry.GetDword(Tcpip, "TcpWindowSize"));
-    EXPECT_EQ("Automatic #3", w.cmbOptimize.Text());
+    EXPECT_EQ("Automatic #3", w.modes.cmbOptimize.Text());
     EXPECT_EQ(3, app.tuning.CurrentSettings.OptiMode);
     EXPECT_TRUE(w.tuning.optMTU1.Value() && w.tuning.optMTU1.Enabled());
     EXPECT_EQ(1, w.tuning.chkPMTU.Value());

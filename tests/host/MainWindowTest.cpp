@@ -58,8 +58,8 @@ TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
     EXPECT_FALSE(w.Loading);
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
-    EXPECT_EQ("Manual", w.cmbOptimize.Text());
-    EXPECT_EQ("Dial-up Networking (Modem)", w.cmbNetType.Text());
+    EXPECT_EQ("Manual", w.modes.cmbOptimize.Text());
+    EXPECT_EQ("Dial-up Networking (Modem)", w.modes.cmbNetType.Text());
     for (forms::OptionButton* o : {&w.tuning.optMTU1, &w.tuning.optRWIN1, &w.tuning.optTTL1, &w.tuning.optSKA1, &w.tuning.optNDI1}) {
         EXPECT_TRUE(o->Value()) << o->Name();
         EXPECT_TRUE(o->Enabled()) << o->Name();
@@ -102,9 +102,9 @@ TEST_F(MainWindow, AMissingCompanionIsSkippedSilently) {
 
 TEST_F(MainWindow, LoadFillsEveryList) {
     FrmMain& w = Start();
-    EXPECT_EQ(4, w.cmbNetType.ListCount());
+    EXPECT_EQ(4, w.modes.cmbNetType.ListCount());
     EXPECT_EQ((std::vector<std::string>{"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}),
-              w.cmbOptimize.Items());
+              w.modes.cmbOptimize.Items());
     EXPECT_EQ((std::vector<std::string>{"x4", "x6", "x8", "x10", "x12", "x14", "x16"}),
               w.tuning.cmbRWIN.Items());
     EXPECT_EQ(60, w.tuning.cmbSKA.ListCount());
@@ -125,8 +125,8 @@ TEST_F(MainWindow, ASavedManualRecordComesBackIntoTheControls) {
                          "TTL,#TRUE#,64\r\nSKA,#TRUE#,9,600000\r\nNDI,#TRUE#,3,8\r\nPMTU,#FALSE#\r\n"
                          "BlackHole,#TRUE#\r\nMSCPS0,8,10\r\nMSCPS1,4,6\r\n");
     FrmMain& w = Start();
-    EXPECT_EQ("Cable/xDSL running PPPoE/PPTP", w.cmbNetType.Text());
-    EXPECT_EQ("Manual", w.cmbOptimize.Text());
+    EXPECT_EQ("Cable/xDSL running PPPoE/PPTP", w.modes.cmbNetType.Text());
+    EXPECT_EQ("Manual", w.modes.cmbOptimize.Text());
     EXPECT_TRUE(w.tuning.optMTU2.Value());
     EXPECT_EQ("576", w.tuning.txtMTU.Text());
     EXPECT_TRUE(w.tuning.txtMTU.Enabled());
@@ -153,8 +153,8 @@ TEST_F(MainWindow, ASavedAutomaticModeLeavesTheManualControlsDisabledAndEmpty) {
     TuningSettings expected = app.tuning.AutoPreset2;
     expected.ConnectionType = 1;
     EXPECT_EQ(expected, Record());
-    EXPECT_TRUE(w.cmbNetType.Enabled());
-    EXPECT_TRUE(w.cmbOptimize.Enabled());
+    EXPECT_TRUE(w.modes.cmbNetType.Enabled());
+    EXPECT_TRUE(w.modes.cmbOptimize.Enabled());
     EXPECT_TRUE(w.ping.optPingAutomatic.Enabled());
 }
 
@@ -182,10 +182,10 @@ TEST_F(MainWindow, ManualThenAutomatic2ThenManualGivesTheDefaults) {
     FrmMain& w = Start();
     w.tuning.optMTU2.UserClick();
     w.tuning.txtMTU.UserText("1492");
-    w.cmbNetType.UserSelect(3);
-    w.cmbOptimize.UserSelect(1);
+    w.modes.cmbNetType.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(1);
     ExpectAllManualControlsDisabledAndEmpty();
-    w.cmbOptimize.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(3);
     TuningSettings expected = app.tuning.WindowsDefaults;
     EXPECT_EQ(3, expected.ConnectionType);
     EXPECT_EQ(expected, Record());
@@ -207,7 +207,7 @@ TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
         generalShownDuringDialog = w.tuning.optMTU1.Value();
         d.cmdOK.UserClick();
     };
-    w.cmbOptimize.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(3);
     EXPECT_EQ(1, fakes.host.Count("modal frmDisplay"));
     EXPECT_EQ(1, fakes.host.Count("destroy frmDisplay"));
     EXPECT_EQ("DirectPc (Satellite)", caption);
@@ -230,7 +230,7 @@ TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything)
     w.tuning.optTTL2.UserClick();
     w.tuning.txtTTL.UserText("64");
     w.tuning.chkBlackHole.UserClick();
-    w.cmbOptimize.UserSelect(2);
+    w.modes.cmbOptimize.UserSelect(2);
     ExpectAllManualControlsDisabledAndEmpty();
     EXPECT_EQ("Mode: Automatic #3", w.sbrMain.PanelText(2));
     EXPECT_EQ(-1, Record().MTU);
@@ -242,7 +242,7 @@ TEST_F(MainWindow, TheConnectionTypeChangesOnlyTheRecordField) {
     FrmMain& w = Start();
     const std::string status = w.sbrMain.PanelText(2);
     TuningSettings expected = Record();
-    w.cmbNetType.UserSelect(3);
+    w.modes.cmbNetType.UserSelect(3);
     expected.ConnectionType = 3;
     EXPECT_EQ(expected, Record());
     EXPECT_EQ(status, w.sbrMain.PanelText(2));
@@ -252,7 +252,7 @@ TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
     FrmMain& w = Start();
     w.Loading = true;
     const TuningSettings before = Record();
-    w.cmbOptimize.UserSelect(0);
+    w.modes.cmbOptimize.UserSelect(0);
     EXPECT_EQ(before, Record());
     EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
 }
@@ -352,7 +352,7 @@ TEST_F(MainWindow, TypingWhileWindowsDefaultIsSelectedLeavesTheRecordAlone) {
 
 TEST_F(MainWindow, ShowWindowsDefaultsLeavesTheRecordEqualToTheDefaults) {
     FrmMain& w = Start();
-    w.cmbNetType.UserSelect(2);
+    w.modes.cmbNetType.UserSelect(2);
     w.tuning.EnableManualControls(true);
     app.tuning.ResetToWindowsDefaults();
     w.tuning.ShowWindowsDefaults();
@@ -422,10 +422,10 @@ TEST_F(Validation, OnlyTheFirstProblemIsReportedInTheOrderOfTheChecks) {
 
 TEST_F(Validation, NoSelectionInTheTwoMainListsComesFirst) {
     FrmMain& w = Start();
-    w.cmbNetType.UserSelect(-1);
-    w.cmbOptimize.UserSelect(-1);
+    w.modes.cmbNetType.UserSelect(-1);
+    w.modes.cmbOptimize.UserSelect(-1);
     EXPECT_EQ("Invalid Connection Type. Select Valid One.", Check());
-    w.cmbNetType.UserSelect(0);
+    w.modes.cmbNetType.UserSelect(0);
     EXPECT_EQ("Invalid Optimization Mode. Select Valid One.", Check());
 }
 

@@ -28,8 +28,6 @@ std::string ModeStatusText(const std::string& modeListText) {
 FrmMain::~FrmMain() = default;
 
 void FrmMain::WireHandlers() {
-    cmbNetType.Click = [this] { cmbNetType_Click(); };
-    cmbOptimize.Click = [this] { cmbOptimize_Click(); };
 
     mnuToolBar.Click = [this] { mnuToolBar_Click(); };
     mnuStatusBar.Click = [this] { mnuStatusBar_Click(); };
@@ -100,30 +98,19 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::FillLists() {
-    cmbNetType.Clear();
-    for (const char* type : {"Dial-up Networking (Modem)", "LAN, Cable Modem, xDSL, ISDN, T1, T2",
-                             "Cable/xDSL running PPPoE/PPTP", "DirectPc (Satellite)"}) {
-        cmbNetType.AddItem(type);
-    }
-    cmbNetType.SetListIndex(0);
-
-    cmbOptimize.Clear();
-    for (const char* m : {"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}) {
-        cmbOptimize.AddItem(m);
-    }
-
+    modes.FillLists();
     tuning.FillLists();
 }
 
 void FrmMain::ShowSavedSettings() {
-    cmbNetType.SetListIndex(Settings().ConnectionType);
-    cmbOptimize.SetListIndex(Settings().OptiMode);
+    modes.cmbNetType.SetListIndex(Settings().ConnectionType);
+    modes.cmbOptimize.SetListIndex(Settings().OptiMode);
     if (Settings().OptiMode == mode::Manual) {
         tuning.ShowSettingsInControls();
     } else {
         tuning.EnableManualControls(false);
     }
-    sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
+    sbrMain.SetPanelText(2, ModeStatusText(modes.cmbOptimize.Text()));
     tuning.ShowHelpTexts();
     ping.ShowHelpText();
 }
@@ -169,8 +156,8 @@ void FrmMain::Form_Unload() {
 }
 
 void FrmMain::ShowModeDialog() {
-    display_ = std::make_unique<FrmDisplay>(host_, app_.Title(), cmbNetType.Text(),
-                                            Settings().OptiMode, cmbOptimize.Text());
+    display_ = std::make_unique<FrmDisplay>(host_, app_.Title(), modes.cmbNetType.Text(),
+                                            Settings().OptiMode, modes.cmbOptimize.Text());
     display_->Show(true);
     display_.reset();
 }

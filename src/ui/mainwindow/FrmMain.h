@@ -9,6 +9,7 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/ModeLists.h"
 #include "ui/mainwindow/PingPanel.h"
 #include "ui/mainwindow/TuningPanel.h"
 #include "platform/NotifyArea.h"
@@ -31,10 +32,8 @@ public:
     // --- Layout ------------------------------------------------------------
     forms::Toolbar tbrMain;            // designer: Toolbar1
     forms::Frame fraSettings;          // designer: Frame1
-    forms::Label lblConnectionType;    // designer: Label1
-    forms::ComboBox cmbNetType;
-    forms::Label lblOptimizationMode;  // designer: Label2
-    forms::ComboBox cmbOptimize;
+    // The connection type and the optimization mode.
+    ModeLists modes;
     forms::Line linEtchDark;           // designer: Line1
     forms::Line linEtchLight;          // designer: Line2
     forms::TabSet tabSettings;         // designer: SSTab1
@@ -67,10 +66,6 @@ public:
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuExit_Click();
-
-    // --- Connection type and optimization mode -----------------------------
-    void cmbNetType_Click();
-    void cmbOptimize_Click();
 
     // --- Toolbar, menu and tray commands -------------------------------------
     void mnuUsersGuide_Click();

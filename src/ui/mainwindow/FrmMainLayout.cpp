@@ -48,10 +48,7 @@ FrmMain::FrmMain(AppContext& app)
       fraSettings("fraSettings", Rect{120, 720, 7450, 5175},
              "Modify your Internet Settings in Order to improve your computer Networking "
              "Performance"),
-      lblConnectionType("lblConnectionType", Rect{240, 480, 1335, 255}, "Connection Type"),
-      cmbNetType("cmbNetType", Rect{1560, 480, 2655, ListHeight}),
-      lblOptimizationMode("lblOptimizationMode", Rect{4440, 480, 1335, 255}, "Optimization Mode"),
-      cmbOptimize("cmbOptimize", Rect{5880, 480, 1335, ListHeight}),
+      modes(*this, app),
       linEtchDark("linEtchDark", Rect{0, 960, 7400, 15}, Line::SystemColor::WindowFrame),
       linEtchLight("linEtchLight", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
       tabSettings("tabSettings", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
@@ -107,11 +104,8 @@ FrmMain::FrmMain(AppContext& app)
     // Registration order is creation and tab order; containers come first.
     Add(tbrMain);
     Add(fraSettings);
-    for (forms::Control* c : std::initializer_list<forms::Control*>{
-             &lblConnectionType, &cmbNetType, &lblOptimizationMode, &cmbOptimize, &linEtchDark, &linEtchLight, &tabSettings}) {
-        c->PlaceIn(fraSettings);
-        Add(*c);
-    }
+    AddAll(modes.Place(fraSettings));
+    AddAll(PlacedControls().In(fraSettings, {&linEtchDark, &linEtchLight, &tabSettings}));
 
     AddAll(tuning.Place(tabSettings));
 

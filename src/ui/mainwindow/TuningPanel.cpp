@@ -357,9 +357,9 @@ bool TuningPanel::ValidateManualSettings() {
         const double value = LeadingNumber(box.Text());
         return value < low || value > high;
     };
-    if (window_.cmbNetType.ListIndex() < 0) {
+    if (window_.modes.cmbNetType.ListIndex() < 0) {
         problem = "Invalid Connection Type. Select Valid One.";
-    } else if (window_.cmbOptimize.ListIndex() < 0) {
+    } else if (window_.modes.cmbOptimize.ListIndex() < 0) {
         problem = "Invalid Optimization Mode. Select Valid One.";
     } else if (cmbMSCPS0.ListIndex() < 0) {
         problem = "Invalid MSCPS using HTTP 1.0 Value. Select Valid One.";
