@@ -75,7 +75,7 @@ TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
     EXPECT_EQ("OS: Windows XP", w.sbrMain.PanelText(3));
     EXPECT_EQ("IP Address: 192.168.0.10", w.sbrMain.PanelText(4));
     EXPECT_EQ("", w.sbrMain.PanelText(1));
-    EXPECT_EQ("About Quintel", w.mnuSupport.Caption());
+    EXPECT_EQ("About Quintel", w.menus.mnuSupport.Caption());
     EXPECT_EQ(app.tuning.WindowsDefaults, Record());
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay")) << "no explanation at load";
     EXPECT_TRUE(fakes.boxes.shown.empty());
@@ -481,27 +481,27 @@ TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt
     const int height = w.ClientHeight();
     const forms::Rect frame = w.fraSettings.Bounds();
     const forms::Rect status = w.sbrMain.Bounds();
-    w.mnuToolBar.UserClick();
+    w.menus.mnuToolBar.UserClick();
     EXPECT_FALSE(w.tbrMain.Visible());
-    EXPECT_FALSE(w.mnuToolBar.Checked());
+    EXPECT_FALSE(w.menus.mnuToolBar.Checked());
     EXPECT_EQ(frame.Top - 570, w.fraSettings.Bounds().Top);
     EXPECT_EQ(status.Top - 570, w.sbrMain.Bounds().Top);
-    w.mnuStatusBar.UserClick();
+    w.menus.mnuStatusBar.UserClick();
     EXPECT_FALSE(w.sbrMain.Visible());
-    EXPECT_FALSE(w.mnuStatusBar.Checked());
+    EXPECT_FALSE(w.menus.mnuStatusBar.Checked());
     EXPECT_EQ(height - 570 - 315, w.ClientHeight());
-    w.mnuToolBar.UserClick();
-    w.mnuStatusBar.UserClick();
+    w.menus.mnuToolBar.UserClick();
+    w.menus.mnuStatusBar.UserClick();
     EXPECT_EQ(height, w.ClientHeight());
     EXPECT_EQ(frame.Top, w.fraSettings.Bounds().Top);
     EXPECT_EQ(status.Top, w.sbrMain.Bounds().Top);
-    EXPECT_TRUE(w.mnuToolBar.Checked() && w.mnuStatusBar.Checked());
+    EXPECT_TRUE(w.menus.mnuToolBar.Checked() && w.menus.mnuStatusBar.Checked());
 }
 
 TEST_F(MainWindow, ExitClosesWithoutAskingAndSavesNothing) {
     FrmMain& w = Start();
     const int writes = fakes.files.Writes();
-    w.mnuExit.UserClick();
+    w.menus.mnuExit.UserClick();
     EXPECT_FALSE(w.Loaded());
     EXPECT_EQ(1, fakes.host.Count("destroy frmMain"));
     EXPECT_EQ(writes, fakes.files.Writes());
@@ -521,10 +521,10 @@ TEST_F(MainWindow, TheToolbarExitButtonClosesTheWindowAndOtherButtonsWaitForThei
 TEST_F(MainWindow, TheMenusAndToolbarAreAsDesigned) {
     FrmMain& w = Start();
     ASSERT_EQ(4u, w.MenuBar().size());
-    EXPECT_FALSE(w.mnuPopupMenu.Visible());
-    EXPECT_EQ(9u, w.mnuPopupMenu.Children().size());
-    EXPECT_EQ(6u, w.mnuHelpMenu.Children().size());
-    EXPECT_EQ("About Quintel", w.mnuHelpMenu.Children().back()->Caption());
+    EXPECT_FALSE(w.menus.mnuPopupMenu.Visible());
+    EXPECT_EQ(9u, w.menus.mnuPopupMenu.Children().size());
+    EXPECT_EQ(6u, w.menus.mnuHelpMenu.Children().size());
+    EXPECT_EQ("About Quintel", w.menus.mnuHelpMenu.Children().back()->Caption());
     ASSERT_EQ(13u, w.tbrMain.Buttons().size());
     const std::vector<int> images = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
     for (std::size_t i = 0; i < images.size(); ++i) {

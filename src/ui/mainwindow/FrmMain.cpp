@@ -27,43 +27,9 @@ std::string ModeStatusText(const std::string& modeListText) {
 
 FrmMain::~FrmMain() = default;
 
-void FrmMain::WireHandlers() {
-
-    mnuToolBar.Click = [this] { mnuToolBar_Click(); };
-    mnuStatusBar.Click = [this] { mnuStatusBar_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuApplyNewSettings.Click = [this] {
-        if (Enabled()) ApplySettings(*this);
-    };
-    mnuRestore.Click = [this] {
-        if (Enabled()) RestoreWindowsSettings(*this);
-    };
-    mnuRegistryBackup.Click = [this] {
-        if (Enabled()) BackupRegistry(app_, host_, *this);
-    };
-    tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
-    mnuPingNow.Click = [this] { ping.PingNow(); };
-    mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
-    mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
-    mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
-    mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
-    mnuUsersGuide.Click = [this] { mnuUsersGuide_Click(); };
-    mnuwebsite.Click = [this] { mnuwebsite_Click(); };
-    mnuemail.Click = [this] { mnuemail_Click(); };
-    // The Help menu's items do what the tray menu's do.
-    mnuHelpUsersGuide.Click = [this] { mnuUsersGuide.Click(); };
-    mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
-    mnuemail1.Click = [this] { mnuemail.Click(); };
-    mnutip.Click = [this] { mnutip_Click(); };
-    mnuSupport.Click = [this] { mnuSupport_Click(); };
-    mnuShowMainWindow.Click = [this] { mnuShowMainWindow_Click(); };
-    mnuPingConfig.Click = [this] { ShowPingTab(); };
-    mnuDisable.Click = [this] { mnuDisable_Click(); };
-}
-
 void FrmMain::Form_Load() {
     Loading = true;
-    mnuSupport.SetCaption("About " + app_.Title());
+    menus.mnuSupport.SetCaption("About " + app_.Title());
 
     app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
     sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
@@ -128,14 +94,14 @@ void FrmMain::mnuToolBar_Click() {
     SetClientHeight(ClientHeight() + shift);
     fraSettings.Move(fraSettings.Bounds().Left, fraSettings.Bounds().Top + shift);
     sbrMain.Move(sbrMain.Bounds().Left, sbrMain.Bounds().Top + shift);
-    mnuToolBar.SetChecked(tbrMain.Visible());
+    menus.mnuToolBar.SetChecked(tbrMain.Visible());
 }
 
 void FrmMain::mnuStatusBar_Click() {
     const int shift = sbrMain.Visible() ? -StatusBarHeight : StatusBarHeight;
     sbrMain.SetVisible(!sbrMain.Visible());
     SetClientHeight(ClientHeight() + shift);
-    mnuStatusBar.SetChecked(sbrMain.Visible());
+    menus.mnuStatusBar.SetChecked(sbrMain.Visible());
 }
 
 void FrmMain::mnuExit_Click() {

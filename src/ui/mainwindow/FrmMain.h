@@ -1,6 +1,9 @@
-// The main window: the connection type and optimization mode, the manual
-// tuning controls on the General and Advanced tabs, the ping tab, the
-// menus, the toolbar and the status bar.
+// The main window. It is made of parts, each owning its controls, their
+// places and their handlers: the connection type and optimization mode
+// (ModeLists), the General and Advanced tabs (TuningPanel), the ping tab
+// (PingPanel) and the menus (MainMenus). The window itself holds the frame
+// around them, the toolbar and the status bar, the load sequence, the
+// commands the menus and the toolbar run, and the tray icon.
 #pragma once
 
 #include <memory>
@@ -9,6 +12,7 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/MainMenus.h"
 #include "ui/mainwindow/ModeLists.h"
 #include "ui/mainwindow/PingPanel.h"
 #include "ui/mainwindow/TuningPanel.h"
@@ -29,35 +33,17 @@ public:
     // selections.
     bool Loading = false;
 
-    // --- Layout ------------------------------------------------------------
-    forms::Toolbar tbrMain;            // designer: Toolbar1
-    forms::Frame fraSettings;          // designer: Frame1
-    // The connection type and the optimization mode.
+    // --- Layout, in creation order ------------------------------------------
+    forms::Toolbar tbrMain;    // designer: Toolbar1
+    forms::Frame fraSettings;  // designer: Frame1; holds the lists and the tabs
     ModeLists modes;
-    forms::Line linEtchDark;           // designer: Line1
-    forms::Line linEtchLight;          // designer: Line2
-    forms::TabSet tabSettings;         // designer: SSTab1
-
-    // The General and Advanced tabs.
-    TuningPanel tuning;
-
-    // The ping tab.
-    PingPanel ping;
-
-    forms::StatusBar sbrMain;  // designer: StatusBar1
-
-    // --- Menus -------------------------------------------------------------
-    // Designer names: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is
-    // mnuHelp1; in the tray menu mnuUsersGuide is mnuHelp and
-    // mnuPopupSeparator1, 2, 3 are mnudash5, mnudash10, mnudash7.
-    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
-        mnuFileSeparator2, mnuExit;
-    forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel, mnuSystem,
-        mnuInternet, mnumodem, mnuNetwork;
-    forms::MenuItem mnuHelpMenu, mnuHelpUsersGuide, mnutip, mnuHelpSeparator1, mnucontactus1, mnuwebsite1,
-        mnuemail1, mnuHelpSeparator2, mnuSupport;
-    forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow, mnuPopupSeparator1,
-        mnucontactus, mnuwebsite, mnuemail, mnuPopupSeparator2, mnuUsersGuide, mnuPopupSeparator3, mnuDisable;
+    forms::Line linEtchDark;    // designer: Line1
+    forms::Line linEtchLight;   // designer: Line2
+    forms::TabSet tabSettings;  // designer: SSTab1
+    TuningPanel tuning;         // pages 0 and 1
+    PingPanel ping;             // page 2
+    forms::StatusBar sbrMain;   // designer: StatusBar1
+    MainMenus menus;
 
     // --- Load sequence and window ------------------------------------------
     void FillLists();
@@ -103,10 +89,8 @@ protected:
     void Form_TaskbarCreated() override;
 
 private:
-    void WireHandlers();
     // Registers a part's controls in the order it placed them.
     void AddAll(const PlacedControls& placed);
-    void BuildMenus();
     void AddTrayIcon();
     void RemoveTrayIcon();
     // The add and modify requests with the record as it stands.

@@ -1,5 +1,6 @@
-// The main window as designed: every control with its place and size in
-// twips, the menus and the toolbar. Behaviour lives in the other files.
+// The main window as designed: the frame, the toolbar and the status bar
+// with their places and sizes in twips, and the parts registered in
+// creation order. Behaviour lives in the other files.
 #include "ui/dialogs/FrmDisplay.h"
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/dialogs/FrmSupport.h"
@@ -58,44 +59,7 @@ FrmMain::FrmMain(AppContext& app)
       ping(app),
 
       sbrMain("sbrMain", Rect{0, 5895, MainWidth, 315}, 4),
-
-      mnuFile("mnuFile", "&File"),
-      mnuApplyNewSettings("mnuApplyNewSettings", "&Apply New Settings"),
-      mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
-      mnuFileSeparator1("mnuFileSeparator1", "-"),
-      mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
-      mnuFileSeparator2("mnuFileSeparator2", "-"),
-      mnuExit("mnuExit", "&Exit"),
-      mnuView("mnuView", "&View"),
-      mnuToolBar("mnuToolBar", "&ToolBar"),
-      mnuStatusBar("mnuStatusBar", "&Status Bar"),
-      mnuViewSeparator1("mnuViewSeparator1", "-"),
-      mnuControlPanel("mnuControlPanel", "&Control Panel"),
-      mnuSystem("mnuSystem", "&Systems..."),
-      mnuInternet("mnuInternet", "&Internet..."),
-      mnumodem("mnumodem", "&Modems..."),
-      mnuNetwork("mnuNetwork", "&Networks..."),
-      mnuHelpMenu("mnuHelpMenu", "&Help"),
-      mnuHelpUsersGuide("mnuHelpUsersGuide", "User's Guide"),
-      mnutip("mnutip", "&Tip of the Day"),
-      mnuHelpSeparator1("mnuHelpSeparator1", "-"),
-      mnucontactus1("mnucontactus1", "&Contact us"),
-      mnuwebsite1("mnuwebsite1", "Visit our Web Site"),
-      mnuemail1("mnuemail1", "Email us"),
-      mnuHelpSeparator2("mnuHelpSeparator2", "-"),
-      mnuSupport("mnuSupport", "&Support"),
-      mnuPopupMenu("mnuPopupMenu", "PopupMenuDisplay"),
-      mnuShowMainWindow("mnuShowMainWindow", "Show &Main Window"),
-      mnuPingConfig("mnuPingConfig", "Ping Configuration"),
-      mnuPingNow("mnuPingNow", "Ping Now"),
-      mnuPopupSeparator1("mnuPopupSeparator1", "-"),
-      mnucontactus("mnucontactus", "Contact us"),
-      mnuwebsite("mnuwebsite", "Visit our Web Site"),
-      mnuemail("mnuemail", "Email us"),
-      mnuPopupSeparator2("mnuPopupSeparator2", "-"),
-      mnuUsersGuide("mnuUsersGuide", "User's Guide"),
-      mnuPopupSeparator3("mnuPopupSeparator3", "-"),
-      mnuDisable("mnuDisable", "Disable"),
+      menus(*this, app),
       app_(app) {
     Icon = "app";
     FixedSize = true;
@@ -106,41 +70,16 @@ FrmMain::FrmMain(AppContext& app)
     Add(fraSettings);
     AddAll(modes.Place(fraSettings));
     AddAll(PlacedControls().In(fraSettings, {&linEtchDark, &linEtchLight, &tabSettings}));
-
     AddAll(tuning.Place(tabSettings));
-
     AddAll(ping.Place(tabSettings, 2));
     Add(sbrMain);
 
-
-    BuildMenus();
-    WireHandlers();
+    for (forms::MenuItem* top : menus.TopMenus()) AddMenu(*top);
+    tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
 }
 
 void FrmMain::AddAll(const PlacedControls& placed) {
     for (forms::Control* c : placed.List()) Add(*c);
-}
-
-void FrmMain::BuildMenus() {
-    mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
-        .Add(mnuFileSeparator2).Add(mnuExit);
-    mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
-    mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
-    mnucontactus1.Add(mnuwebsite1).Add(mnuemail1);
-    mnuHelpMenu.Add(mnuHelpUsersGuide).Add(mnutip).Add(mnuHelpSeparator1).Add(mnucontactus1).Add(mnuHelpSeparator2)
-        .Add(mnuSupport);
-    mnucontactus.Add(mnuwebsite).Add(mnuemail);
-    mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnuPopupSeparator1)
-        .Add(mnucontactus).Add(mnuPopupSeparator2).Add(mnuUsersGuide).Add(mnuPopupSeparator3).Add(mnuDisable);
-
-    mnuToolBar.SetChecked(true);
-    mnuStatusBar.SetChecked(true);
-    mnuPopupMenu.SetVisible(false);  // the tray's menu, never in the bar
-
-    AddMenu(mnuFile);
-    AddMenu(mnuView);
-    AddMenu(mnuHelpMenu);
-    AddMenu(mnuPopupMenu);
 }
 
 }  // namespace quintel
