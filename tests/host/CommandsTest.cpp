@@ -84,9 +84,9 @@ TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame)
     w.menus.mnuHelpUsersGuide.UserClick();
     w.menus.mnuUsersGuide.UserClick();
     w.tbrMain.UserClick(12);
-    w.menus.mnuwebsite1.UserClick();
+    w.menus.mnuHelpWebSite.UserClick();
     w.menus.mnuwebsite.UserClick();
-    w.menus.mnuemail1.UserClick();
+    w.menus.mnuHelpEmail.UserClick();
     w.menus.mnuemail.UserClick();
     ASSERT_EQ(7u, fakes.shell.opened.size());
     for (int i = 0; i < 3; ++i) {

@@ -1,5 +1,5 @@
-// The main window's load sequence, its View and File commands, the toolbar
-// dispatch and closing.
+// The main window's load sequence, the View menu's toolbar and status bar
+// commands, Exit, closing and the mode explanation.
 #include "ui/mainwindow/FrmMain.h"
 
 #include "ui/mainwindow/ApplyCommand.h"

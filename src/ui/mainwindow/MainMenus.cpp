@@ -27,9 +27,9 @@ MainMenus::MainMenus(FrmMain& window, AppContext& app)
       mnuHelpUsersGuide("mnuHelpUsersGuide", "User's Guide"),
       mnutip("mnutip", "&Tip of the Day"),
       mnuHelpSeparator1("mnuHelpSeparator1", "-"),
-      mnucontactus1("mnucontactus1", "&Contact us"),
-      mnuwebsite1("mnuwebsite1", "Visit our Web Site"),
-      mnuemail1("mnuemail1", "Email us"),
+      mnuHelpContactUs("mnuHelpContactUs", "&Contact us"),
+      mnuHelpWebSite("mnuHelpWebSite", "Visit our Web Site"),
+      mnuHelpEmail("mnuHelpEmail", "Email us"),
       mnuHelpSeparator2("mnuHelpSeparator2", "-"),
       mnuSupport("mnuSupport", "&Support"),
       mnuPopupMenu("mnuPopupMenu", "PopupMenuDisplay"),
@@ -59,9 +59,9 @@ void MainMenus::BuildMenus() {
         .Add(mnuFileSeparator2).Add(mnuExit);
     mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
     mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
-    mnucontactus1.Add(mnuwebsite1).Add(mnuemail1);
-    mnuHelpMenu.Add(mnuHelpUsersGuide).Add(mnutip).Add(mnuHelpSeparator1).Add(mnucontactus1).Add(mnuHelpSeparator2)
-        .Add(mnuSupport);
+    mnuHelpContactUs.Add(mnuHelpWebSite).Add(mnuHelpEmail);
+    mnuHelpMenu.Add(mnuHelpUsersGuide).Add(mnutip).Add(mnuHelpSeparator1).Add(mnuHelpContactUs)
+        .Add(mnuHelpSeparator2).Add(mnuSupport);
     mnucontactus.Add(mnuwebsite).Add(mnuemail);
     mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnuPopupSeparator1)
         .Add(mnucontactus).Add(mnuPopupSeparator2).Add(mnuUsersGuide).Add(mnuPopupSeparator3).Add(mnuDisable);
@@ -69,7 +69,6 @@ void MainMenus::BuildMenus() {
     mnuToolBar.SetChecked(true);
     mnuStatusBar.SetChecked(true);
     mnuPopupMenu.SetVisible(false);  // the tray's menu, never in the bar
-
 }
 
 void MainMenus::WireHandlers() {
@@ -95,8 +94,8 @@ void MainMenus::WireHandlers() {
     mnuemail.Click = [this] { window_.mnuemail_Click(); };
     // The Help menu's items do what the tray menu's do.
     mnuHelpUsersGuide.Click = [this] { mnuUsersGuide.Click(); };
-    mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
-    mnuemail1.Click = [this] { mnuemail.Click(); };
+    mnuHelpWebSite.Click = [this] { mnuwebsite.Click(); };
+    mnuHelpEmail.Click = [this] { mnuemail.Click(); };
     mnutip.Click = [this] { window_.mnutip_Click(); };
     mnuSupport.Click = [this] { window_.mnuSupport_Click(); };
     mnuShowMainWindow.Click = [this] { window_.mnuShowMainWindow_Click(); };

@@ -22,9 +22,11 @@ public:
         mnuFileSeparator2, mnuExit;
     forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel,
         mnuSystem, mnuInternet, mnumodem, mnuNetwork;
-    // designer: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is mnuHelp1
-    forms::MenuItem mnuHelpMenu, mnuHelpUsersGuide, mnutip, mnuHelpSeparator1, mnucontactus1,
-        mnuwebsite1, mnuemail1, mnuHelpSeparator2, mnuSupport;
+    // designer: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is mnuHelp1,
+    // mnuHelpContactUs, mnuHelpWebSite, mnuHelpEmail are mnucontactus1,
+    // mnuwebsite1, mnuemail1
+    forms::MenuItem mnuHelpMenu, mnuHelpUsersGuide, mnutip, mnuHelpSeparator1, mnuHelpContactUs,
+        mnuHelpWebSite, mnuHelpEmail, mnuHelpSeparator2, mnuSupport;
     // The tray's menu, never in the bar. designer: mnuUsersGuide is
     // mnuHelp; mnuPopupSeparator1, 2, 3 are mnudash5, mnudash10, mnudash7
     forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow,

@@ -25,6 +25,7 @@ constexpr const char* AdvancedHelp =
     "NDI Cache is the size of the cache used to store source routing paths.\r\n\r\n"
     "Maximum Session allowed option used to increase the number of simultaneous downloads from "
     "the same web site.";
+
 using limits::MaxMtu;
 using limits::MaxTtl;
 using limits::MinMtu;
