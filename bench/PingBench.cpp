@@ -1,4 +1,4 @@
-// The program's "Ping Now" path to 127.0.0.1 (the portable mdlPing over
+// The program's "Ping Now" path to 127.0.0.1 (the portable Pinger over
 // the Win32 sockets and ICMP implementations, as Quintel.exe links them)
 // against a bare IcmpSendEcho loop on one handle opened once.
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchKit.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 #include "win32/Win32Network.h"
 
 using namespace bench;
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     const auto programPings = [&] {
         const double start = Now();
         for (int i = 0; i < PingsPerRun; ++i) {
-            quintel::mdlPing ping(sockets, icmp, boxes, "Quintel");
+            quintel::Pinger ping(sockets, icmp, boxes, "Quintel");
             if (!ping.Ping("127.0.0.1", Timeout)) Fail("Ping Now's path got no reply from 127.0.0.1");
         }
         return (Now() - start) / PingsPerRun;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 
 using namespace quintel;
 

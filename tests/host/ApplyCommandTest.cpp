@@ -48,16 +48,16 @@ TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) 
         int writesWhenShown = -1;
         fakes.host.onModal = [&](forms::Form& form) {
             auto& d = dynamic_cast<FrmDisplay&>(form);
-            heading = d.Label1.Caption();
+            heading = d.lblHeading.Caption();
             caption = d.Caption();
             writesWhenShown = fakes.files.Writes();
             d.cmdOK.UserClick();
         };
         const int writesBefore = fakes.files.Writes();
         fakes.boxes.answers = {mb::No};
-        w.mnuApplyNewSettings.UserClick();
+        w.menus.mnuApplyNewSettings.UserClick();
 
-        EXPECT_EQ("You have selected the \"" + w.cmbOptimize.Text() + " Optimization Mode\".", heading);
+        EXPECT_EQ("You have selected the \"" + w.modes.cmbOptimize.Text() + " Optimization Mode\".", heading);
         EXPECT_EQ("DirectPc (Satellite)", caption);
         EXPECT_EQ(writesBefore, writesWhenShown) << "saved only after the dialog closes";
         EXPECT_EQ("ConnectionType,3\r\nOptiMode," + std::to_string(m) + "\r\n", fakes.files.Contents(Cfg));
@@ -77,10 +77,10 @@ TEST_F(FileMenu, ApplyInEachAutomaticModeExplainsSavesTwoLinesAndAsksToRestart) 
 
 TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
     FrmMain& w = Start();
-    w.optTTL2.UserClick();
+    w.tuning.optTTL2.UserClick();
     const int writes = fakes.files.Writes();
     fakes.boxes.answers = {mb::Ok, mb::No};
-    w.Toolbar1.UserClick(1);
+    w.tbrMain.UserClick(1);
     EXPECT_EQ((std::vector<std::string>{"Invalid TTL. Enter Valid One.", RestartQuestion}), Texts());
     EXPECT_EQ(writes, fakes.files.Writes());
     EXPECT_TRUE(fakes.registry.Calls().empty());
@@ -89,10 +89,10 @@ TEST_F(FileMenu, ApplyInManualWithAnIncompleteValueSavesNothingButStillAsks) {
 
 TEST_F(FileMenu, ApplyInManualSavesElevenLinesAndTheCustomValues) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1492");
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1492");
     fakes.boxes.answers = {mb::No};
-    w.mnuApplyNewSettings.UserClick();
+    w.menus.mnuApplyNewSettings.UserClick();
     EXPECT_EQ(11, Lines(fakes.files.Contents(Cfg)));
     EXPECT_NE(std::string::npos, fakes.files.Contents(Cfg).find("MTU,#TRUE#,1492\r\n"));
     EXPECT_EQ(1492u, fakes.registry.GetDword(Interface, "MTU"));
@@ -104,7 +104,7 @@ TEST_F(FileMenu, ASettingsFileThatCannotBeReplacedIsReportedAndTheQuestionFollow
     fakes.files.Remove(Cfg);
     fakes.files.MakeFolder(Cfg);
     fakes.boxes.answers = {mb::Ok, mb::No};
-    w.mnuApplyNewSettings.UserClick();
+    w.menus.mnuApplyNewSettings.UserClick();
     ASSERT_EQ(2u, fakes.boxes.shown.size());
     EXPECT_EQ("The settings could not be applied.\r\n\r\nCould not write " + Cfg +
                   ": a folder of that name is in the way",
@@ -118,7 +118,7 @@ TEST_F(FileMenu, RefusedRegistryWritesAreReportedNamingEveryOneAndCountingTheOth
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
     fakes.registry.DenyKey("SYSTEM\\ControlSet001");
     fakes.boxes.answers = {mb::Ok, mb::No};
-    w.mnuApplyNewSettings.UserClick();
+    w.menus.mnuApplyNewSettings.UserClick();
     ASSERT_EQ(2u, fakes.boxes.shown.size());
     const std::string set001 = "Could not write HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\"
                                "tcpip\\parameters value ";
@@ -138,7 +138,7 @@ TEST_F(FileMenu, ARestoreRefusedEverywhereSaysNoValueWasWritten) {
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,0\r\n");
     for (const char* root : {"SYSTEM", "SOFTWARE", "System"}) fakes.registry.DenyKey(root);
     fakes.boxes.answers = {mb::Yes, mb::Ok};
-    w.mnuRestore.UserClick();
+    w.menus.mnuRestore.UserClick();
     ASSERT_EQ(2u, fakes.boxes.shown.size());
     const std::string& text = fakes.boxes.shown[1].text;
     EXPECT_EQ(0u, text.find("The settings could not be applied completely.\r\n\r\nCould not write "));
@@ -154,7 +154,7 @@ TEST_F(FileMenu, ARestoreRefusedEverywhereSaysNoValueWasWritten) {
 TEST_F(FileMenu, AnsweringYesEnablesThePrivilegeThenAsksForAReboot) {
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,1\r\n");
     fakes.boxes.answers = {mb::Yes};
-    w.mnuApplyNewSettings.UserClick();
+    w.menus.mnuApplyNewSettings.UserClick();
     EXPECT_EQ((std::vector<std::string>{"privilege", "exit 2 4294967295"}), fakes.shutdown.calls);
 }
 
@@ -164,7 +164,7 @@ TEST_F(FileMenu, RestoreAsksFirstAndNoChangesNothing) {
     FrmMain& w = Start("ConnectionType,1\r\nOptiMode,2\r\n");
     const TuningSettings before = app.tuning.CurrentSettings;
     fakes.boxes.answers = {mb::No};
-    w.mnuRestore.UserClick();
+    w.menus.mnuRestore.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("This Program will restore all Windows settings.\r\nWould you like to Continue?",
               fakes.boxes.shown[0].text);
@@ -173,13 +173,13 @@ TEST_F(FileMenu, RestoreAsksFirstAndNoChangesNothing) {
     EXPECT_EQ(before, app.tuning.CurrentSettings);
     EXPECT_EQ("ConnectionType,1\r\nOptiMode,2\r\n", fakes.files.Contents(Cfg));
     EXPECT_TRUE(fakes.registry.Calls().empty());
-    EXPECT_FALSE(w.optMTU1.Enabled());
+    EXPECT_FALSE(w.tuning.optMTU1.Enabled());
 }
 
 TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry) {
     FrmMain& w = Start("ConnectionType,2\r\nOptiMode,2\r\n");
     fakes.boxes.answers = {mb::Yes, mb::Ok};
-    w.Toolbar1.UserClick(4);
+    w.tbrMain.UserClick(4);
     EXPECT_EQ((std::vector<std::string>{
                   "This Program will restore all Windows settings.\r\nWould you like to Continue?",
                   "Windows default settings were successfully restored."}),
@@ -191,11 +191,11 @@ TEST_F(FileMenu, RestoreFromAutomatic3WritesTheDefaultsAndKeepsTheModeListEntry)
     EXPECT_EQ(0u, file.find("ConnectionType,2\r\nOptiMode,3\r\n"));
     EXPECT_EQ(1500u, fakes.registry.GetDword(Interface, "MTU")) << "written, not removed";
     EXPECT_EQ(8192u, fakes.registry.GetDword(Tcpip, "TcpWindowSize"));
-    EXPECT_EQ("Automatic #3", w.cmbOptimize.Text());
+    EXPECT_EQ("Automatic #3", w.modes.cmbOptimize.Text());
     EXPECT_EQ(3, app.tuning.CurrentSettings.OptiMode);
-    EXPECT_TRUE(w.optMTU1.Value() && w.optMTU1.Enabled());
-    EXPECT_EQ(1, w.chkPMTU.Value());
-    EXPECT_EQ("4", w.cmbMSCPS1.Text());
+    EXPECT_TRUE(w.tuning.optMTU1.Value() && w.tuning.optMTU1.Enabled());
+    EXPECT_EQ(1, w.tuning.chkPMTU.Value());
+    EXPECT_EQ("4", w.tuning.cmbMSCPS1.Text());
     EXPECT_TRUE(fakes.shutdown.calls.empty()) << "no restart is offered";
 }
 
@@ -203,7 +203,7 @@ TEST_F(FileMenu, ARestoreThatCannotSaveSaysSoInsteadOfSuccess) {
     FrmMain& w = Start();
     fakes.files.MakeFolder(Cfg);
     fakes.boxes.answers = {mb::Yes, mb::Ok};
-    w.mnuRestore.UserClick();
+    w.menus.mnuRestore.UserClick();
     ASSERT_EQ(2u, fakes.boxes.shown.size());
     EXPECT_EQ(0u, fakes.boxes.shown[1].text.find("The settings could not be applied."));
 }
@@ -248,7 +248,7 @@ protected:
 TEST_F(Backup, TheDialogIsTheSaveFormWithItsTitleFilterAndFolder) {
     FrmMain& w = Start();
     fakes.dialogs.answer.clear();
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.dialogs.asked.size());
     EXPECT_EQ("Registry Backup", fakes.dialogs.asked[0].Title);
     EXPECT_EQ("Text Document (*.txt)|*.txt|Registration Entries (*.reg)|*.reg|",
@@ -261,7 +261,7 @@ TEST_F(Backup, ACancelledDialogStartsNothingAndSaysNothing) {
     FrmMain& w = Start();
     fakes.launcher.launches.clear();
     fakes.dialogs.answer.clear();
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_TRUE(fakes.launcher.launches.empty());
     EXPECT_TRUE(fakes.boxes.shown.empty());
 }
@@ -271,7 +271,7 @@ TEST_F(Backup, AWholeExportIsMovedOverTheChosenFileAndReportedAsTaken) {
     fakes.launcher.launches.clear();
     fakes.files.Put(Target, "an older backup");
     EditorWrites(UnicodeExport());
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
     EXPECT_EQ("C:\\WINDOWS\\regedit.exe", fakes.launcher.launches[0].program);
     EXPECT_EQ((std::vector<std::string>{"/E", Temporary}), fakes.launcher.launches[0].arguments);
@@ -289,7 +289,7 @@ TEST_F(Backup, AWholeExportIsMovedOverTheChosenFileAndReportedAsTaken) {
 TEST_F(Backup, AnAnsiExportCountsToo) {
     FrmMain& w = Start();
     EditorWrites(AnsiExport());
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_EQ(std::vector<std::string>{"Registry Backup has been taken Successfully."}, Texts());
     EXPECT_EQ(AnsiExport(), fakes.files.Contents(Target));
 }
@@ -297,7 +297,7 @@ TEST_F(Backup, AnAnsiExportCountsToo) {
 TEST_F(Backup, AnEditorThatCannotStartIsReported) {
     FrmMain& w = Start();
     fakes.launcher.fails = true;
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ(Failure("The registry editor could not be started."), fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconExclamation, fakes.boxes.shown[0].style);
@@ -307,7 +307,7 @@ TEST_F(Backup, WithoutTheSystemsEditorNothingElseOfThatNameStarts) {
     FrmMain& w = Start();
     fakes.launcher.systemPrograms.clear();
     fakes.launcher.launches.clear();
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
     EXPECT_EQ("", fakes.launcher.launches[0].program);
     EXPECT_EQ(std::vector<std::string>{Failure("The registry editor could not be started.")},
@@ -316,13 +316,13 @@ TEST_F(Backup, WithoutTheSystemsEditorNothingElseOfThatNameStarts) {
 
 TEST_F(Backup, AMissingFileOrOneThatIsNoExportIsReported) {
     FrmMain& w = Start();
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ(Failure("No backup file was written to " + Target + "."), fakes.boxes.shown[0].text);
 
     fakes.boxes.shown.clear();
     EditorWrites("hello");
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ(Failure("The registry editor wrote no registry export."), fakes.boxes.shown[0].text);
     EXPECT_FALSE(fakes.files.Has(Target));
@@ -332,7 +332,7 @@ TEST_F(Backup, AMissingFileOrOneThatIsNoExportIsReported) {
 TEST_F(Backup, AnOlderFileAtThePathIsNoBackupWhenTheEditorWritesNothing) {
     FrmMain& w = Start();
     fakes.files.Put(Target, UnicodeExport());  // last week's export
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_EQ(std::vector<std::string>{Failure("No backup file was written to " + Target + "." +
                                                OlderKept())},
               Texts());
@@ -357,7 +357,7 @@ TEST_F(Backup, AnExportCutShortIsReportedAndLeavesTheOlderFile) {
             FrmMain& w = Start();
             fakes.files.Put(Target, "an older backup");
             EditorWrites(cut);
-            w.mnuRegistryBackup.UserClick();
+            w.menus.mnuRegistryBackup.UserClick();
             ASSERT_EQ(1u, fakes.boxes.shown.size()) << cut.size();
             EXPECT_EQ(Failure("The registry editor's export was cut short (is the disk full?)." +
                               OlderKept()),
@@ -372,7 +372,7 @@ TEST_F(Backup, AnExportCutShortIsReportedAndLeavesTheOlderFile) {
 TEST_F(Backup, ALeftOverTemporaryFileIsNotTakenForTheExport) {
     FrmMain& w = Start();
     fakes.files.Put(Temporary, UnicodeExport());  // from a backup that was cut off
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_EQ(std::vector<std::string>{Failure("No backup file was written to " + Target + ".")},
               Texts());
     EXPECT_FALSE(fakes.files.Has(Target));
@@ -384,7 +384,7 @@ TEST_F(Backup, AFolderWhereTheTemporaryFileMustGoStartsNoEditor) {
     fakes.files.MakeFolder(Temporary);
     fakes.files.Put(Target, "kept");
     fakes.launcher.launches.clear();
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_TRUE(fakes.launcher.launches.empty());
     EXPECT_EQ(std::vector<std::string>{Failure("The file " + Temporary +
                                                " is in the way: Access is denied." + OlderKept())},
@@ -397,7 +397,7 @@ TEST_F(Backup, AReadOnlyFileAtThePathIsReportedAndKept) {
     FrmMain& w = Start();
     fakes.files.Put(Target, "kept", {.readOnly = true});
     EditorWrites(UnicodeExport());
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_EQ(std::vector<std::string>{Failure("The export could not be put in place of " + Target +
                                                ": Access is denied." + OlderKept())},
               Texts());
@@ -416,17 +416,17 @@ TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
         // What the user might try meanwhile: the toolbar's Apply, Restore,
         // Backup and Exit, the same from the menu, closing the window and
         // the tray icon's menu.
-        for (int button : {1, 4, 5, 13}) w.Toolbar1.UserClick(button);
-        w.mnuApplyNewSettings.UserClick();
-        w.mnuRestore.UserClick();
-        w.mnuRegistryBackup.UserClick();
-        w.mnuExit.UserClick();
+        for (int button : {1, 4, 5, 13}) w.tbrMain.UserClick(button);
+        w.menus.mnuApplyNewSettings.UserClick();
+        w.menus.mnuRestore.UserClick();
+        w.menus.mnuRegistryBackup.UserClick();
+        w.menus.mnuExit.UserClick();
         w.Close();
         w.TrayNotification(0x205);
         w.TrayNotification(0x202);
         fakes.files.Put(launch.arguments.at(1), UnicodeExport());
     };
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_TRUE(disabledDuringExport);
     EXPECT_EQ(1u, fakes.launcher.launches.size()) << "no second export";
     EXPECT_EQ(1u, fakes.dialogs.asked.size());
@@ -442,11 +442,11 @@ TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
 TEST_F(Backup, TheWindowIsEnabledAgainAfterAFailedExportAndTakesCommands) {
     FrmMain& w = Start();
     fakes.launcher.fails = true;
-    w.mnuRegistryBackup.UserClick();
+    w.menus.mnuRegistryBackup.UserClick();
     EXPECT_TRUE(w.Enabled());
     fakes.launcher.fails = false;
     EditorWrites(AnsiExport());
-    w.Toolbar1.UserClick(5);
+    w.tbrMain.UserClick(5);
     EXPECT_EQ(2u, fakes.dialogs.asked.size());
     EXPECT_EQ("Registry Backup has been taken Successfully.", Texts().back());
 }

@@ -34,11 +34,11 @@ protected:
 
 TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
     FrmMain& w = Start();
-    for (int button : {7, 8, 9, 10}) w.Toolbar1.UserClick(button);
-    w.mnuInternet.UserClick();
-    w.mnuSystem.UserClick();
-    w.mnumodem.UserClick();
-    w.mnuNetwork.UserClick();
+    for (int button : {7, 8, 9, 10}) w.tbrMain.UserClick(button);
+    w.menus.mnuInternet.UserClick();
+    w.menus.mnuSystem.UserClick();
+    w.menus.mnumodem.UserClick();
+    w.menus.mnuNetwork.UserClick();
     const std::vector<std::string> expected = {
         Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl",
         Rundll + "inetcpl.cpl,,0", Rundll + "sysdm.cpl,,0", Rundll + "modem.cpl", Rundll + "ncpa.cpl"};
@@ -47,7 +47,7 @@ TEST_F(ToolbarAndMenus, TheControlPanelButtonsAndMenuItemsStartTheirApplets) {
 
 TEST_F(ToolbarAndMenus, TheAppletsStartTheSystemsOwnStarterByItsPathAndNothingWithoutIt) {
     FrmMain& w = Start();
-    w.mnuInternet.UserClick();
+    w.menus.mnuInternet.UserClick();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
     EXPECT_EQ("C:\\WINDOWS\\system32\\rundll32.exe", fakes.launcher.launches[0].program);
     EXPECT_EQ((std::vector<std::string>{"shell32.dll,Control_RunDLL", "inetcpl.cpl,,0"}),
@@ -81,13 +81,13 @@ TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
 TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame) {
     FrmMain& w = Start();
     app.helpFile = "C:\\Program Files\\Quintel\\Help\\Help.chm";
-    w.mnuHelp1.UserClick();
-    w.mnuHelp.UserClick();
-    w.Toolbar1.UserClick(12);
-    w.mnuwebsite1.UserClick();
-    w.mnuwebsite.UserClick();
-    w.mnuemail1.UserClick();
-    w.mnuemail.UserClick();
+    w.menus.mnuHelpUsersGuide.UserClick();
+    w.menus.mnuUsersGuide.UserClick();
+    w.tbrMain.UserClick(12);
+    w.menus.mnuHelpWebSite.UserClick();
+    w.menus.mnuwebsite.UserClick();
+    w.menus.mnuHelpEmail.UserClick();
+    w.menus.mnuemail.UserClick();
     ASSERT_EQ(7u, fakes.shell.opened.size());
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(app.helpFile, fakes.shell.opened[i].target);
@@ -107,39 +107,39 @@ TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame)
 TEST_F(ToolbarAndMenus, PingButtonAndPingConfigurationShowThePingTab) {
     FrmMain& w = Start();
     w.SetState(forms::WindowState::Minimized);
-    w.Toolbar1.UserClick(2);
-    EXPECT_EQ(2, w.SSTab1.Tab());
+    w.tbrMain.UserClick(2);
+    EXPECT_EQ(2, w.tabSettings.Tab());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
-    w.SSTab1.UserSelect(0);
+    w.tabSettings.UserSelect(0);
     w.Hide();
-    w.mnuPingConfig.UserClick();
+    w.menus.mnuPingConfig.UserClick();
     EXPECT_TRUE(w.Visible());
-    EXPECT_EQ(2, w.SSTab1.Tab());
+    EXPECT_EQ(2, w.tabSettings.Tab());
 }
 
 TEST_F(ToolbarAndMenus, ShowMainWindowShowsAndRestores) {
     FrmMain& w = Start();
     w.Hide();
     w.SetState(forms::WindowState::Minimized);
-    w.mnuShowMainWindow.UserClick();
+    w.menus.mnuShowMainWindow.UserClick();
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
 }
 
 TEST_F(ToolbarAndMenus, DisableExplainsAndPausesEnableResumesQuietly) {
     FrmMain& w = Start();
-    w.mnuDisable.UserClick();
-    EXPECT_EQ("Enable", w.mnuDisable.Caption());
+    w.menus.mnuDisable.UserClick();
+    EXPECT_EQ("Enable", w.menus.mnuDisable.Caption());
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("You have only disabled the Ping utility...\r\n\r\nQuintel will continue boosting "
               "your Internet connection.\r\nIn order to disable the connection acceleration, you "
               "will have to run the uninstall program.",
               fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
-    w.mnuDisable.UserClick();
-    EXPECT_EQ("Disable", w.mnuDisable.Caption());
+    w.menus.mnuDisable.UserClick();
+    EXPECT_EQ("Disable", w.menus.mnuDisable.Caption());
     EXPECT_EQ(1u, fakes.boxes.shown.size());
-    w.mnuDisable.UserClick();
+    w.menus.mnuDisable.UserClick();
     EXPECT_EQ(2u, fakes.boxes.shown.size());
     EXPECT_EQ((std::vector<std::string>{"pause", "resume", "pause"}), fakes.keepAlive.calls);
 }

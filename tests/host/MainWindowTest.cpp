@@ -21,25 +21,25 @@ protected:
     // The controls a manual record is edited with.
     std::vector<forms::Control*> ManualControls() {
         FrmMain& w = *window;
-        return {&w.Frame2,  &w.Frame3,  &w.Frame4,    &w.Frame5,    &w.Frame6,  &w.Frame7,
-                &w.optMTU1, &w.optMTU2, &w.optRWIN1,  &w.optRWIN2,  &w.optTTL1, &w.optTTL2,
-                &w.optSKA1, &w.optSKA2, &w.optNDI1,   &w.optNDI2,   &w.chkPMTU, &w.chkBlackHole,
-                &w.txtMTU,  &w.txtTTL,  &w.cmbMSCPS0, &w.cmbMSCPS1, &w.cmbNDI,  &w.cmbRWIN,
-                &w.cmbSKA,  &w.Label3,  &w.Label4};
+        return {&w.tuning.fraMTU,  &w.tuning.fraRWIN,  &w.tuning.fraTTL,    &w.tuning.fraSKA,    &w.tuning.fraNDI,  &w.tuning.fraMaxSessions,
+                &w.tuning.optMTU1, &w.tuning.optMTU2, &w.tuning.optRWIN1,  &w.tuning.optRWIN2,  &w.tuning.optTTL1, &w.tuning.optTTL2,
+                &w.tuning.optSKA1, &w.tuning.optSKA2, &w.tuning.optNDI1,   &w.tuning.optNDI2,   &w.tuning.chkPMTU, &w.tuning.chkBlackHole,
+                &w.tuning.txtMTU,  &w.tuning.txtTTL,  &w.tuning.cmbMSCPS0, &w.tuning.cmbMSCPS1, &w.tuning.cmbNDI,  &w.tuning.cmbRWIN,
+                &w.tuning.cmbSKA,  &w.tuning.lblHttp10,  &w.tuning.lblHttp11};
     }
 
     void ExpectAllManualControlsDisabledAndEmpty() {
         FrmMain& w = *window;
         for (forms::Control* c : ManualControls()) EXPECT_FALSE(c->Enabled()) << c->Name();
-        for (forms::OptionButton* o : {&w.optMTU1, &w.optMTU2, &w.optRWIN1, &w.optRWIN2, &w.optTTL1,
-                                       &w.optTTL2, &w.optSKA1, &w.optSKA2, &w.optNDI1, &w.optNDI2}) {
+        for (forms::OptionButton* o : {&w.tuning.optMTU1, &w.tuning.optMTU2, &w.tuning.optRWIN1, &w.tuning.optRWIN2, &w.tuning.optTTL1,
+                                       &w.tuning.optTTL2, &w.tuning.optSKA1, &w.tuning.optSKA2, &w.tuning.optNDI1, &w.tuning.optNDI2}) {
             EXPECT_FALSE(o->Value()) << o->Name();
         }
-        EXPECT_EQ(0, w.chkPMTU.Value());
-        EXPECT_EQ(0, w.chkBlackHole.Value());
-        EXPECT_EQ("", w.txtMTU.Text());
-        EXPECT_EQ("", w.txtTTL.Text());
-        for (forms::ComboBox* l : {&w.cmbMSCPS0, &w.cmbMSCPS1, &w.cmbNDI, &w.cmbRWIN, &w.cmbSKA}) {
+        EXPECT_EQ(0, w.tuning.chkPMTU.Value());
+        EXPECT_EQ(0, w.tuning.chkBlackHole.Value());
+        EXPECT_EQ("", w.tuning.txtMTU.Text());
+        EXPECT_EQ("", w.tuning.txtTTL.Text());
+        for (forms::ComboBox* l : {&w.tuning.cmbMSCPS0, &w.tuning.cmbMSCPS1, &w.tuning.cmbNDI, &w.tuning.cmbRWIN, &w.tuning.cmbSKA}) {
             EXPECT_EQ(-1, l->ListIndex()) << l->Name();
         }
     }
@@ -58,24 +58,24 @@ TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
     EXPECT_FALSE(w.Loading);
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
-    EXPECT_EQ("Manual", w.cmbOptimize.Text());
-    EXPECT_EQ("Dial-up Networking (Modem)", w.cmbNetType.Text());
-    for (forms::OptionButton* o : {&w.optMTU1, &w.optRWIN1, &w.optTTL1, &w.optSKA1, &w.optNDI1}) {
+    EXPECT_EQ("Manual", w.modes.cmbOptimize.Text());
+    EXPECT_EQ("Dial-up Networking (Modem)", w.modes.cmbNetType.Text());
+    for (forms::OptionButton* o : {&w.tuning.optMTU1, &w.tuning.optRWIN1, &w.tuning.optTTL1, &w.tuning.optSKA1, &w.tuning.optNDI1}) {
         EXPECT_TRUE(o->Value()) << o->Name();
         EXPECT_TRUE(o->Enabled()) << o->Name();
     }
-    for (forms::Control* input : std::initializer_list<forms::Control*>{&w.txtMTU, &w.txtTTL, &w.cmbRWIN, &w.cmbSKA, &w.cmbNDI}) {
+    for (forms::Control* input : std::initializer_list<forms::Control*>{&w.tuning.txtMTU, &w.tuning.txtTTL, &w.tuning.cmbRWIN, &w.tuning.cmbSKA, &w.tuning.cmbNDI}) {
         EXPECT_FALSE(input->Enabled()) << input->Name();
     }
-    EXPECT_EQ(1, w.chkPMTU.Value());
-    EXPECT_EQ(0, w.chkBlackHole.Value());
-    EXPECT_EQ("4", w.cmbMSCPS1.Text());
-    EXPECT_EQ("2", w.cmbMSCPS0.Text());
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
-    EXPECT_EQ("OS: Windows XP", w.StatusBar1.PanelText(3));
-    EXPECT_EQ("IP Address: 192.168.0.10", w.StatusBar1.PanelText(4));
-    EXPECT_EQ("", w.StatusBar1.PanelText(1));
-    EXPECT_EQ("About Quintel", w.mnuSupport.Caption());
+    EXPECT_EQ(1, w.tuning.chkPMTU.Value());
+    EXPECT_EQ(0, w.tuning.chkBlackHole.Value());
+    EXPECT_EQ("4", w.tuning.cmbMSCPS1.Text());
+    EXPECT_EQ("2", w.tuning.cmbMSCPS0.Text());
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
+    EXPECT_EQ("OS: Windows XP", w.sbrMain.PanelText(3));
+    EXPECT_EQ("IP Address: 192.168.0.10", w.sbrMain.PanelText(4));
+    EXPECT_EQ("", w.sbrMain.PanelText(1));
+    EXPECT_EQ("About Quintel", w.menus.mnuSupport.Caption());
     EXPECT_EQ(app.tuning.WindowsDefaults, Record());
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay")) << "no explanation at load";
     EXPECT_TRUE(fakes.boxes.shown.empty());
@@ -102,22 +102,22 @@ TEST_F(MainWindow, AMissingCompanionIsSkippedSilently) {
 
 TEST_F(MainWindow, LoadFillsEveryList) {
     FrmMain& w = Start();
-    EXPECT_EQ(4, w.cmbNetType.ListCount());
+    EXPECT_EQ(4, w.modes.cmbNetType.ListCount());
     EXPECT_EQ((std::vector<std::string>{"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}),
-              w.cmbOptimize.Items());
+              w.modes.cmbOptimize.Items());
     EXPECT_EQ((std::vector<std::string>{"x4", "x6", "x8", "x10", "x12", "x14", "x16"}),
-              w.cmbRWIN.Items());
-    EXPECT_EQ(60, w.cmbSKA.ListCount());
-    EXPECT_EQ("1 min.", w.cmbSKA.Items().front());
-    EXPECT_EQ("60 min.", w.cmbSKA.Items().back());
-    EXPECT_EQ((std::vector<std::string>{"0", "2", "4", "8", "16", "32", "64"}), w.cmbNDI.Items());
-    for (forms::ComboBox* l : {&w.cmbMSCPS0, &w.cmbMSCPS1}) {
+              w.tuning.cmbRWIN.Items());
+    EXPECT_EQ(60, w.tuning.cmbSKA.ListCount());
+    EXPECT_EQ("1 min.", w.tuning.cmbSKA.Items().front());
+    EXPECT_EQ("60 min.", w.tuning.cmbSKA.Items().back());
+    EXPECT_EQ((std::vector<std::string>{"0", "2", "4", "8", "16", "32", "64"}), w.tuning.cmbNDI.Items());
+    for (forms::ComboBox* l : {&w.tuning.cmbMSCPS0, &w.tuning.cmbMSCPS1}) {
         EXPECT_EQ(59, l->ListCount());
         EXPECT_EQ("2", l->Items().front());
         EXPECT_EQ("60", l->Items().back());
     }
-    EXPECT_EQ(60, w.cmbPingInterval.ListCount());
-    EXPECT_EQ("5 min.", w.cmbPingInterval.Items()[4]);
+    EXPECT_EQ(60, w.ping.cmbPingInterval.ListCount());
+    EXPECT_EQ("5 min.", w.ping.cmbPingInterval.Items()[4]);
 }
 
 TEST_F(MainWindow, ASavedManualRecordComesBackIntoTheControls) {
@@ -125,20 +125,20 @@ TEST_F(MainWindow, ASavedManualRecordComesBackIntoTheControls) {
                          "TTL,#TRUE#,64\r\nSKA,#TRUE#,9,600000\r\nNDI,#TRUE#,3,8\r\nPMTU,#FALSE#\r\n"
                          "BlackHole,#TRUE#\r\nMSCPS0,8,10\r\nMSCPS1,4,6\r\n");
     FrmMain& w = Start();
-    EXPECT_EQ("Cable/xDSL running PPPoE/PPTP", w.cmbNetType.Text());
-    EXPECT_EQ("Manual", w.cmbOptimize.Text());
-    EXPECT_TRUE(w.optMTU2.Value());
-    EXPECT_EQ("576", w.txtMTU.Text());
-    EXPECT_TRUE(w.txtMTU.Enabled());
-    EXPECT_EQ("x8", w.cmbRWIN.Text());
+    EXPECT_EQ("Cable/xDSL running PPPoE/PPTP", w.modes.cmbNetType.Text());
+    EXPECT_EQ("Manual", w.modes.cmbOptimize.Text());
+    EXPECT_TRUE(w.tuning.optMTU2.Value());
+    EXPECT_EQ("576", w.tuning.txtMTU.Text());
+    EXPECT_TRUE(w.tuning.txtMTU.Enabled());
+    EXPECT_EQ("x8", w.tuning.cmbRWIN.Text());
     EXPECT_EQ(4608, Record().RWIN);
-    EXPECT_EQ("64", w.txtTTL.Text());
-    EXPECT_EQ("10 min.", w.cmbSKA.Text());
-    EXPECT_EQ("8", w.cmbNDI.Text());
-    EXPECT_EQ(0, w.chkPMTU.Value());
-    EXPECT_EQ(1, w.chkBlackHole.Value());
-    EXPECT_EQ("10", w.cmbMSCPS0.Text());
-    EXPECT_EQ("6", w.cmbMSCPS1.Text());
+    EXPECT_EQ("64", w.tuning.txtTTL.Text());
+    EXPECT_EQ("10 min.", w.tuning.cmbSKA.Text());
+    EXPECT_EQ("8", w.tuning.cmbNDI.Text());
+    EXPECT_EQ(0, w.tuning.chkPMTU.Value());
+    EXPECT_EQ(1, w.tuning.chkBlackHole.Value());
+    EXPECT_EQ("10", w.tuning.cmbMSCPS0.Text());
+    EXPECT_EQ("6", w.tuning.cmbMSCPS1.Text());
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
     EXPECT_EQ(576, Record().MTU);
     EXPECT_EQ(64, Record().TTL);
@@ -149,13 +149,13 @@ TEST_F(MainWindow, ASavedAutomaticModeLeavesTheManualControlsDisabledAndEmpty) {
     fakes.files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");
     FrmMain& w = Start();
     ExpectAllManualControlsDisabledAndEmpty();
-    EXPECT_EQ("Mode: Automatic #2", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Automatic #2", w.sbrMain.PanelText(2));
     TuningSettings expected = app.tuning.AutoPreset2;
     expected.ConnectionType = 1;
     EXPECT_EQ(expected, Record());
-    EXPECT_TRUE(w.cmbNetType.Enabled());
-    EXPECT_TRUE(w.cmbOptimize.Enabled());
-    EXPECT_TRUE(w.Option1.Enabled());
+    EXPECT_TRUE(w.modes.cmbNetType.Enabled());
+    EXPECT_TRUE(w.modes.cmbOptimize.Enabled());
+    EXPECT_TRUE(w.ping.optPingAutomatic.Enabled());
 }
 
 TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
@@ -163,35 +163,35 @@ TEST_F(MainWindow, AMissingAddressLibraryIsReportedAndLoadGoesOn) {
     FrmMain& w = Start();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("Quintel", fakes.boxes.shown[0].caption);
-    EXPECT_EQ("IP Address: ", w.StatusBar1.PanelText(4));
+    EXPECT_EQ("IP Address: ", w.sbrMain.PanelText(4));
     EXPECT_TRUE(w.Visible());
 }
 
 TEST_F(MainWindow, TheHelpTextsAreSetAtLoad) {
     FrmMain& w = Start();
-    EXPECT_EQ(0u, w.lblGeneral.Caption().find("MTU is the default packet size"));
-    EXPECT_NE(std::string::npos, w.lblGeneral.Caption().find("negotiate with.When a connection"));
-    EXPECT_NE(std::string::npos, w.lblAdv.Caption().find("source routing paths.\r\n\r\nMaximum"));
-    EXPECT_EQ(0u, w.lblPing.Caption().find("Most Internet Service Providers"));
-    EXPECT_EQ((forms::Color{0, 0, 128}), w.lblGeneral.ForeColor);
+    EXPECT_EQ(0u, w.tuning.lblGeneral.Caption().find("MTU is the default packet size"));
+    EXPECT_NE(std::string::npos, w.tuning.lblGeneral.Caption().find("negotiate with.When a connection"));
+    EXPECT_NE(std::string::npos, w.tuning.lblAdv.Caption().find("source routing paths.\r\n\r\nMaximum"));
+    EXPECT_EQ(0u, w.ping.lblPing.Caption().find("Most Internet Service Providers"));
+    EXPECT_EQ((forms::Color{0, 0, 128}), w.tuning.lblGeneral.ForeColor);
 }
 
 // --- The two lists --------------------------------------------------------
 
 TEST_F(MainWindow, ManualThenAutomatic2ThenManualGivesTheDefaults) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1492");
-    w.cmbNetType.UserSelect(3);
-    w.cmbOptimize.UserSelect(1);
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1492");
+    w.modes.cmbNetType.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(1);
     ExpectAllManualControlsDisabledAndEmpty();
-    w.cmbOptimize.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(3);
     TuningSettings expected = app.tuning.WindowsDefaults;
     EXPECT_EQ(3, expected.ConnectionType);
     EXPECT_EQ(expected, Record());
-    EXPECT_EQ("", w.txtMTU.Text());
-    EXPECT_FALSE(w.txtMTU.Enabled());
-    EXPECT_TRUE(w.optMTU1.Value());
+    EXPECT_EQ("", w.tuning.txtMTU.Text());
+    EXPECT_FALSE(w.tuning.txtMTU.Enabled());
+    EXPECT_TRUE(w.tuning.optMTU1.Value());
 }
 
 TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
@@ -202,12 +202,12 @@ TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
     fakes.host.onModal = [&](forms::Form& form) {
         auto& d = dynamic_cast<FrmDisplay&>(form);
         caption = d.Caption();
-        heading = d.Label1.Caption();
-        body = d.Label2.Caption();
-        generalShownDuringDialog = w.optMTU1.Value();
+        heading = d.lblHeading.Caption();
+        body = d.lblExplanation.Caption();
+        generalShownDuringDialog = w.tuning.optMTU1.Value();
         d.cmdOK.UserClick();
     };
-    w.cmbOptimize.UserSelect(3);
+    w.modes.cmbOptimize.UserSelect(3);
     EXPECT_EQ(1, fakes.host.Count("modal frmDisplay"));
     EXPECT_EQ(1, fakes.host.Count("destroy frmDisplay"));
     EXPECT_EQ("DirectPc (Satellite)", caption);
@@ -215,24 +215,24 @@ TEST_F(MainWindow, ChoosingManualShowsTheExplanationModallyThenTheDefaults) {
     EXPECT_EQ(0u, body.find("Please try various settings combinations"));
     EXPECT_TRUE(generalShownDuringDialog) << "the defaults are in place before the dialog";
     EXPECT_EQ(nullptr, w.Display());
-    for (forms::OptionButton* o : {&w.optMTU1, &w.optRWIN1, &w.optTTL1}) EXPECT_TRUE(o->Value());
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&w.txtMTU, &w.cmbRWIN, &w.txtTTL}) {
+    for (forms::OptionButton* o : {&w.tuning.optMTU1, &w.tuning.optRWIN1, &w.tuning.optTTL1}) EXPECT_TRUE(o->Value());
+    for (forms::Control* c : std::initializer_list<forms::Control*>{&w.tuning.txtMTU, &w.tuning.cmbRWIN, &w.tuning.txtTTL}) {
         EXPECT_FALSE(c->Enabled());
     }
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
     EXPECT_EQ(3, Record().ConnectionType);
 }
 
 TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1400");
-    w.optTTL2.UserClick();
-    w.txtTTL.UserText("64");
-    w.chkBlackHole.UserClick();
-    w.cmbOptimize.UserSelect(2);
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1400");
+    w.tuning.optTTL2.UserClick();
+    w.tuning.txtTTL.UserText("64");
+    w.tuning.chkBlackHole.UserClick();
+    w.modes.cmbOptimize.UserSelect(2);
     ExpectAllManualControlsDisabledAndEmpty();
-    EXPECT_EQ("Mode: Automatic #3", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Automatic #3", w.sbrMain.PanelText(2));
     EXPECT_EQ(-1, Record().MTU);
     EXPECT_EQ(-1, Record().RWIN);
     EXPECT_EQ(0, fakes.host.Count("modal frmDisplay"));
@@ -240,72 +240,72 @@ TEST_F(MainWindow, Automatic3FromCustomManualValuesDisablesAndEmptiesEverything)
 
 TEST_F(MainWindow, TheConnectionTypeChangesOnlyTheRecordField) {
     FrmMain& w = Start();
-    const std::string status = w.StatusBar1.PanelText(2);
+    const std::string status = w.sbrMain.PanelText(2);
     TuningSettings expected = Record();
-    w.cmbNetType.UserSelect(3);
+    w.modes.cmbNetType.UserSelect(3);
     expected.ConnectionType = 3;
     EXPECT_EQ(expected, Record());
-    EXPECT_EQ(status, w.StatusBar1.PanelText(2));
+    EXPECT_EQ(status, w.sbrMain.PanelText(2));
 }
 
 TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
     FrmMain& w = Start();
     w.Loading = true;
     const TuningSettings before = Record();
-    w.cmbOptimize.UserSelect(0);
+    w.modes.cmbOptimize.UserSelect(0);
     EXPECT_EQ(before, Record());
-    EXPECT_EQ("Mode: Manual", w.StatusBar1.PanelText(2));
+    EXPECT_EQ("Mode: Manual", w.sbrMain.PanelText(2));
 }
 
 // --- The tuning controls --------------------------------------------------
 
 TEST_F(MainWindow, ReceiveWindowIsTakenFromTheMtuOfThatMoment) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1492");
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1492");
     EXPECT_EQ(1492, Record().MTU);
     EXPECT_TRUE(Record().MTUCustom);
-    w.optRWIN2.UserClick();
-    w.cmbRWIN.UserSelect(0);  // x4
+    w.tuning.optRWIN2.UserClick();
+    w.tuning.cmbRWIN.UserSelect(0);  // x4
     EXPECT_EQ(5968, Record().RWIN);
-    w.optMTU1.UserClick();
+    w.tuning.optMTU1.UserClick();
     EXPECT_EQ(1500, Record().MTU);
-    EXPECT_EQ("", w.txtMTU.Text());
+    EXPECT_EQ("", w.tuning.txtMTU.Text());
     EXPECT_EQ(5968, Record().RWIN);
 
-    w.cmbRWIN.UserSelect(6);  // x16 with the default MTU
+    w.tuning.cmbRWIN.UserSelect(6);  // x16 with the default MTU
     EXPECT_EQ(24000, Record().RWIN);
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("576");
-    w.cmbRWIN.UserSelect(5);
-    w.cmbRWIN.UserSelect(6);
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("576");
+    w.tuning.cmbRWIN.UserSelect(5);
+    w.tuning.cmbRWIN.UserSelect(6);
     EXPECT_EQ(9216, Record().RWIN);
 }
 
 TEST_F(MainWindow, KeepAliveAndNdiEntriesGiveTheirValues) {
     FrmMain& w = Start();
-    w.optSKA2.UserClick();
-    w.cmbSKA.UserSelect(9);
+    w.tuning.optSKA2.UserClick();
+    w.tuning.cmbSKA.UserSelect(9);
     EXPECT_EQ(600000, Record().SKA);
     EXPECT_EQ(9, Record().SKAIndex);
-    w.optNDI2.UserClick();
-    w.cmbNDI.UserSelect(0);
+    w.tuning.optNDI2.UserClick();
+    w.tuning.cmbNDI.UserSelect(0);
     EXPECT_EQ(0, Record().NDI);
     EXPECT_EQ(0, Record().NDIIndex);
-    w.cmbNDI.UserSelect(6);
+    w.tuning.cmbNDI.UserSelect(6);
     EXPECT_EQ(64, Record().NDI);
-    w.optSKA1.UserClick();
+    w.tuning.optSKA1.UserClick();
     EXPECT_EQ(3600000, Record().SKA);
     EXPECT_EQ(-1, Record().SKAIndex);
-    EXPECT_EQ(-1, w.cmbSKA.ListIndex());
+    EXPECT_EQ(-1, w.tuning.cmbSKA.ListIndex());
 }
 
 TEST_F(MainWindow, TheUngatedControlsWriteTheRecordWhateverTheMode) {
     FrmMain& w = Start();
-    w.cmbMSCPS0.UserSelect(58);
-    w.cmbMSCPS1.UserSelect(6);
-    w.chkPMTU.UserClick();
-    w.chkBlackHole.UserClick();
+    w.tuning.cmbMSCPS0.UserSelect(58);
+    w.tuning.cmbMSCPS1.UserSelect(6);
+    w.tuning.chkPMTU.UserClick();
+    w.tuning.chkBlackHole.UserClick();
     EXPECT_EQ(60, Record().MSCPS0);
     EXPECT_EQ(58, Record().MSCPS0Index);
     EXPECT_EQ(8, Record().MSCPS1);
@@ -315,7 +315,7 @@ TEST_F(MainWindow, TheUngatedControlsWriteTheRecordWhateverTheMode) {
 
 TEST_F(MainWindow, NumberBoxesTakeDigitsAndBackspaceAndBeepAtAnythingElse) {
     FrmMain& w = Start();
-    for (forms::TextBox* box : {&w.txtMTU, &w.txtTTL}) {
+    for (forms::TextBox* box : {&w.tuning.txtMTU, &w.tuning.txtTTL}) {
         EXPECT_EQ('7', box->UserKey('7'));
         EXPECT_EQ(8, box->UserKey(8));
         EXPECT_EQ(0, box->UserKey('a'));
@@ -327,35 +327,35 @@ TEST_F(MainWindow, NumberBoxesTakeDigitsAndBackspaceAndBeepAtAnythingElse) {
 
 TEST_F(MainWindow, PastedTextCountsByItsLeadingDigitsAndNeverOverflows) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1400abc");
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1400abc");
     EXPECT_EQ(1400, Record().MTU);
-    w.txtMTU.UserText("abc");
+    w.tuning.txtMTU.UserText("abc");
     EXPECT_EQ(0, Record().MTU);
-    w.txtMTU.UserText("12.5");
+    w.tuning.txtMTU.UserText("12.5");
     EXPECT_EQ(12, Record().MTU);
-    w.txtMTU.UserText("99999999999999999999999");
+    w.tuning.txtMTU.UserText("99999999999999999999999");
     EXPECT_EQ(2147483647, Record().MTU);
-    w.optRWIN2.UserClick();
-    w.cmbRWIN.UserSelect(6);
+    w.tuning.optRWIN2.UserClick();
+    w.tuning.cmbRWIN.UserSelect(6);
     EXPECT_EQ(2147483647, Record().RWIN);
-    w.optTTL2.UserClick();
-    w.txtTTL.UserText("4294967296");
+    w.tuning.optTTL2.UserClick();
+    w.tuning.txtTTL.UserText("4294967296");
     EXPECT_EQ(2147483647, Record().TTL);
 }
 
 TEST_F(MainWindow, TypingWhileWindowsDefaultIsSelectedLeavesTheRecordAlone) {
     FrmMain& w = Start();
-    w.txtMTU.UserText("9000");
+    w.tuning.txtMTU.UserText("9000");
     EXPECT_EQ(1500, Record().MTU);
 }
 
 TEST_F(MainWindow, ShowWindowsDefaultsLeavesTheRecordEqualToTheDefaults) {
     FrmMain& w = Start();
-    w.cmbNetType.UserSelect(2);
-    w.EnableManualControls(true);
+    w.modes.cmbNetType.UserSelect(2);
+    w.tuning.EnableManualControls(true);
     app.tuning.ResetToWindowsDefaults();
-    w.ShowWindowsDefaults();
+    w.tuning.ShowWindowsDefaults();
     TuningSettings expected = app.tuning.WindowsDefaults;
     expected.ConnectionType = 2;
     EXPECT_EQ(expected, Record());
@@ -363,7 +363,7 @@ TEST_F(MainWindow, ShowWindowsDefaultsLeavesTheRecordEqualToTheDefaults) {
 
 TEST_F(MainWindow, ClearingTheCheckBoxesAndHttpListsWritesTheRecord) {
     FrmMain& w = Start();
-    w.EnableManualControls(false);
+    w.tuning.EnableManualControls(false);
     EXPECT_FALSE(Record().PMTU);
     EXPECT_EQ(-1, Record().MSCPS0Index);
     EXPECT_EQ(0, Record().MSCPS0);
@@ -377,8 +377,8 @@ class Validation : public MainWindow {
 protected:
     std::string Check() {
         fakes.boxes.shown.clear();
-        const bool failed = window->ValidateManualSettings();
-        if (!failed) {
+        const bool valid = window->tuning.ValidateManualSettings();
+        if (valid) {
             EXPECT_TRUE(fakes.boxes.shown.empty());
             return "";
         }
@@ -396,74 +396,74 @@ TEST_F(Validation, TheDefaultsPass) {
 
 TEST_F(Validation, OnlyTheFirstProblemIsReportedInTheOrderOfTheChecks) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.optRWIN2.UserClick();
-    w.optTTL2.UserClick();
-    w.optSKA2.UserClick();
-    w.optNDI2.UserClick();
-    w.cmbMSCPS0.UserSelect(-1);
-    w.cmbMSCPS1.UserSelect(-1);
+    w.tuning.optMTU2.UserClick();
+    w.tuning.optRWIN2.UserClick();
+    w.tuning.optTTL2.UserClick();
+    w.tuning.optSKA2.UserClick();
+    w.tuning.optNDI2.UserClick();
+    w.tuning.cmbMSCPS0.UserSelect(-1);
+    w.tuning.cmbMSCPS1.UserSelect(-1);
     EXPECT_EQ("Invalid MSCPS using HTTP 1.0 Value. Select Valid One.", Check());
-    w.cmbMSCPS0.UserSelect(0);
+    w.tuning.cmbMSCPS0.UserSelect(0);
     EXPECT_EQ("Invalid MSCPS using HTTP 1.1 value. Select Valid One.", Check());
-    w.cmbMSCPS1.UserSelect(0);
+    w.tuning.cmbMSCPS1.UserSelect(0);
     EXPECT_EQ("Invalid MTU. Enter Valid One.", Check());
-    w.txtMTU.UserText("1500");
+    w.tuning.txtMTU.UserText("1500");
     EXPECT_EQ("Invalid RWIN. Select Valid One.", Check());
-    w.cmbRWIN.UserSelect(0);
+    w.tuning.cmbRWIN.UserSelect(0);
     EXPECT_EQ("Invalid TTL. Enter Valid One.", Check());
-    w.txtTTL.UserText("128");
+    w.tuning.txtTTL.UserText("128");
     EXPECT_EQ("Invalid Session Keep Alive. Select Valid One.", Check());
-    w.cmbSKA.UserSelect(0);
+    w.tuning.cmbSKA.UserSelect(0);
     EXPECT_EQ("Invalid NDI Cache. Select Valid One.", Check());
-    w.cmbNDI.UserSelect(0);
+    w.tuning.cmbNDI.UserSelect(0);
     EXPECT_EQ("", Check());
 }
 
 TEST_F(Validation, NoSelectionInTheTwoMainListsComesFirst) {
     FrmMain& w = Start();
-    w.cmbNetType.UserSelect(-1);
-    w.cmbOptimize.UserSelect(-1);
+    w.modes.cmbNetType.UserSelect(-1);
+    w.modes.cmbOptimize.UserSelect(-1);
     EXPECT_EQ("Invalid Connection Type. Select Valid One.", Check());
-    w.cmbNetType.UserSelect(0);
+    w.modes.cmbNetType.UserSelect(0);
     EXPECT_EQ("Invalid Optimization Mode. Select Valid One.", Check());
 }
 
 TEST_F(Validation, MtuAndTtlMustBeUsableByTheStack) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
+    w.tuning.optMTU2.UserClick();
     for (const auto& [text, ok] : std::vector<std::pair<std::string, bool>>{
              {"0", false}, {"67", false}, {"68", true}, {"65535", true}, {"65536", false},
              {"99999999999", false}}) {
-        w.txtMTU.UserText(text);
+        w.tuning.txtMTU.UserText(text);
         EXPECT_EQ(ok ? "" : "Invalid MTU. Enter Valid One.", Check()) << text;
     }
-    w.txtMTU.UserText("1500");
-    w.optTTL2.UserClick();
+    w.tuning.txtMTU.UserText("1500");
+    w.tuning.optTTL2.UserClick();
     for (const auto& [text, ok] : std::vector<std::pair<std::string, bool>>{
              {"0", false}, {"1", true}, {"255", true}, {"256", false}}) {
-        w.txtTTL.UserText(text);
+        w.tuning.txtTTL.UserText(text);
         EXPECT_EQ(ok ? "" : "Invalid TTL. Enter Valid One.", Check()) << text;
     }
 }
 
 TEST_F(Validation, ACustomRwinTakenFromAHalfTypedMtuMustBeChosenAgain) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.txtMTU.UserText("1");
-    w.optRWIN2.UserClick();
-    w.cmbRWIN.UserSelect(0);  // x4 of an MTU of 1
-    w.txtMTU.UserText("1500");
+    w.tuning.optMTU2.UserClick();
+    w.tuning.txtMTU.UserText("1");
+    w.tuning.optRWIN2.UserClick();
+    w.tuning.cmbRWIN.UserSelect(0);  // x4 of an MTU of 1
+    w.tuning.txtMTU.UserText("1500");
     EXPECT_EQ("Invalid RWIN. Select Valid One.", Check());
-    w.cmbRWIN.UserSelect(1);
+    w.tuning.cmbRWIN.UserSelect(1);
     EXPECT_EQ(9000, Record().RWIN);
     EXPECT_EQ("", Check());
 }
 
 TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
     FrmMain& w = Start();
-    w.optMTU2.UserClick();
-    w.optMTU2.SetValue(false);
+    w.tuning.optMTU2.UserClick();
+    w.tuning.optMTU2.SetValue(false);
     EXPECT_EQ("", Check());
 }
 
@@ -472,36 +472,36 @@ TEST_F(Validation, APairWithNeitherOptionSelectedPasses) {
 TEST_F(MainWindow, TheStatusBarNamesAReleaseAfterXPAsItCallsItself) {
     fakes.version.version = OsVersion{2, 6, 1, 7601, 1};
     FrmMain& w = Start();
-    EXPECT_EQ("OS: Windows 7", w.StatusBar1.PanelText(3));
+    EXPECT_EQ("OS: Windows 7", w.sbrMain.PanelText(3));
     EXPECT_EQ(family::Windows7, app.CurrentWindowsFamily.Code);
 }
 
 TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt) {
     FrmMain& w = Start();
     const int height = w.ClientHeight();
-    const forms::Rect frame = w.Frame1.Bounds();
-    const forms::Rect status = w.StatusBar1.Bounds();
-    w.mnuToolBar.UserClick();
-    EXPECT_FALSE(w.Toolbar1.Visible());
-    EXPECT_FALSE(w.mnuToolBar.Checked());
-    EXPECT_EQ(frame.Top - 570, w.Frame1.Bounds().Top);
-    EXPECT_EQ(status.Top - 570, w.StatusBar1.Bounds().Top);
-    w.mnuStatusBar.UserClick();
-    EXPECT_FALSE(w.StatusBar1.Visible());
-    EXPECT_FALSE(w.mnuStatusBar.Checked());
+    const forms::Rect frame = w.fraSettings.Bounds();
+    const forms::Rect status = w.sbrMain.Bounds();
+    w.menus.mnuToolBar.UserClick();
+    EXPECT_FALSE(w.tbrMain.Visible());
+    EXPECT_FALSE(w.menus.mnuToolBar.Checked());
+    EXPECT_EQ(frame.Top - 570, w.fraSettings.Bounds().Top);
+    EXPECT_EQ(status.Top - 570, w.sbrMain.Bounds().Top);
+    w.menus.mnuStatusBar.UserClick();
+    EXPECT_FALSE(w.sbrMain.Visible());
+    EXPECT_FALSE(w.menus.mnuStatusBar.Checked());
     EXPECT_EQ(height - 570 - 315, w.ClientHeight());
-    w.mnuToolBar.UserClick();
-    w.mnuStatusBar.UserClick();
+    w.menus.mnuToolBar.UserClick();
+    w.menus.mnuStatusBar.UserClick();
     EXPECT_EQ(height, w.ClientHeight());
-    EXPECT_EQ(frame.Top, w.Frame1.Bounds().Top);
-    EXPECT_EQ(status.Top, w.StatusBar1.Bounds().Top);
-    EXPECT_TRUE(w.mnuToolBar.Checked() && w.mnuStatusBar.Checked());
+    EXPECT_EQ(frame.Top, w.fraSettings.Bounds().Top);
+    EXPECT_EQ(status.Top, w.sbrMain.Bounds().Top);
+    EXPECT_TRUE(w.menus.mnuToolBar.Checked() && w.menus.mnuStatusBar.Checked());
 }
 
 TEST_F(MainWindow, ExitClosesWithoutAskingAndSavesNothing) {
     FrmMain& w = Start();
     const int writes = fakes.files.Writes();
-    w.mnuExit.UserClick();
+    w.menus.mnuExit.UserClick();
     EXPECT_FALSE(w.Loaded());
     EXPECT_EQ(1, fakes.host.Count("destroy frmMain"));
     EXPECT_EQ(writes, fakes.files.Writes());
@@ -511,29 +511,29 @@ TEST_F(MainWindow, ExitClosesWithoutAskingAndSavesNothing) {
 
 TEST_F(MainWindow, TheToolbarExitButtonClosesTheWindowAndOtherButtonsWaitForTheirCommands) {
     FrmMain& w = Start();
-    w.Toolbar1.UserClick(2);  // Ping
-    w.Toolbar1.UserClick(3);  // a separator
+    w.tbrMain.UserClick(2);  // Ping
+    w.tbrMain.UserClick(3);  // a separator
     EXPECT_TRUE(w.Loaded());
-    w.Toolbar1.UserClick(13);
+    w.tbrMain.UserClick(13);
     EXPECT_FALSE(w.Loaded());
 }
 
 TEST_F(MainWindow, TheMenusAndToolbarAreAsDesigned) {
     FrmMain& w = Start();
     ASSERT_EQ(4u, w.MenuBar().size());
-    EXPECT_FALSE(w.mnuPopupMenu.Visible());
-    EXPECT_EQ(9u, w.mnuPopupMenu.Children().size());
-    EXPECT_EQ(6u, w.mnuHelpMain.Children().size());
-    EXPECT_EQ("About Quintel", w.mnuHelpMain.Children().back()->Caption());
-    ASSERT_EQ(13u, w.Toolbar1.Buttons().size());
+    EXPECT_FALSE(w.menus.mnuPopupMenu.Visible());
+    EXPECT_EQ(9u, w.menus.mnuPopupMenu.Children().size());
+    EXPECT_EQ(6u, w.menus.mnuHelpMenu.Children().size());
+    EXPECT_EQ("About Quintel", w.menus.mnuHelpMenu.Children().back()->Caption());
+    ASSERT_EQ(13u, w.tbrMain.Buttons().size());
     const std::vector<int> images = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
     for (std::size_t i = 0; i < images.size(); ++i) {
-        EXPECT_EQ(images[i], w.Toolbar1.Buttons()[i].Image) << i + 1;
+        EXPECT_EQ(images[i], w.tbrMain.Buttons()[i].Image) << i + 1;
     }
-    EXPECT_EQ("ImageList1", w.Toolbar1.ImageList());
-    EXPECT_EQ("Restore Original Settings", w.Toolbar1.Buttons()[3].ToolTip);
-    EXPECT_EQ("&&Ping Configuration", w.SSTab1.Tabs()[2]);
-    EXPECT_EQ(0, w.SSTab1.Tab());
+    EXPECT_EQ("ImageList1", w.tbrMain.ImageList());
+    EXPECT_EQ("Restore Original Settings", w.tbrMain.Buttons()[3].ToolTip);
+    EXPECT_EQ("&&Ping Configuration", w.tabSettings.Tabs()[2]);
+    EXPECT_EQ(0, w.tabSettings.Tab());
 }
 
 }  // namespace

@@ -64,14 +64,14 @@ protected:
 
 TEST_F(PingTab, FirstStartShowsAutomaticAndOkWritesTheDefaults) {
     FrmMain& w = Start();
-    EXPECT_TRUE(w.Option1.Value());
-    EXPECT_EQ("Automatic", w.txtPingHost.Text());
-    EXPECT_EQ(forms::TextBox::Align::Center, w.txtPingHost.Alignment());
-    EXPECT_FALSE(w.txtPingHost.Enabled());
-    EXPECT_EQ("5 min.", w.cmbPingInterval.Text());
-    EXPECT_FALSE(w.cmbPingInterval.Enabled());
-    EXPECT_EQ(0, w.chkSound.Value());
-    w.cmdok.UserClick();
+    EXPECT_TRUE(w.ping.optPingAutomatic.Value());
+    EXPECT_EQ("Automatic", w.ping.txtPingHost.Text());
+    EXPECT_EQ(forms::TextBox::Align::Center, w.ping.txtPingHost.Alignment());
+    EXPECT_FALSE(w.ping.txtPingHost.Enabled());
+    EXPECT_EQ("5 min.", w.ping.cmbPingInterval.Text());
+    EXPECT_FALSE(w.ping.cmbPingInterval.Enabled());
+    EXPECT_EQ(0, w.ping.chkSound.Value());
+    w.ping.cmdok.UserClick();
     EXPECT_EQ(std::string("PingAutomatic,#TRUE#\r\nPingHost,") + DefaultPingHost +
                   "\r\nPingInterval,5\r\nPingSound,#FALSE#\r\n",
               fakes.files.Contents(PingCfg));
@@ -80,47 +80,61 @@ TEST_F(PingTab, FirstStartShowsAutomaticAndOkWritesTheDefaults) {
 
 TEST_F(PingTab, AManualHostIntervalAndSoundAreSavedAndShownAtTheNextStart) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
-    EXPECT_TRUE(w.txtPingHost.Enabled());
-    EXPECT_EQ("", w.txtPingHost.Text());
-    EXPECT_EQ(-1, w.cmbPingInterval.ListIndex());
-    w.txtPingHost.UserText("10.0.0.1");
-    w.cmbPingInterval.UserSelect(14);
-    w.chkSound.UserClick();
-    w.cmdok.UserClick();
+    w.ping.optPingManual.UserClick();
+    EXPECT_TRUE(w.ping.txtPingHost.Enabled());
+    EXPECT_EQ("", w.ping.txtPingHost.Text());
+    EXPECT_EQ(-1, w.ping.cmbPingInterval.ListIndex());
+    w.ping.txtPingHost.UserText("10.0.0.1");
+    w.ping.cmbPingInterval.UserSelect(14);
+    w.ping.chkSound.UserClick();
+    w.ping.cmdok.UserClick();
     EXPECT_EQ("PingAutomatic,#FALSE#\r\nPingHost,10.0.0.1\r\nPingInterval,15\r\nPingSound,#TRUE#\r\n",
               fakes.files.Contents(PingCfg));
 
     AppContext again = fakes.MakeContext();
     FrmMain next(again);
     next.Show();
-    EXPECT_TRUE(next.Option2.Value());
-    EXPECT_EQ("10.0.0.1", next.txtPingHost.Text());
-    EXPECT_EQ("15 min.", next.cmbPingInterval.Text());
-    EXPECT_EQ(1, next.chkSound.Value());
+    EXPECT_TRUE(next.ping.optPingManual.Value());
+    EXPECT_EQ("10.0.0.1", next.ping.txtPingHost.Text());
+    EXPECT_EQ("15 min.", next.ping.cmbPingInterval.Text());
+    EXPECT_EQ(1, next.ping.chkSound.Value());
 }
 
 TEST_F(PingTab, ManualWithoutHostOrIntervalIsRefused) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
-    w.cmdok.UserClick();
+    w.ping.optPingManual.UserClick();
+    w.ping.cmdok.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("Enter Values Properly.", fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
     EXPECT_FALSE(fakes.files.Has(PingCfg));
-    w.txtPingHost.UserText("   ");
-    w.cmbPingInterval.UserSelect(0);
+    w.ping.txtPingHost.UserText("   ");
+    w.ping.cmbPingInterval.UserSelect(0);
     fakes.boxes.shown.clear();
-    w.cmdok.UserClick();
+    w.ping.cmdok.UserClick();
     EXPECT_TRUE(fakes.boxes.shown.empty()) << "a host of blanks is accepted";
+}
+
+TEST_F(PingTab, ValidateSaysWhetherTheTabCanBeSaved) {
+    FrmMain& w = Start();
+    EXPECT_TRUE(w.ping.ValidatePingSettings()) << "automatic mode";
+    w.ping.optPingManual.UserClick();
+    EXPECT_FALSE(w.ping.ValidatePingSettings()) << "no host, no interval";
+    w.ping.txtPingHost.UserText("10.0.0.1");
+    EXPECT_FALSE(w.ping.ValidatePingSettings()) << "no interval";
+    w.ping.cmbPingInterval.UserSelect(0);
+    EXPECT_TRUE(w.ping.ValidatePingSettings());
+    w.ping.txtPingHost.UserText("");
+    EXPECT_FALSE(w.ping.ValidatePingSettings()) << "no host";
+    EXPECT_TRUE(fakes.boxes.shown.empty()) << "only saving tells the user";
 }
 
 TEST_F(PingTab, AHostThatWouldNotReadBackIsRefused) {
     FrmMain& w = Start();
-    w.Option2.UserClick();
-    w.txtPingHost.UserText("two\r\nlines");
-    w.cmbPingInterval.UserSelect(0);
-    w.cmdok.UserClick();
+    w.ping.optPingManual.UserClick();
+    w.ping.txtPingHost.UserText("two\r\nlines");
+    w.ping.cmbPingInterval.UserSelect(0);
+    w.ping.cmdok.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("Enter Values Properly.", fakes.boxes.shown[0].text);
 }
@@ -128,11 +142,11 @@ TEST_F(PingTab, AHostThatWouldNotReadBackIsRefused) {
 TEST_F(PingTab, BackToAutomaticReplacesTheHostAndInterval) {
     fakes.files.Put(PingCfg, "PingAutomatic,#FALSE#\r\nPingHost,10.0.0.1\r\nPingInterval,15\r\nPingSound,#TRUE#\r\n");
     FrmMain& w = Start();
-    w.cmdDefault.UserClick();
-    EXPECT_TRUE(w.Option1.Value());
-    EXPECT_EQ(0, w.chkSound.Value());
+    w.ping.cmdDefault.UserClick();
+    EXPECT_TRUE(w.ping.optPingAutomatic.Value());
+    EXPECT_EQ(0, w.ping.chkSound.Value());
     EXPECT_EQ("10.0.0.1", app.pingSettings.PingHost) << "only OK changes the settings";
-    w.cmdok.UserClick();
+    w.ping.cmdok.UserClick();
     EXPECT_EQ(DefaultPingHost, app.pingSettings.PingHost);
     EXPECT_EQ("5", app.pingSettings.PingInterval);
     EXPECT_FALSE(app.pingSettings.PingSound);
@@ -141,7 +155,7 @@ TEST_F(PingTab, BackToAutomaticReplacesTheHostAndInterval) {
 TEST_F(PingTab, AnIntervalOfZeroShowsNoSelection) {
     fakes.files.Put(PingCfg, "PingAutomatic,#FALSE#\r\nPingHost,h\r\nPingInterval,0\r\nPingSound,#FALSE#\r\n");
     FrmMain& w = Start();
-    EXPECT_EQ(-1, w.cmbPingInterval.ListIndex());
+    EXPECT_EQ(-1, w.ping.cmbPingInterval.ListIndex());
 }
 
 TEST_F(PingTab, AnIntervalFarOutsideTheListShowsNoSelection) {
@@ -149,7 +163,7 @@ TEST_F(PingTab, AnIntervalFarOutsideTheListShowsNoSelection) {
         fakes.files.Put(PingCfg, std::string("PingAutomatic,#FALSE#\r\nPingHost,h\r\nPingInterval,") +
                                      interval + "\r\nPingSound,#FALSE#\r\n");
         FrmMain& w = Start();
-        EXPECT_EQ(-1, w.cmbPingInterval.ListIndex()) << interval;
+        EXPECT_EQ(-1, w.ping.cmbPingInterval.ListIndex()) << interval;
     }
 }
 
@@ -166,10 +180,10 @@ TEST(PingIntervalIndex, GivesTheEntryOfEachMinuteCountAndNoneOutsideTheList) {
 TEST_F(PingTab, AFileThatCannotBeWrittenIsReportedAndTheValuesStayForTheRun) {
     fakes.files.MakeFolder(PingCfg);
     FrmMain& w = Start();
-    w.Option2.UserClick();
-    w.txtPingHost.UserText("10.0.0.9");
-    w.cmbPingInterval.UserSelect(0);
-    w.cmdok.UserClick();
+    w.ping.optPingManual.UserClick();
+    w.ping.txtPingHost.UserText("10.0.0.9");
+    w.ping.cmbPingInterval.UserSelect(0);
+    w.ping.cmdok.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ(0u, fakes.boxes.shown[0].text.find("The ping settings could not be saved."));
     EXPECT_EQ("10.0.0.9", app.pingSettings.PingHost);
@@ -179,10 +193,10 @@ TEST_F(PingTab, PingNowPingsTheSavedHostAndPlaysTheSoundEvenWithoutAnAnswer) {
     fakes.files.Put(PingCfg, "PingAutomatic,#FALSE#\r\nPingHost,10.0.0.1\r\nPingInterval,5\r\nPingSound,#TRUE#\r\n");
     fakes.files.Put(Folder + "\\Ping.wav", "RIFF");
     FrmMain& w = Start();
-    w.txtPingHost.UserText("192.168.9.9");  // typed but not saved
+    w.ping.txtPingHost.UserText("192.168.9.9");  // typed but not saved
     fakes.icmp.status = 11010;
     fakes.host.events.clear();
-    w.mnuPingNow.UserClick();
+    w.menus.mnuPingNow.UserClick();
     ASSERT_EQ(1u, fakes.icmp.echoes.size());
     EXPECT_EQ(0x0100000Au, fakes.icmp.echoes[0].address);
     EXPECT_EQ(1000u, fakes.icmp.echoes[0].timeout);

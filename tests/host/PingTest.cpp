@@ -3,7 +3,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeNetwork.h"
 #include "fakes/FakeSystem.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 
 namespace quintel {
 namespace {
@@ -48,7 +48,7 @@ protected:
     test::FakeSockets sockets;
     test::FakeIcmp icmp;
     test::FakeMessageBoxes boxes;
-    mdlPing ping{sockets, icmp, boxes, "Quintel"};
+    Pinger ping{sockets, icmp, boxes, "Quintel"};
 };
 
 TEST_F(Pinging, ADottedAddressIsPingedWithNineBytesAndTheFullReplyArea) {

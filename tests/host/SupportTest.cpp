@@ -178,7 +178,7 @@ protected:
 
 TEST_F(Support, TheAboutItemOpensTheWindowModallyWithTitleVersionAndLinks) {
     FrmMain& w = Start();
-    EXPECT_EQ("About Quintel", w.mnuSupport.Caption());
+    EXPECT_EQ("About Quintel", w.menus.mnuSupport.Caption());
     std::string caption, title, version, home, mail;
     fakes.host.onModal = [&](forms::Form& form) {
         auto& s = dynamic_cast<FrmSupport&>(form);
@@ -189,7 +189,7 @@ TEST_F(Support, TheAboutItemOpensTheWindowModallyWithTitleVersionAndLinks) {
         mail = s.lblSupport.Caption();
         s.cmdOK.UserClick();
     };
-    w.mnuSupport.UserClick();
+    w.menus.mnuSupport.UserClick();
     EXPECT_EQ(1, fakes.host.Count("modal frmSupport"));
     EXPECT_EQ("About Quintel", caption);
     EXPECT_EQ("Quintel", title);
@@ -213,7 +213,7 @@ TEST_F(Support, TheLinksOpenTheSiteAndAMessageAndSystemInfoStartsTheTool) {
         s.cmdSysInfo.UserClick();
         s.Close();
     };
-    w.mnuSupport.UserClick();
+    w.menus.mnuSupport.UserClick();
     ASSERT_EQ(2u, fakes.shell.opened.size());
     EXPECT_EQ(ProductWebSite, fakes.shell.opened[0].target);
     EXPECT_EQ(show::Normal, fakes.shell.opened[0].show);

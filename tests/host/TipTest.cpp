@@ -201,7 +201,7 @@ TEST_F(StartupTip, UncheckingTheBoxKeepsTheTipAwayNextTime) {
 
 TEST_F(StartupTip, TheHelpMenuShowsTheTipModelessAndTurnsTheStartupTipOnAgain) {
     FrmMain& w = Start();
-    w.mnutip.UserClick();
+    w.menus.mnutip.UserClick();
     ASSERT_NE(nullptr, w.Tip());
     FrmTip* first = w.Tip();
     EXPECT_TRUE(first->Visible());
@@ -210,20 +210,20 @@ TEST_F(StartupTip, TheHelpMenuShowsTheTipModelessAndTurnsTheStartupTipOnAgain) {
     EXPECT_EQ("1", fakes.userSettings.values[test::FakeServices::TipSettingKey]);
 
     fakes.host.events.clear();
-    w.mnutip.UserClick();  // already open: brought forward, not made again
+    w.menus.mnutip.UserClick();  // already open: brought forward, not made again
     EXPECT_EQ(first, w.Tip());
     EXPECT_EQ(std::vector<std::string>{"foreground frmTip"}, fakes.host.events);
 
     first->cmdOK.UserClick();
-    w.mnutip.UserClick();
+    w.menus.mnutip.UserClick();
     EXPECT_TRUE(w.Tip()->Visible());
 }
 
 TEST_F(StartupTip, ClosingTheMainWindowClosesAnOpenTip) {
     FrmMain& w = Start();
-    w.mnutip.UserClick();
+    w.menus.mnutip.UserClick();
     ASSERT_TRUE(w.Tip()->Loaded());
-    w.mnuExit.UserClick();
+    w.menus.mnuExit.UserClick();
     EXPECT_FALSE(w.Loaded());
     EXPECT_FALSE(w.Tip()->Loaded());
 }

@@ -100,14 +100,14 @@ TEST_F(Tray, OtherMouseMessagesAreIgnored) {
 TEST_F(Tray, ThePopupMenuHoldsItsItemsInOrder) {
     FrmMain& w = Start();
     std::vector<std::string> captions;
-    for (const forms::MenuItem* item : w.mnuPopupMenu.Children()) captions.push_back(item->Caption());
+    for (const forms::MenuItem* item : w.menus.mnuPopupMenu.Children()) captions.push_back(item->Caption());
     EXPECT_EQ((std::vector<std::string>{"Show &Main Window", "Ping Configuration", "Ping Now", "-",
                                         "Contact us", "-", "User's Guide", "-", "Disable"}),
               captions);
-    ASSERT_EQ(2u, w.mnucontactus.Children().size());
-    EXPECT_EQ("Visit our Web Site", w.mnucontactus.Children()[0]->Caption());
-    EXPECT_EQ("Email us", w.mnucontactus.Children()[1]->Caption());
-    EXPECT_FALSE(w.mnuPopupMenu.Visible());
+    ASSERT_EQ(2u, w.menus.mnucontactus.Children().size());
+    EXPECT_EQ("Visit our Web Site", w.menus.mnucontactus.Children()[0]->Caption());
+    EXPECT_EQ("Email us", w.menus.mnucontactus.Children()[1]->Caption());
+    EXPECT_FALSE(w.menus.mnuPopupMenu.Visible());
 }
 
 TEST_F(Tray, ItemsChosenFromThePopupRunTheirCommands) {
@@ -124,7 +124,7 @@ TEST_F(Tray, ItemsChosenFromThePopupRunTheirCommands) {
 
     fakes.host.onPopup = [](forms::MenuItem& menu) { test::ChooseFromPopup(menu, "Disable"); };
     w.TrayNotification(0x205);
-    EXPECT_EQ("Enable", w.mnuDisable.Caption());
+    EXPECT_EQ("Enable", w.menus.mnuDisable.Caption());
     EXPECT_EQ(1u, fakes.boxes.shown.size());
 }
 
@@ -133,8 +133,8 @@ TEST_F(Tray, TheMenuAsksTheCompanionWhetherItIsPausedEachTimeItOpens) {
     bool enabled = false;
     std::string caption;
     fakes.host.onPopup = [&](forms::MenuItem&) {
-        caption = w.mnuDisable.Caption();
-        enabled = w.mnuDisable.Enabled();
+        caption = w.menus.mnuDisable.Caption();
+        enabled = w.menus.mnuDisable.Enabled();
     };
 
     // Paused by an earlier window, or by "Korvet.exe /pause".

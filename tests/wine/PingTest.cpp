@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/ping/PingSettings.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Services.h"
@@ -72,7 +72,7 @@ protected:
     win32::Win32Icmp realIcmp;
     RecordingIcmp icmp{realIcmp};
     RecordingBoxes boxes;
-    mdlPing ping{sockets, icmp, boxes, "Quintel"};
+    Pinger ping{sockets, icmp, boxes, "Quintel"};
 };
 
 TEST_F(PingWin32, TheLoopbackAddressAnswers) {

@@ -35,8 +35,8 @@ FrmDisplay::FrmDisplay(forms::FormHost& host, const std::string& appTitle,
                        std::string connectionText, int optiMode, std::string modeText)
     : Form(host, "frmDisplay", "", 6255, 3735),
       picDisplay("picDisplay", forms::Rect{240, 240, 720, 720}, "display"),
-      Label1("Label1", forms::Rect{1200, 240, 4815, 495}),
-      Label2("Label2", forms::Rect{1200, 840, 4815, 2175}),
+      lblHeading("lblHeading", forms::Rect{1200, 240, 4815, 495}),
+      lblExplanation("lblExplanation", forms::Rect{1200, 840, 4815, 2175}),
       cmdOK("cmdOK", forms::Rect{4920, 3165, 1095, 375}, "OK"),
       appTitle_(appTitle),
       connectionText_(std::move(connectionText)),
@@ -46,16 +46,16 @@ FrmDisplay::FrmDisplay(forms::FormHost& host, const std::string& appTitle,
     MinButton = false;
     cmdOK.Default = true;
     Add(picDisplay);
-    Add(Label1);
-    Add(Label2);
+    Add(lblHeading);
+    Add(lblExplanation);
     Add(cmdOK);
     cmdOK.Click = [this] { cmdOK_Click(); };
 }
 
 void FrmDisplay::Form_Load() {
     SetCaption(connectionText_);
-    Label1.SetCaption(DisplayHeading(optiMode_, modeText_));
-    Label2.SetCaption(DisplayBody(optiMode_, appTitle_));
+    lblHeading.SetCaption(DisplayHeading(optiMode_, modeText_));
+    lblExplanation.SetCaption(DisplayBody(optiMode_, appTitle_));
 }
 
 void FrmDisplay::cmdOK_Click() {

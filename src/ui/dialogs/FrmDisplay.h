@@ -16,8 +16,8 @@ public:
                int optiMode, std::string modeText);
 
     forms::Picture picDisplay;
-    forms::Label Label1;  // heading
-    forms::Label Label2;  // body
+    forms::Label lblHeading;      // designer: Label1
+    forms::Label lblExplanation;  // designer: Label2
     forms::CommandButton cmdOK;
 
     void cmdOK_Click();

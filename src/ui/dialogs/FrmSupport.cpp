@@ -25,15 +25,15 @@ FrmSupport::FrmSupport(forms::FormHost& host, SupportServices services)
       picIcon("picIcon", forms::Rect{240, 240, 480, 480}, "logo"),
       lblTitle("lblTitle", forms::Rect{1050, 240, 4440, 480}),
       lblVersion("lblVersion", forms::Rect{1050, 780, 4440, 225}),
-      Line1("Line1", forms::Rect{240, 1140, 5250, 15}, forms::Line::SystemColor::WindowFrame),
-      Line2("Line2", forms::Rect{240, 1155, 5250, 15}, forms::Line::SystemColor::WindowBackground),
+      linTitleEtchDark("linTitleEtchDark", forms::Rect{240, 1140, 5250, 15}, forms::Line::SystemColor::WindowFrame),
+      linTitleEtchLight("linTitleEtchLight", forms::Rect{240, 1155, 5250, 15}, forms::Line::SystemColor::WindowBackground),
       lblDisclaimer("lblDisclaimer", forms::Rect{240, 1320, 5250, 1155}, Disclaimer),
       lblWeb("lblWeb", forms::Rect{240, 2595, 615, 255}, "Web:"),
       lblHome("lblHome", forms::Rect{900, 2595, 4590, 255}),
       lblEmail("lblEmail", forms::Rect{240, 2910, 615, 255}, "Email:"),
       lblSupport("lblSupport", forms::Rect{900, 2910, 4590, 255}),
-      Line3("Line3", forms::Rect{240, 3285, 5250, 15}, forms::Line::SystemColor::WindowFrame),
-      Line4("Line4", forms::Rect{240, 3300, 5250, 15}, forms::Line::SystemColor::WindowBackground),
+      linLinksEtchDark("linLinksEtchDark", forms::Rect{240, 3285, 5250, 15}, forms::Line::SystemColor::WindowFrame),
+      linLinksEtchLight("linLinksEtchLight", forms::Rect{240, 3300, 5250, 15}, forms::Line::SystemColor::WindowBackground),
       cmdSysInfo("cmdSysInfo", forms::Rect{2880, 3435, 1245, 375}, "&System Info..."),
       cmdOK("cmdOK", forms::Rect{4245, 3435, 1245, 375}, "OK"),
       services_(std::move(services)) {
@@ -47,15 +47,15 @@ FrmSupport::FrmSupport(forms::FormHost& host, SupportServices services)
     Add(picIcon);
     Add(lblTitle);
     Add(lblVersion);
-    Add(Line1);
-    Add(Line2);
+    Add(linTitleEtchDark);
+    Add(linTitleEtchLight);
     Add(lblDisclaimer);
     Add(lblWeb);
     Add(lblHome);
     Add(lblEmail);
     Add(lblSupport);
-    Add(Line3);
-    Add(Line4);
+    Add(linLinksEtchDark);
+    Add(linLinksEtchLight);
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdSysInfo.Click = [this] { cmdSysInfo_Click(); };
     lblHome.Click = [this] { lblHome_Click(); };

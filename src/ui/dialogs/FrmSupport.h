@@ -29,13 +29,14 @@ public:
     forms::Picture picIcon;
     forms::Label lblTitle;
     forms::Label lblVersion;
-    forms::Line Line1, Line2;
+    // The etched lines under the version and above the buttons.
+    forms::Line linTitleEtchDark, linTitleEtchLight;  // designer: Line1, Line2
     forms::Label lblDisclaimer;
     forms::Label lblWeb;
     forms::Label lblHome;
     forms::Label lblEmail;
     forms::Label lblSupport;
-    forms::Line Line3, Line4;
+    forms::Line linLinksEtchDark, linLinksEtchLight;  // designer: Line3, Line4
     forms::CommandButton cmdSysInfo;
     forms::CommandButton cmdOK;
 

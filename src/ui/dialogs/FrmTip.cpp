@@ -21,7 +21,7 @@ std::string MissingFileText() {
 FrmTip::FrmTip(forms::FormHost& host, TipServices services, std::function<double()> draw)
     : Form(host, "frmTip", "Tip of the Day", 5415, 3300),
       picIcon("picIcon", forms::Rect{240, 240, 480, 480}, "logo"),
-      Label1("Label1", forms::Rect{960, 240, 4215, 255}, "Did you know..."),
+      lblDidYouKnow("lblDidYouKnow", forms::Rect{960, 240, 4215, 255}, "Did you know..."),
       lblTipText("lblTipText", forms::Rect{960, 615, 4215, 1935}),
       chkLoadTipsAtStartup("chkLoadTipsAtStartup", forms::Rect{240, 2805, 2415, 315},
                            "&Show Tips at Startup"),
@@ -32,12 +32,12 @@ FrmTip::FrmTip(forms::FormHost& host, TipServices services, std::function<double
     Icon = "app";
     MinButton = false;
     cmdOK.Default = true;
-    Label1.ForeColor = forms::Color{0, 0, 128};
+    lblDidYouKnow.ForeColor = forms::Color{0, 0, 128};
     Add(cmdOK);
     Add(cmdNextTip);
     Add(chkLoadTipsAtStartup);
     Add(picIcon);
-    Add(Label1);
+    Add(lblDidYouKnow);
     Add(lblTipText);
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdNextTip.Click = [this] { cmdNextTip_Click(); };

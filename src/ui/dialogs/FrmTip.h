@@ -33,7 +33,7 @@ public:
     FrmTip(forms::FormHost& host, TipServices services, std::function<double()> draw = {});
 
     forms::Picture picIcon;
-    forms::Label Label1;
+    forms::Label lblDidYouKnow;  // designer: Label1
     forms::Label lblTipText;
     forms::CheckBox chkLoadTipsAtStartup;
     forms::CommandButton cmdNextTip;

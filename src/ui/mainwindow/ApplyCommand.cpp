@@ -48,7 +48,7 @@ void ApplySettings(FrmMain& window) {
     // Manual values are checked first; an automatic mode is explained.
     bool save = true;
     if (app.tuning.CurrentSettings.OptiMode == mode::Manual) {
-        save = !window.ValidateManualSettings();
+        save = window.tuning.ValidateManualSettings();
     } else {
         window.ShowModeDialog();
     }
@@ -75,9 +75,9 @@ void RestoreWindowsSettings(FrmMain& window) {
         "Restore Default Settings", mb::YesNo | mb::IconInformation | mb::DefaultButton2);
     if (answer != mb::Yes) return;
 
-    window.EnableManualControls(true);
+    window.tuning.EnableManualControls(true);
     app.tuning.ResetToWindowsDefaults();
-    window.ShowWindowsDefaults();
+    window.tuning.ShowWindowsDefaults();
     const SaveResult result = Save(app);
     if (!result.Succeeded()) {
         ReportFailure(app, result);

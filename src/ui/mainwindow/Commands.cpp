@@ -8,7 +8,7 @@
 
 namespace quintel {
 
-void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
+void FrmMain::tbrMain_ButtonClick(const forms::ToolbarButton& button) {
     // Keys are compared exactly, in this order.
     const std::string& key = button.Key;
     ProcessLauncher& launcher = app_.services.launcher;
@@ -29,7 +29,7 @@ void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
     } else if (key == "Network") {
         OpenNetworkOptions(launcher, app_.CurrentWindowsFamily);
     } else if (key == "Help") {
-        mnuHelp_Click();
+        mnuUsersGuide_Click();
     } else if (key == "Exit") {
         mnuExit_Click();
     } else if (key == "Ping") {
@@ -37,7 +37,7 @@ void FrmMain::Toolbar1_ButtonClick(const forms::ToolbarButton& button) {
     }
 }
 
-void FrmMain::mnuHelp_Click() {
+void FrmMain::mnuUsersGuide_Click() {
     app_.services.shell.Open(app_.helpFile, show::Normal);
 }
 

@@ -1,5 +1,5 @@
-// The main window's load sequence, its View and File commands, the toolbar
-// dispatch and closing.
+// The main window's load sequence, the View menu's toolbar and status bar
+// commands, Exit, closing and the mode explanation.
 #include "ui/mainwindow/FrmMain.h"
 
 #include "ui/mainwindow/ApplyCommand.h"
@@ -19,23 +19,6 @@ namespace {
 
 constexpr int StatusBarHeight = 315;
 
-constexpr const char* GeneralHelp =
-    "MTU is the default packet size that Windows uses to negotiate with.When a connection is "
-    "opened between two computers.\r\n\r\n"
-    "RWIN is the amount of receive data (in bytes) that can be buffered at one time on a "
-    "connection.\r\n\r\n"
-    "TTL is a field in the IP header which indicates how long a packet should be allowed to "
-    "survive before it is discarded.";
-constexpr const char* AdvancedHelp =
-    "Session Keep Alive specifies how often to send session keep alive packets on active "
-    "sessions.\r\n\r\n"
-    "NDI Cache is the size of the cache used to store source routing paths.\r\n\r\n"
-    "Maximum Session allowed option used to increase the number of simultaneous downloads from "
-    "the same web site.";
-constexpr const char* PingHelp =
-    "Most Internet Service Providers Disconnect users after a fixed time of modem activity. "
-    "Setup the Ping Interval and you will not be disconnected...";
-
 }  // namespace
 
 std::string ModeStatusText(const std::string& modeListText) {
@@ -44,81 +27,19 @@ std::string ModeStatusText(const std::string& modeListText) {
 
 FrmMain::~FrmMain() = default;
 
-void FrmMain::WireHandlers() {
-    optMTU1.Click = [this] { optMTU1_Click(); };
-    optMTU2.Click = [this] { optMTU2_Click(); };
-    txtMTU.Change = [this] { txtMTU_Change(); };
-    txtMTU.KeyPress = [this](int& key) { txtMTU_KeyPress(key); };
-    optTTL1.Click = [this] { optTTL1_Click(); };
-    optTTL2.Click = [this] { optTTL2_Click(); };
-    txtTTL.Change = [this] { txtTTL_Change(); };
-    txtTTL.KeyPress = [this](int& key) { txtTTL_KeyPress(key); };
-    optRWIN1.Click = [this] { optRWIN1_Click(); };
-    optRWIN2.Click = [this] { optRWIN2_Click(); };
-    cmbRWIN.Click = [this] { cmbRWIN_Click(); };
-    optSKA1.Click = [this] { optSKA1_Click(); };
-    optSKA2.Click = [this] { optSKA2_Click(); };
-    cmbSKA.Click = [this] { cmbSKA_Click(); };
-    optNDI1.Click = [this] { optNDI1_Click(); };
-    optNDI2.Click = [this] { optNDI2_Click(); };
-    cmbNDI.Click = [this] { cmbNDI_Click(); };
-    cmbMSCPS0.Click = [this] { cmbMSCPS0_Click(); };
-    cmbMSCPS1.Click = [this] { cmbMSCPS1_Click(); };
-    chkPMTU.Click = [this] { chkPMTU_Click(); };
-    chkBlackHole.Click = [this] { chkBlackHole_Click(); };
-
-    cmbNetType.Click = [this] { cmbNetType_Click(); };
-    cmbOptimize.Click = [this] { cmbOptimize_Click(); };
-
-    mnuToolBar.Click = [this] { mnuToolBar_Click(); };
-    mnuStatusBar.Click = [this] { mnuStatusBar_Click(); };
-    mnuExit.Click = [this] { mnuExit_Click(); };
-    mnuApplyNewSettings.Click = [this] {
-        if (Enabled()) ApplySettings(*this);
-    };
-    mnuRestore.Click = [this] {
-        if (Enabled()) RestoreWindowsSettings(*this);
-    };
-    mnuRegistryBackup.Click = [this] {
-        if (Enabled()) BackupRegistry(app_, host_, *this);
-    };
-    Toolbar1.ButtonClick = [this](const forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
-    Option1.Click = [this] { Option1_Click(); };
-    Option2.Click = [this] { Option2_Click(); };
-    cmdDefault.Click = [this] { cmdDefault_Click(); };
-    cmdok.Click = [this] { SavePingSettings(); };
-    mnuPingNow.Click = [this] { PingNow(); };
-    mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
-    mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
-    mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
-    mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
-    mnuHelp.Click = [this] { mnuHelp_Click(); };
-    mnuwebsite.Click = [this] { mnuwebsite_Click(); };
-    mnuemail.Click = [this] { mnuemail_Click(); };
-    // The Help menu's items do what the tray menu's do.
-    mnuHelp1.Click = [this] { mnuHelp.Click(); };
-    mnuwebsite1.Click = [this] { mnuwebsite.Click(); };
-    mnuemail1.Click = [this] { mnuemail.Click(); };
-    mnutip.Click = [this] { mnutip_Click(); };
-    mnuSupport.Click = [this] { mnuSupport_Click(); };
-    mnuShowMainWindow.Click = [this] { mnuShowMainWindow_Click(); };
-    mnuPingConfig.Click = [this] { ShowPingTab(); };
-    mnuDisable.Click = [this] { mnuDisable_Click(); };
-}
-
 void FrmMain::Form_Load() {
     Loading = true;
-    mnuSupport.SetCaption("About " + app_.Title());
+    menus.mnuSupport.SetCaption("About " + app_.Title());
 
     app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
-    StatusBar1.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
-    StatusBar1.SetPanelText(
+    sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
+    sbrMain.SetPanelText(
         4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));
 
     app_.tuning.LoadPresets();
     FillLists();
     LoadSettingsFile(app_.tuning, app_.services.files, app_.FilePath(SettingsFileName));
-    LoadPingSettings();
+    ping.LoadPingSettings();
     host_.DoEvents();
 
     // A missing companion is no reason to stop: it only keeps the line up.
@@ -136,76 +57,51 @@ void FrmMain::Form_Load() {
     Show();
     SetState(forms::WindowState::Normal);
 
-    LoadPingSettings();
-    FillPingIntervalList(cmbPingInterval);
-    ShowPingSettings();
+    ping.LoadPingSettings();
+    FillPingIntervalList(ping.cmbPingInterval);
+    ping.ShowPingSettings();
     Loading = false;
 }
 
 void FrmMain::FillLists() {
-    cmbNetType.Clear();
-    for (const char* type : {"Dial-up Networking (Modem)", "LAN, Cable Modem, xDSL, ISDN, T1, T2",
-                             "Cable/xDSL running PPPoE/PPTP", "DirectPc (Satellite)"}) {
-        cmbNetType.AddItem(type);
-    }
-    cmbNetType.SetListIndex(0);
-
-    cmbOptimize.Clear();
-    for (const char* m : {"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}) {
-        cmbOptimize.AddItem(m);
-    }
-
-    cmbRWIN.Clear();
-    for (int n = 4; n <= 16; n += 2) cmbRWIN.AddItem("x" + std::to_string(n));
-
-    cmbSKA.Clear();
-    for (int minutes = 1; minutes <= 60; ++minutes) cmbSKA.AddItem(std::to_string(minutes) + " min.");
-
-    cmbNDI.Clear();
-    cmbNDI.AddItem("0");
-    for (int power = 1; power <= 6; ++power) cmbNDI.AddItem(std::to_string(1 << power));
-
-    for (forms::ComboBox* list : {&cmbMSCPS0, &cmbMSCPS1}) {
-        list->Clear();
-        for (int n = 2; n <= 60; ++n) list->AddItem(std::to_string(n));
-    }
+    modes.FillLists();
+    tuning.FillLists();
 }
 
 void FrmMain::ShowSavedSettings() {
-    cmbNetType.SetListIndex(Settings().ConnectionType);
-    cmbOptimize.SetListIndex(Settings().OptiMode);
+    modes.cmbNetType.SetListIndex(Settings().ConnectionType);
+    modes.cmbOptimize.SetListIndex(Settings().OptiMode);
     if (Settings().OptiMode == mode::Manual) {
-        ShowSettingsInControls();
+        tuning.ShowSettingsInControls();
     } else {
-        EnableManualControls(false);
+        tuning.EnableManualControls(false);
     }
-    StatusBar1.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
-    lblGeneral.SetCaption(GeneralHelp);
-    lblAdv.SetCaption(AdvancedHelp);
-    lblPing.SetCaption(PingHelp);
+    sbrMain.SetPanelText(2, ModeStatusText(modes.cmbOptimize.Text()));
+    tuning.ShowHelpTexts();
+    ping.ShowHelpText();
 }
 
 void FrmMain::SetToolbarImages() {
-    Toolbar1.SetImageList("ImageList1");
+    tbrMain.SetImageList("ImageList1");
     constexpr int Images[] = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
-    for (int i = 0; i < 13; ++i) Toolbar1.SetButtonImage(i + 1, Images[i]);
+    for (int i = 0; i < 13; ++i) tbrMain.SetButtonImage(i + 1, Images[i]);
 }
 
 void FrmMain::mnuToolBar_Click() {
-    const int height = Toolbar1.Bounds().Height;
-    const int shift = Toolbar1.Visible() ? -height : height;
-    Toolbar1.SetVisible(!Toolbar1.Visible());
+    const int height = tbrMain.Bounds().Height;
+    const int shift = tbrMain.Visible() ? -height : height;
+    tbrMain.SetVisible(!tbrMain.Visible());
     SetClientHeight(ClientHeight() + shift);
-    Frame1.Move(Frame1.Bounds().Left, Frame1.Bounds().Top + shift);
-    StatusBar1.Move(StatusBar1.Bounds().Left, StatusBar1.Bounds().Top + shift);
-    mnuToolBar.SetChecked(Toolbar1.Visible());
+    fraSettings.Move(fraSettings.Bounds().Left, fraSettings.Bounds().Top + shift);
+    sbrMain.Move(sbrMain.Bounds().Left, sbrMain.Bounds().Top + shift);
+    menus.mnuToolBar.SetChecked(tbrMain.Visible());
 }
 
 void FrmMain::mnuStatusBar_Click() {
-    const int shift = StatusBar1.Visible() ? -StatusBarHeight : StatusBarHeight;
-    StatusBar1.SetVisible(!StatusBar1.Visible());
+    const int shift = sbrMain.Visible() ? -StatusBarHeight : StatusBarHeight;
+    sbrMain.SetVisible(!sbrMain.Visible());
     SetClientHeight(ClientHeight() + shift);
-    mnuStatusBar.SetChecked(StatusBar1.Visible());
+    menus.mnuStatusBar.SetChecked(sbrMain.Visible());
 }
 
 void FrmMain::mnuExit_Click() {
@@ -226,8 +122,8 @@ void FrmMain::Form_Unload() {
 }
 
 void FrmMain::ShowModeDialog() {
-    display_ = std::make_unique<FrmDisplay>(host_, app_.Title(), cmbNetType.Text(),
-                                            Settings().OptiMode, cmbOptimize.Text());
+    display_ = std::make_unique<FrmDisplay>(host_, app_.Title(), modes.cmbNetType.Text(),
+                                            Settings().OptiMode, modes.cmbOptimize.Text());
     display_->Show(true);
     display_.reset();
 }

@@ -1,6 +1,9 @@
-// The main window: the connection type and optimization mode, the manual
-// tuning controls on the General and Advanced tabs, the ping tab, the
-// menus, the toolbar and the status bar.
+// The main window. It is made of parts, each owning its controls, their
+// places and their handlers: the connection type and optimization mode
+// (ModeLists), the General and Advanced tabs (TuningPanel), the ping tab
+// (PingPanel) and the menus (MainMenus). The window itself holds the frame
+// around them, the toolbar and the status bar, the load sequence, the
+// commands the menus and the toolbar run, and the tray icon.
 #pragma once
 
 #include <memory>
@@ -9,6 +12,10 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/MainMenus.h"
+#include "ui/mainwindow/ModeLists.h"
+#include "ui/mainwindow/PingPanel.h"
+#include "ui/mainwindow/TuningPanel.h"
 #include "platform/NotifyArea.h"
 
 namespace quintel {
@@ -26,66 +33,17 @@ public:
     // selections.
     bool Loading = false;
 
-    // --- Layout ------------------------------------------------------------
-    forms::Toolbar Toolbar1;
-    forms::Frame Frame1;
-    forms::Label Label1;
-    forms::ComboBox cmbNetType;
-    forms::Label Label2;
-    forms::ComboBox cmbOptimize;
-    forms::Line Line1;
-    forms::Line Line2;
-    forms::TabSet SSTab1;
-
-    forms::Label lblGeneral;
-    forms::OptionGroup mtuGroup, rwinGroup, ttlGroup, skaGroup, ndiGroup, pingGroup;
-    forms::Frame Frame2;
-    forms::OptionButton optMTU1, optMTU2;
-    forms::TextBox txtMTU;
-    forms::Frame Frame3;
-    forms::OptionButton optRWIN1, optRWIN2;
-    forms::ComboBox cmbRWIN;
-    forms::Frame Frame4;
-    forms::OptionButton optTTL1, optTTL2;
-    forms::TextBox txtTTL;
-
-    forms::Label lblAdv;
-    forms::Frame Frame5;
-    forms::OptionButton optSKA1, optSKA2;
-    forms::ComboBox cmbSKA;
-    forms::Frame Frame6;
-    forms::OptionButton optNDI1, optNDI2;
-    forms::ComboBox cmbNDI;
-    forms::Frame Frame7;
-    forms::Label Label4;
-    forms::ComboBox cmbMSCPS1;
-    forms::Label Label3;
-    forms::ComboBox cmbMSCPS0;
-    forms::CheckBox chkPMTU;
-    forms::CheckBox chkBlackHole;
-
-    forms::Label lblPing;
-    forms::Frame Frame8;
-    forms::OptionButton Option1, Option2;
-    forms::Label Label6;
-    forms::TextBox txtPingHost;
-    forms::Label Label5;
-    forms::ComboBox cmbPingInterval;
-    forms::CheckBox chkSound;
-    forms::CommandButton cmdok;
-    forms::CommandButton cmdDefault;
-
-    forms::StatusBar StatusBar1;
-
-    // --- Menus -------------------------------------------------------------
-    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSep1, mnuRestore,
-        mnuFileSep2, mnuExit;
-    forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSep1, mnuControlPanel, mnuSystem,
-        mnuInternet, mnumodem, mnuNetwork;
-    forms::MenuItem mnuHelpMain, mnuHelp1, mnutip, mnuHelpSep1, mnucontactus1, mnuwebsite1,
-        mnuemail1, mnuHelpSep2, mnuSupport;
-    forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow, mnudash5,
-        mnucontactus, mnuwebsite, mnuemail, mnudash10, mnuHelp, mnudash7, mnuDisable;
+    // --- Layout, in creation order ------------------------------------------
+    forms::Toolbar tbrMain;    // designer: Toolbar1
+    forms::Frame fraSettings;  // designer: Frame1; holds the lists and the tabs
+    ModeLists modes;
+    forms::Line linEtchDark;    // designer: Line1
+    forms::Line linEtchLight;   // designer: Line2
+    forms::TabSet tabSettings;  // designer: SSTab1
+    TuningPanel tuning;         // pages 0 and 1
+    PingPanel ping;             // page 2
+    forms::StatusBar sbrMain;   // designer: StatusBar1
+    MainMenus menus;
 
     // --- Load sequence and window ------------------------------------------
     void FillLists();
@@ -95,53 +53,8 @@ public:
     void mnuStatusBar_Click();
     void mnuExit_Click();
 
-    // --- Manual tuning controls --------------------------------------------
-    void optMTU1_Click();
-    void optMTU2_Click();
-    void txtMTU_Change();
-    void txtMTU_KeyPress(int& keyAscii);
-    void optTTL1_Click();
-    void optTTL2_Click();
-    void txtTTL_Change();
-    void txtTTL_KeyPress(int& keyAscii);
-    void optRWIN1_Click();
-    void optRWIN2_Click();
-    void cmbRWIN_Click();
-    void optSKA1_Click();
-    void optSKA2_Click();
-    void cmbSKA_Click();
-    void optNDI1_Click();
-    void optNDI2_Click();
-    void cmbNDI_Click();
-    void cmbMSCPS0_Click();
-    void cmbMSCPS1_Click();
-    void chkPMTU_Click();
-    void chkBlackHole_Click();
-
-    void EnableManualControls(bool enabled);
-    void ShowWindowsDefaults();
-    void ShowSettingsInControls();
-    // True when a check failed; its message has been shown.
-    bool ValidateManualSettings();
-
-    // --- Connection type and optimization mode -----------------------------
-    void cmbNetType_Click();
-    void cmbOptimize_Click();
-
-    // --- The ping tab ---------------------------------------------------------
-    void LoadPingSettings();
-    void ShowPingSettings();
-    void Option1_Click();
-    void Option2_Click();
-    void cmdDefault_Click();
-    // True when the tab's input cannot be saved.
-    bool ValidatePingSettings();
-    void SavePingSettings();
-    // One keep-alive ping to the saved host, at once.
-    void PingNow();
-
     // --- Toolbar, menu and tray commands -------------------------------------
-    void mnuHelp_Click();
+    void mnuUsersGuide_Click();
     void mnuwebsite_Click();
     void mnuemail_Click();
     void mnutip_Click();
@@ -153,7 +66,7 @@ public:
     void mnuDisable_Click();
     void ShowKeepAliveState();
 
-    void Toolbar1_ButtonClick(const forms::ToolbarButton& button);
+    void tbrMain_ButtonClick(const forms::ToolbarButton& button);
 
     // The mode explanation dialog while it is open, for tests and the view.
     FrmDisplay* Display() { return display_.get(); }
@@ -176,14 +89,13 @@ protected:
     void Form_TaskbarCreated() override;
 
 private:
-    void WireHandlers();
-    void BuildMenus();
+    // Registers a part's controls in the order it placed them.
+    void AddAll(const PlacedControls& placed);
     void AddTrayIcon();
     void RemoveTrayIcon();
     // The add and modify requests with the record as it stands.
     void SendTrayIcon();
     void ShowTip(bool modal);
-    void NumberBoxKeyFilter(int& keyAscii);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }
 
     AppContext& app_;

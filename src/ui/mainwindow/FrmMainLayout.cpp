@@ -1,9 +1,11 @@
-// The main window as designed: every control with its place and size in
-// twips, the menus and the toolbar. Behaviour lives in the other files.
+// The main window as designed: the frame, the toolbar and the status bar
+// with their places and sizes in twips, and the parts registered in
+// creation order. Behaviour lives in the other files.
 #include "ui/dialogs/FrmDisplay.h"
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/dialogs/FrmSupport.h"
 #include "ui/dialogs/FrmTip.h"
+#include "ui/mainwindow/PanelLayout.h"
 
 namespace quintel {
 
@@ -15,10 +17,6 @@ namespace {
 
 constexpr int MainWidth = 7620;
 constexpr int MainHeight = 6210;
-constexpr int OptionHeight = 255;
-constexpr int TextHeight = 285;
-constexpr int ListHeight = 315;
-constexpr forms::Color DarkBlue{0, 0, 128};
 
 std::vector<ToolbarButton> ToolbarButtons() {
     auto button = [](const char* key, const char* tip) {
@@ -47,183 +45,41 @@ std::vector<ToolbarButton> ToolbarButtons() {
 
 FrmMain::FrmMain(AppContext& app)
     : Form(app.services.host, "frmMain", "Quintel", MainWidth, MainHeight),
-      Toolbar1("Toolbar1", Rect{0, 0, MainWidth, 570}, ToolbarButtons()),
-      Frame1("Frame1", Rect{120, 720, 7450, 5175},
+      tbrMain("tbrMain", Rect{0, 0, MainWidth, 570}, ToolbarButtons()),
+      fraSettings("fraSettings", Rect{120, 720, 7450, 5175},
              "Modify your Internet Settings in Order to improve your computer Networking "
              "Performance"),
-      Label1("Label1", Rect{240, 480, 1335, 255}, "Connection Type"),
-      cmbNetType("cmbNetType", Rect{1560, 480, 2655, ListHeight}),
-      Label2("Label2", Rect{4440, 480, 1335, 255}, "Optimization Mode"),
-      cmbOptimize("cmbOptimize", Rect{5880, 480, 1335, ListHeight}),
-      Line1("Line1", Rect{0, 960, 7400, 15}, Line::SystemColor::WindowFrame),
-      Line2("Line2", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
-      SSTab1("SSTab1", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
+      modes(*this, app),
+      linEtchDark("linEtchDark", Rect{0, 960, 7400, 15}, Line::SystemColor::WindowFrame),
+      linEtchLight("linEtchLight", Rect{0, 970, 7400, 15}, Line::SystemColor::WindowBackground),
+      tabSettings("tabSettings", Rect{120, 1080, 7245, 3975}, {"General", "Advanced", "&&Ping Configuration"}),
 
-      lblGeneral("lblGeneral", Rect{240, 600, 6735, 1695}),
-      Frame2("Frame2", Rect{120, 2280, 2295, 1455}, "MTU (Max Transmission Unit)"),
-      optMTU1("optMTU1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", mtuGroup),
-      optMTU2("optMTU2", Rect{240, 840, 1000, OptionHeight}, "Custom", mtuGroup),
-      txtMTU("txtMTU", Rect{1320, 840, 735, TextHeight}),
-      Frame3("Frame3", Rect{2535, 2280, 2295, 1455}, "RWIN (Receive Window)"),
-      optRWIN1("optRWIN1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", rwinGroup),
-      optRWIN2("optRWIN2", Rect{240, 840, 1000, OptionHeight}, "Custom", rwinGroup),
-      cmbRWIN("cmbRWIN", Rect{1320, 840, 735, ListHeight}),
-      Frame4("Frame4", Rect{4950, 2280, 2175, 1455}, "TTL (Time To Live)"),
-      optTTL1("optTTL1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ttlGroup),
-      optTTL2("optTTL2", Rect{240, 840, 900, OptionHeight}, "Custom", ttlGroup),
-      txtTTL("txtTTL", Rect{1200, 840, 735, TextHeight}),
+      tuning(*this, app),
 
-      lblAdv("lblAdv", Rect{240, 600, 6735, 1215}),
-      Frame5("Frame5", Rect{120, 1980, 2175, 1335}, "Session Keep Alive"),
-      optSKA1("optSKA1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", skaGroup),
-      optSKA2("optSKA2", Rect{240, 840, 900, OptionHeight}, "Custom", skaGroup),
-      cmbSKA("cmbSKA", Rect{1200, 840, 735, ListHeight}),
-      Frame6("Frame6", Rect{2460, 1980, 2175, 1335}, "NDI Cache"),
-      optNDI1("optNDI1", Rect{240, 360, 1815, OptionHeight}, "Windows Default", ndiGroup),
-      optNDI2("optNDI2", Rect{240, 840, 900, OptionHeight}, "Custom", ndiGroup),
-      cmbNDI("cmbNDI", Rect{1200, 840, 735, ListHeight}),
-      Frame7("Frame7", Rect{4800, 1980, 2295, 1335}, "Maximum Sessions Allowed"),
-      Label4("Label4", Rect{120, 390, 900, 255}, "HTTP 1.1"),
-      cmbMSCPS1("cmbMSCPS1", Rect{1080, 360, 735, ListHeight}),
-      Label3("Label3", Rect{120, 750, 900, 255}, "HTTP 1.0"),
-      cmbMSCPS0("cmbMSCPS0", Rect{1080, 720, 735, ListHeight}),
-      chkPMTU("chkPMTU", Rect{480, 3480, 1815, OptionHeight}, "MTU Auto Discover"),
-      chkBlackHole("chkBlackHole", Rect{2820, 3480, 1815, OptionHeight}, "Black Hole Detection"),
+      ping(app),
 
-      lblPing("lblPing", Rect{720, 600, 5775, 495}),
-      Frame8("Frame8", Rect{720, 1200, 4575, 2535}, "Configuration"),
-      Option1("Option1", Rect{480, 480, 1455, OptionHeight}, "Automatic Mode", pingGroup),
-      Option2("Option2", Rect{2040, 480, 1455, OptionHeight}, "Manual Mode", pingGroup),
-      Label6("Label6", Rect{480, 1080, 1335, 255}, "Ping Host"),
-      txtPingHost("txtPingHost", Rect{2040, 960, 1935, TextHeight}),
-      Label5("Label5", Rect{480, 1470, 1335, 255}, "Ping Interval"),
-      cmbPingInterval("cmbPingInterval", Rect{2040, 1440, 1215, ListHeight}),
-      chkSound("chkSound", Rect{2040, 1920, 1935, OptionHeight}, "Play &Sound at Ping"),
-      cmdok("cmdok", Rect{5520, 1320, 1095, 375}, "OK"),
-      cmdDefault("cmdDefault", Rect{5520, 1800, 1095, 375}, "Default"),
-
-      StatusBar1("StatusBar1", Rect{0, 5895, MainWidth, 315}, 4),
-
-      mnuFile("mnuFile", "&File"),
-      mnuApplyNewSettings("mnuApplyNewSettings", "&Apply New Settings"),
-      mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
-      mnuFileSep1("mnuFileSep1", "-"),
-      mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
-      mnuFileSep2("mnuFileSep2", "-"),
-      mnuExit("mnuExit", "&Exit"),
-      mnuView("mnuView", "&View"),
-      mnuToolBar("mnuToolBar", "&ToolBar"),
-      mnuStatusBar("mnuStatusBar", "&Status Bar"),
-      mnuViewSep1("mnuViewSep1", "-"),
-      mnuControlPanel("mnuControlPanel", "&Control Panel"),
-      mnuSystem("mnuSystem", "&Systems..."),
-      mnuInternet("mnuInternet", "&Internet..."),
-      mnumodem("mnumodem", "&Modems..."),
-      mnuNetwork("mnuNetwork", "&Networks..."),
-      mnuHelpMain("mnuHelpMain", "&Help"),
-      mnuHelp1("mnuHelp1", "User's Guide"),
-      mnutip("mnutip", "&Tip of the Day"),
-      mnuHelpSep1("mnuHelpSep1", "-"),
-      mnucontactus1("mnucontactus1", "&Contact us"),
-      mnuwebsite1("mnuwebsite1", "Visit our Web Site"),
-      mnuemail1("mnuemail1", "Email us"),
-      mnuHelpSep2("mnuHelpSep2", "-"),
-      mnuSupport("mnuSupport", "&Support"),
-      mnuPopupMenu("mnuPopupMenu", "PopupMenuDisplay"),
-      mnuShowMainWindow("mnuShowMainWindow", "Show &Main Window"),
-      mnuPingConfig("mnuPingConfig", "Ping Configuration"),
-      mnuPingNow("mnuPingNow", "Ping Now"),
-      mnudash5("mnudash5", "-"),
-      mnucontactus("mnucontactus", "Contact us"),
-      mnuwebsite("mnuwebsite", "Visit our Web Site"),
-      mnuemail("mnuemail", "Email us"),
-      mnudash10("mnudash10", "-"),
-      mnuHelp("mnuHelp", "User's Guide"),
-      mnudash7("mnudash7", "-"),
-      mnuDisable("mnuDisable", "Disable"),
+      sbrMain("sbrMain", Rect{0, 5895, MainWidth, 315}, 4),
+      menus(*this, app),
       app_(app) {
     Icon = "app";
     FixedSize = true;
     MaxButton = false;
 
     // Registration order is creation and tab order; containers come first.
-    Add(Toolbar1);
-    Add(Frame1);
-    for (forms::Control* c : std::initializer_list<forms::Control*>{
-             &Label1, &cmbNetType, &Label2, &cmbOptimize, &Line1, &Line2, &SSTab1}) {
-        c->PlaceIn(Frame1);
-        Add(*c);
-    }
+    Add(tbrMain);
+    Add(fraSettings);
+    AddAll(modes.Place(fraSettings));
+    AddAll(PlacedControls().In(fraSettings, {&linEtchDark, &linEtchLight, &tabSettings}));
+    AddAll(tuning.Place(tabSettings));
+    AddAll(ping.Place(tabSettings, 2));
+    Add(sbrMain);
 
-    auto onPage = [this](int page, std::initializer_list<forms::Control*> controls) {
-        for (forms::Control* c : controls) {
-            c->PlaceIn(SSTab1, page);
-            Add(*c);
-        }
-    };
-    auto inFrame = [this](forms::Frame& frame, std::initializer_list<forms::Control*> controls) {
-        for (forms::Control* c : controls) {
-            c->PlaceIn(frame);
-            Add(*c);
-        }
-    };
-
-    onPage(0, {&lblGeneral, &Frame2});
-    inFrame(Frame2, {&optMTU1, &optMTU2, &txtMTU});
-    onPage(0, {&Frame3});
-    inFrame(Frame3, {&optRWIN1, &optRWIN2, &cmbRWIN});
-    onPage(0, {&Frame4});
-    inFrame(Frame4, {&optTTL1, &optTTL2, &txtTTL});
-
-    onPage(1, {&lblAdv, &Frame5});
-    inFrame(Frame5, {&optSKA1, &optSKA2, &cmbSKA});
-    onPage(1, {&Frame6});
-    inFrame(Frame6, {&optNDI1, &optNDI2, &cmbNDI});
-    onPage(1, {&Frame7});
-    inFrame(Frame7, {&Label4, &cmbMSCPS1, &Label3, &cmbMSCPS0});
-    onPage(1, {&chkPMTU, &chkBlackHole});
-
-    onPage(2, {&lblPing, &Frame8});
-    inFrame(Frame8, {&Option1, &Option2, &Label6, &txtPingHost, &Label5, &cmbPingInterval, &chkSound});
-    onPage(2, {&cmdok, &cmdDefault});
-
-    Add(StatusBar1);
-
-    for (forms::Label* help : {&lblGeneral, &lblAdv, &lblPing}) help->ForeColor = DarkBlue;
-
-    // The design state: "Windows Default" everywhere with its input
-    // disabled, the ping tab in automatic mode, nothing checked or chosen.
-    for (forms::OptionButton* o : {&optMTU1, &optRWIN1, &optTTL1, &optSKA1, &optNDI1, &Option1}) {
-        o->SetValue(true);
-    }
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&txtMTU, &txtTTL, &cmbRWIN, &cmbSKA, &cmbNDI}) {
-        c->SetEnabled(false);
-    }
-
-    BuildMenus();
-    WireHandlers();
+    for (forms::MenuItem* top : menus.TopMenus()) AddMenu(*top);
+    tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
 }
 
-void FrmMain::BuildMenus() {
-    mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSep1).Add(mnuRestore)
-        .Add(mnuFileSep2).Add(mnuExit);
-    mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
-    mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSep1).Add(mnuControlPanel);
-    mnucontactus1.Add(mnuwebsite1).Add(mnuemail1);
-    mnuHelpMain.Add(mnuHelp1).Add(mnutip).Add(mnuHelpSep1).Add(mnucontactus1).Add(mnuHelpSep2)
-        .Add(mnuSupport);
-    mnucontactus.Add(mnuwebsite).Add(mnuemail);
-    mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnudash5)
-        .Add(mnucontactus).Add(mnudash10).Add(mnuHelp).Add(mnudash7).Add(mnuDisable);
-
-    mnuToolBar.SetChecked(true);
-    mnuStatusBar.SetChecked(true);
-    mnuPopupMenu.SetVisible(false);  // the tray's menu, never in the bar
-
-    AddMenu(mnuFile);
-    AddMenu(mnuView);
-    AddMenu(mnuHelpMain);
-    AddMenu(mnuPopupMenu);
+void FrmMain::AddAll(const PlacedControls& placed) {
+    for (forms::Control* c : placed.List()) Add(*c);
 }
 
 }  // namespace quintel

@@ -1,30 +1,64 @@
-// The connection-type and optimization-mode lists at the top of the window.
+#include "ui/mainwindow/ModeLists.h"
+
 #include "core/tuning/TuningSettings.h"
 #include "ui/mainwindow/FrmMain.h"
 
 namespace quintel {
 
-void FrmMain::cmbNetType_Click() {
+using forms::Rect;
+
+ModeLists::ModeLists(FrmMain& window, AppContext& app)
+    : lblConnectionType("lblConnectionType", Rect{240, 480, 1335, 255}, "Connection Type"),
+      cmbNetType("cmbNetType", Rect{1560, 480, 2655, ListHeight}),
+      lblOptimizationMode("lblOptimizationMode", Rect{4440, 480, 1335, 255}, "Optimization Mode"),
+      cmbOptimize("cmbOptimize", Rect{5880, 480, 1335, ListHeight}),
+      window_(window),
+      app_(app) {
+    cmbNetType.Click = [this] { cmbNetType_Click(); };
+    cmbOptimize.Click = [this] { cmbOptimize_Click(); };
+}
+
+PlacedControls ModeLists::Place(forms::Frame& frame) {
+    PlacedControls placed;
+    placed.In(frame, {&lblConnectionType, &cmbNetType, &lblOptimizationMode, &cmbOptimize});
+    return placed;
+}
+
+void ModeLists::FillLists() {
+    cmbNetType.Clear();
+    for (const char* type : {"Dial-up Networking (Modem)", "LAN, Cable Modem, xDSL, ISDN, T1, T2",
+                             "Cable/xDSL running PPPoE/PPTP", "DirectPc (Satellite)"}) {
+        cmbNetType.AddItem(type);
+    }
+    cmbNetType.SetListIndex(0);
+
+    cmbOptimize.Clear();
+    for (const char* m : {"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}) {
+        cmbOptimize.AddItem(m);
+    }
+}
+
+void ModeLists::cmbNetType_Click() {
     app_.tuning.SelectConnectionType(cmbNetType.ListIndex());
 }
 
-void FrmMain::cmbOptimize_Click() {
+void ModeLists::cmbOptimize_Click() {
     // The load sequence selects the saved mode itself and must not reset
     // the saved manual values.
-    if (Loading) return;
+    if (window_.Loading) return;
 
     const int index = cmbOptimize.ListIndex();
-    Settings().OptiMode = static_cast<std::int16_t>(index);
+    app_.tuning.CurrentSettings.OptiMode = static_cast<std::int16_t>(index);
     if (index >= mode::Automatic1 && index <= mode::Automatic3) {
-        EnableManualControls(false);
+        window_.tuning.EnableManualControls(false);
         app_.tuning.SelectOptimizationMode(index);
     } else if (index == mode::Manual) {
-        EnableManualControls(true);
+        window_.tuning.EnableManualControls(true);
         app_.tuning.SelectOptimizationMode(index);
-        ShowWindowsDefaults();
-        ShowModeDialog();
+        window_.tuning.ShowWindowsDefaults();
+        window_.ShowModeDialog();
     }
-    StatusBar1.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
+    window_.sbrMain.SetPanelText(2, ModeStatusText(cmbOptimize.Text()));
 }
 
 }  // namespace quintel

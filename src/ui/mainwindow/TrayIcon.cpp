@@ -74,7 +74,7 @@ void FrmMain::Form_TrayNotify(int mouseMessage) {
     case RightButtonUp:
         SetForeground();
         ShowKeepAliveState();
-        PopupMenu(mnuPopupMenu);
+        PopupMenu(menus.mnuPopupMenu);
         break;
     default:
         break;
@@ -88,7 +88,7 @@ void FrmMain::mnuShowMainWindow_Click() {
 
 void FrmMain::ShowPingTab() {
     mnuShowMainWindow_Click();
-    SSTab1.SetTab(2);
+    tabSettings.SetTab(2);
 }
 
 // The companion may have been paused by an earlier window, by its own
@@ -96,13 +96,13 @@ void FrmMain::ShowPingTab() {
 // would do now. With no companion there is nothing to pause.
 void FrmMain::ShowKeepAliveState() {
     const KeepAliveState state = app_.services.keepAlive.State();
-    mnuDisable.SetCaption(state == KeepAliveState::Paused ? "Enable" : "Disable");
-    mnuDisable.SetEnabled(state != KeepAliveState::NotRunning);
+    menus.mnuDisable.SetCaption(state == KeepAliveState::Paused ? "Enable" : "Disable");
+    menus.mnuDisable.SetEnabled(state != KeepAliveState::NotRunning);
 }
 
 void FrmMain::mnuDisable_Click() {
-    if (mnuDisable.Caption() == "Disable") {
-        mnuDisable.SetCaption("Enable");
+    if (menus.mnuDisable.Caption() == "Disable") {
+        menus.mnuDisable.SetCaption("Enable");
         app_.services.keepAlive.Pause();
         app_.services.boxes.Show(
             "You have only disabled the Ping utility...\r\n\r\n" + app_.Title() +
@@ -110,7 +110,7 @@ void FrmMain::mnuDisable_Click() {
                 "connection acceleration, you will have to run the uninstall program.",
             app_.Title(), mb::OkOnly | mb::IconInformation);
     } else {
-        mnuDisable.SetCaption("Disable");
+        menus.mnuDisable.SetCaption("Disable");
         app_.services.keepAlive.Resume();
     }
 }

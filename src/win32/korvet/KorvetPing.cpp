@@ -1,7 +1,7 @@
 #include "win32/korvet/KorvetPing.h"
 
 #include "core/text/Paths.h"
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 
 namespace quintel::korvet {
 
@@ -14,7 +14,7 @@ PingSettings KorvetPing::Load() {
 }
 
 void KorvetPing::Ping(const PingSettings& settings) {
-    mdlPing ping(sockets_, icmp_, boxes_, "Quintel");
+    Pinger ping(sockets_, icmp_, boxes_, "Quintel");
     // Nobody sits in front of the companion to answer a box.
     ping.SetQuiet(true);
     ping.Ping(settings.PingHost, PingTimeout);

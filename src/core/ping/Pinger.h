@@ -26,9 +26,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class mdlPing {
+class Pinger {
 public:
-    mdlPing(Sockets& sockets, Icmp& icmp, MessageBoxes& boxes, std::string title)
+    Pinger(Sockets& sockets, Icmp& icmp, MessageBoxes& boxes, std::string title)
         : sockets_(sockets), icmp_(icmp), boxes_(boxes), title_(std::move(title)) {}
 
     // True only when an echo reply with status 0 came back.

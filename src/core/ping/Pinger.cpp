@@ -1,4 +1,4 @@
-#include "core/ping/mdlPing.h"
+#include "core/ping/Pinger.h"
 
 #include <cctype>
 #include <charconv>
@@ -37,7 +37,7 @@ bool IsNumeric(const std::string& text) {
 // Stops the sockets layer on every way out of a ping that started it.
 class SocketsSession {
 public:
-    explicit SocketsSession(mdlPing& ping) : ping_(ping), started_(ping.StartSockets()) {}
+    explicit SocketsSession(Pinger& ping) : ping_(ping), started_(ping.StartSockets()) {}
     ~SocketsSession() {
         if (started_) ping_.StopSockets();
     }
@@ -46,7 +46,7 @@ public:
     bool Started() const { return started_; }
 
 private:
-    mdlPing& ping_;
+    Pinger& ping_;
     bool started_;
 };
 
@@ -80,11 +80,11 @@ std::uint32_t ReplyStatus(const std::vector<std::uint8_t>& reply) {
            std::uint32_t(reply[7]) << 24;
 }
 
-void mdlPing::Say(const std::string& text, unsigned style) {
+void Pinger::Say(const std::string& text, unsigned style) {
     if (!quiet_) boxes_.Show(text, title_, style);
 }
 
-bool mdlPing::StartSockets() {
+bool Pinger::StartSockets() {
     WsaData data;
     if (sockets_.Startup(SocketsVersion11, data) != 0) {
         Say("Windows Sockets for 32 bit Windows environments is not successfully responding.",
@@ -110,7 +110,7 @@ bool mdlPing::StartSockets() {
     return false;
 }
 
-void mdlPing::StopSockets() {
+void Pinger::StopSockets() {
     const int result = sockets_.Cleanup();
     if (result != 0) {
         Say("Windows Sockets error " + std::to_string(result) + " occurred in Cleanup.",
@@ -118,7 +118,7 @@ void mdlPing::StopSockets() {
     }
 }
 
-std::optional<std::vector<std::string>> mdlPing::ResolveHostAddresses(const std::string& name) {
+std::optional<std::vector<std::string>> Pinger::ResolveHostAddresses(const std::string& name) {
     SocketsSession session(*this);
     if (!session.Started()) return std::nullopt;
     std::vector<std::string> list;
@@ -132,7 +132,7 @@ std::optional<std::vector<std::string>> mdlPing::ResolveHostAddresses(const std:
     return list;
 }
 
-bool mdlPing::SendEcho(const std::string& addressText, std::vector<std::uint8_t>& reply,
+bool Pinger::SendEcho(const std::string& addressText, std::vector<std::uint8_t>& reply,
                        std::uint32_t timeout) {
     const auto address = static_cast<std::uint32_t>(ParseDottedAddress(addressText));
     reply.assign(EchoReplySize, 0);
@@ -145,7 +145,7 @@ bool mdlPing::SendEcho(const std::string& addressText, std::vector<std::uint8_t>
     return replies != 0;
 }
 
-bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
+bool Pinger::Ping(const std::string& host, std::uint32_t timeout) {
     if (Trim(host).empty()) return false;
     SocketsSession session(*this);
     if (!session.Started()) return false;
