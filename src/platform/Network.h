@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
 struct WsaData {
@@ -27,19 +29,27 @@ public:
         const std::string& name) = 0;
 };
 
-// The ICMP echo calls; the reply area is the caller's.
+// What came back for an echo: the reply's status, and how long the echo
+// took there and back.
+struct EchoReply {
+    static constexpr std::uint32_t Success = 0;  // the host itself answered
+
+    // Success, or the system's code for what the reply says instead (a
+    // host or network that cannot be reached, a time to live run out).
+    std::uint32_t Status = Success;
+    std::uint32_t RoundTripMilliseconds = 0;
+};
+
 class Icmp {
 public:
-    using Handle = std::uintptr_t;
-    static constexpr Handle InvalidHandle = static_cast<Handle>(-1);
-
     virtual ~Icmp() = default;
-    virtual Handle Open() = 0;
-    // IcmpSendEcho: the number of replies stored in `reply`, 0 for none.
-    virtual std::uint32_t SendEcho(Handle handle, std::uint32_t address,
-                                   const std::vector<std::uint8_t>& request,
-                                   std::vector<std::uint8_t>& reply, std::uint32_t timeout) = 0;
-    virtual void CloseHandle(Handle handle) = 0;
+    // Sends one ICMP echo carrying `data` to `address` (its bytes as they
+    // lie in memory), without IP options, and waits up to `timeout`
+    // milliseconds: the reply, nothing when none came back, or the error
+    // that kept the echo from being sent (no ICMP library, say).
+    virtual Result<std::optional<EchoReply>> Echo(std::uint32_t address,
+                                                  const std::vector<std::uint8_t>& data,
+                                                  std::uint32_t timeout) = 0;
 };
 
 class SoundPlayer {

@@ -15,11 +15,11 @@ public:
     OsVersion QueryVersion() override;
 };
 
-// GetIpAddrTable from IPHLPAPI.DLL, loaded at run time: Windows 95 and NT
-// before SP4 lack it.
+// The first row of GetIpAddrTable from IPHLPAPI.DLL, loaded at run time:
+// Windows 95 and NT before SP4 lack it.
 class Win32IpHelper : public IpHelper {
 public:
-    std::uint32_t GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) override;
+    Result<std::optional<Ipv4Address>> LocalIPv4() override;
 };
 
 class Win32MessageBoxes : public MessageBoxes {

@@ -28,13 +28,10 @@ int Run() {
     LocalFree(argv);
 
     win32::Win32Icmp icmp;
-    const Icmp::Handle handle = icmp.Open();
-    if (handle == Icmp::InvalidHandle) return 1;
-    icmp.CloseHandle(handle);
+    if (!icmp.Echo(0x0100007F, {'E'}, 1000)) return 1;  // 127.0.0.1; an answer is not needed
 
     win32::Win32IpHelper ipHelper;
-    std::uint32_t size = 0;
-    ipHelper.GetIpAddrTable(nullptr, size, false);  // the size asked for; any answer will do
+    (void)ipHelper.LocalIPv4();  // the library loaded; any answer will do
 
     win32::Win32Launcher launcher;
     const std::uint32_t editor =

@@ -74,12 +74,6 @@ std::int32_t ParseDottedAddress(const std::string& text) {
     return static_cast<std::int32_t>(address);
 }
 
-std::uint32_t ReplyStatus(const std::vector<std::uint8_t>& reply) {
-    if (reply.size() < 8) return static_cast<std::uint32_t>(-1);
-    return std::uint32_t(reply[4]) | std::uint32_t(reply[5]) << 8 | std::uint32_t(reply[6]) << 16 |
-           std::uint32_t(reply[7]) << 24;
-}
-
 void mdlPing::Say(const std::string& text, unsigned style) {
     if (!quiet_) boxes_.Show(text, title_, style);
 }
@@ -132,17 +126,11 @@ std::optional<std::vector<std::string>> mdlPing::ResolveHostAddresses(const std:
     return list;
 }
 
-bool mdlPing::SendEcho(const std::string& addressText, std::vector<std::uint8_t>& reply,
-                       std::uint32_t timeout) {
+Result<std::optional<EchoReply>> mdlPing::SendEcho(const std::string& addressText,
+                                                   std::uint32_t timeout) {
     const auto address = static_cast<std::uint32_t>(ParseDottedAddress(addressText));
-    reply.assign(EchoReplySize, 0);
-    const Icmp::Handle handle = icmp_.Open();
-    // Without a handle there is nothing to send with.
-    if (handle == Icmp::InvalidHandle) return false;
     const std::vector<std::uint8_t> request(EchoData, EchoData + sizeof EchoData - 1);
-    const std::uint32_t replies = icmp_.SendEcho(handle, address, request, reply, timeout);
-    icmp_.CloseHandle(handle);
-    return replies != 0;
+    return icmp_.Echo(address, request, timeout);
 }
 
 bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
@@ -157,9 +145,8 @@ bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
             if (!list || list->empty()) return false;
             address = list->front();
         }
-        std::vector<std::uint8_t> reply;
-        // A reply area the call did not fill is never read.
-        return SendEcho(address, reply, timeout) && ReplyStatus(reply) == 0;
+        const auto reply = SendEcho(address, timeout);
+        return reply && reply.Value() && reply.Value()->Status == EchoReply::Success;
     } catch (const AddressError&) {
         return false;
     }
