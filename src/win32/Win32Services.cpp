@@ -10,6 +10,8 @@
 
 #include "core/system/ProgramCommandLine.h"
 #include "win32/SystemFolders.h"
+#include "win32/TrayRecord.h"
+#include "win32/Win32Registry.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"
 
@@ -170,22 +172,30 @@ long Win32Shell::Open(const std::string& target, int showCommand) {
     return static_cast<long>(reinterpret_cast<INT_PTR>(result));
 }
 
-#if !defined(_WIN64)
-// The first form of the record ends with its 64-character tip at byte 88.
-static_assert(offsetof(NOTIFYICONDATAA, szTip) + 64 == 88);
-#endif
+namespace {
+// The system's error when the shell refused a request; the shell sets none
+// on some Windows, and then there is only the refusal.
+Result<> TrayAnswer(BOOL accepted) {
+    if (accepted) return {};
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), code ? SystemErrorText(code)
+                                                    : "The notification area refused the icon."};
+}
+}  // namespace
 
-bool Win32NotifyArea::Notify(std::uint32_t request, const TrayIconRecord& record) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = record.Size;
-    data.hWnd = reinterpret_cast<HWND>(record.Window);
-    data.uID = record.Id;
-    data.uFlags = record.Flags;
-    data.uCallbackMessage = record.CallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(record.Icon);
-    static_assert(sizeof data.szTip >= TrayIconRecord::TipCapacity);
-    std::memcpy(data.szTip, record.Tip, TrayIconRecord::TipCapacity);
-    return Shell_NotifyIconA(request, &data) != FALSE;
+Result<> Win32NotifyArea::Add(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_ADD, &record));
+}
+
+Result<> Win32NotifyArea::Modify(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_MODIFY, &record));
+}
+
+Result<> Win32NotifyArea::Remove(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_DELETE, &record));
 }
 
 namespace {

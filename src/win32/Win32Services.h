@@ -81,11 +81,13 @@ public:
     long Open(const std::string& target, int showCommand) override;
 };
 
-// Shell_NotifyIconA with the record's own size, so the 88-byte form goes
-// to the shell as it is.
+// Shell_NotifyIconA with the record's first, 88-byte form
+// (win32/TrayRecord.h).
 class Win32NotifyArea : public NotifyArea {
 public:
-    bool Notify(std::uint32_t request, const TrayIconRecord& record) override;
+    Result<> Add(const TrayIconInfo& icon) override;
+    Result<> Modify(const TrayIconInfo& icon) override;
+    Result<> Remove(const TrayIconInfo& icon) override;
 };
 
 // Tells a running Korvet.exe to pause or resume, and asks whether it is

@@ -175,18 +175,26 @@ public:
     KeepAliveState State() override { return state; }
 };
 
+enum class TrayRequest { Add, Modify, Remove };
+
 struct TrayCall {
-    std::uint32_t request;
-    TrayIconRecord record;
+    TrayRequest request;
+    TrayIconInfo icon;
 };
 
 class FakeNotifyArea : public NotifyArea {
 public:
     std::vector<TrayCall> calls;
     bool refuses = false;
-    bool Notify(std::uint32_t request, const TrayIconRecord& record) override {
-        calls.push_back({request, record});
-        return !refuses;
+    Result<> Add(const TrayIconInfo& icon) override { return Take(TrayRequest::Add, icon); }
+    Result<> Modify(const TrayIconInfo& icon) override { return Take(TrayRequest::Modify, icon); }
+    Result<> Remove(const TrayIconInfo& icon) override { return Take(TrayRequest::Remove, icon); }
+
+private:
+    Result<> Take(TrayRequest request, const TrayIconInfo& icon) {
+        calls.push_back({request, icon});
+        if (refuses) return SystemError{0, "The notification area refused the icon."};
+        return {};
     }
 };
 

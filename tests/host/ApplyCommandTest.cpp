@@ -422,8 +422,8 @@ TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
         w.mnuRegistryBackup.UserClick();
         w.mnuExit.UserClick();
         w.Close();
-        w.TrayNotification(0x205);
-        w.TrayNotification(0x202);
+        w.TrayNotification(TrayEvent::RightClick);
+        w.TrayNotification(TrayEvent::LeftClick);
         fakes.files.Put(launch.arguments.at(1), UnicodeExport());
     };
     w.mnuRegistryBackup.UserClick();

@@ -1,5 +1,6 @@
-// The Win32 layer's own readings of Windows' records: the address table,
-// under Wine's real IP Helper and against tables of any shape.
+// The Win32 layer's own readings and writings of Windows' records: the
+// address table, under Wine's real IP Helper and against tables of any
+// shape, and the notification area's record and mouse messages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "win32/AddressTable.h"
+#include "win32/TrayRecord.h"
 #include "win32/Win32System.h"
 
 namespace quintel::wine {
@@ -95,6 +97,40 @@ TEST(PlatformIpHelper, WinesTableGivesAnAddress) {
     ASSERT_TRUE(address) << address.Error().Text;
     // Every machine has at least the loopback interface.
     EXPECT_TRUE(address.Value().has_value());
+}
+
+TEST(PlatformTrayRecord, IsTheFirstFormWithTheWindowsIconItsMessageAndTip) {
+    const NOTIFYICONDATAA record = win32::TrayRecord({0x1234, 0x5678, "Quintel"});
+    EXPECT_EQ(88u, record.cbSize);
+    EXPECT_EQ(reinterpret_cast<HWND>(0x1234), record.hWnd);
+    EXPECT_EQ(1u, record.uID);
+    EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP), record.uFlags);
+    EXPECT_EQ(7u, record.uFlags);
+    EXPECT_EQ(static_cast<UINT>(WM_APP + 0x51), record.uCallbackMessage);
+    EXPECT_NE(static_cast<UINT>(WM_MOUSEMOVE), record.uCallbackMessage)
+        << "pointer moves over the window must not count";
+    EXPECT_EQ(reinterpret_cast<HICON>(0x5678), record.hIcon);
+    EXPECT_STREQ("Quintel", record.szTip);
+    for (std::size_t i = 7; i < 64; ++i) EXPECT_EQ('\0', record.szTip[i]) << i;
+}
+
+TEST(PlatformTrayRecord, ALongTipIsCutToTheSixtyThreeCharactersTheRecordHolds) {
+    const NOTIFYICONDATAA record = win32::TrayRecord({1, 2, std::string(100, 'x')});
+    EXPECT_EQ(std::string(63, 'x'), std::string(record.szTip));
+    EXPECT_EQ('\0', record.szTip[63]);
+    EXPECT_EQ(std::string(63, 'x'), std::string(win32::TrayRecord({1, 2, std::string(63, 'x')}).szTip));
+    EXPECT_EQ(std::string(63, 'x'), std::string(win32::TrayRecord({1, 2, std::string(64, 'x')}).szTip));
+    EXPECT_STREQ("", win32::TrayRecord({1, 2, ""}).szTip);
+}
+
+TEST(PlatformTrayRecord, OnlyReleasesAndTheDoubleClickAreEvents) {
+    EXPECT_EQ(TrayEvent::LeftClick, win32::TrayEventOf(WM_LBUTTONUP));
+    EXPECT_EQ(TrayEvent::DoubleClick, win32::TrayEventOf(WM_LBUTTONDBLCLK));
+    EXPECT_EQ(TrayEvent::RightClick, win32::TrayEventOf(WM_RBUTTONUP));
+    for (UINT message : std::initializer_list<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK,
+                         WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, 0u, 514u * 15}) {
+        EXPECT_EQ(std::nullopt, win32::TrayEventOf(message)) << message;
+    }
 }
 
 }  // namespace
