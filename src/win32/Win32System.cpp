@@ -33,13 +33,17 @@ OsVersion Win32VersionQuery::QueryVersion() {
 
 Result<std::optional<Ipv4Address>> Win32IpHelper::LocalIPv4() {
     using GetIpAddrTableFn = DWORD(WINAPI*)(void*, PULONG, BOOL);
-    static HMODULE library = LoadSystemLibrary("IPHLPAPI.DLL");
-    if (!library) {
-        const DWORD code = GetLastError();
-        return SystemError{static_cast<long>(code), "IPHLPAPI.DLL: " + SystemErrorText(code)};
+    if (!tried_) {
+        tried_ = true;
+        library_.Reset(LoadSystemLibrary("IPHLPAPI.DLL"));
+        if (!library_) {
+            const DWORD code = GetLastError();
+            loadError_ = SystemError{static_cast<long>(code), "IPHLPAPI.DLL: " + SystemErrorText(code)};
+        }
     }
+    if (!library_) return loadError_;
     auto entry = reinterpret_cast<GetIpAddrTableFn>(
-        reinterpret_cast<void*>(GetProcAddress(library, "GetIpAddrTable")));
+        reinterpret_cast<void*>(GetProcAddress(library_.Get(), "GetIpAddrTable")));
     if (!entry) {
         const DWORD code = GetLastError();
         return SystemError{static_cast<long>(code), "GetIpAddrTable: " + SystemErrorText(code)};

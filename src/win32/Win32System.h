@@ -7,6 +7,7 @@
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionQuery.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -20,6 +21,12 @@ public:
 class Win32IpHelper : public IpHelper {
 public:
     Result<std::optional<Ipv4Address>> LocalIPv4() override;
+
+private:
+    // Loaded once: a library that is missing stays missing.
+    bool tried_ = false;
+    UniqueModule library_;
+    SystemError loadError_;
 };
 
 class Win32MessageBoxes : public MessageBoxes {

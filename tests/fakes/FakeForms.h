@@ -70,6 +70,20 @@ struct Launch {
 };
 
 class FakeLauncher : public ProcessLauncher {
+    // Runs the pump once as it waits.
+    class Process : public WaitableProcess {
+    public:
+        explicit Process(FakeLauncher& launcher) : launcher_(launcher) {}
+        void WaitForExit(const std::function<void()>& pump) override {
+            ++launcher_.waits;
+            ++launcher_.pumps;
+            pump();
+        }
+
+    private:
+        FakeLauncher& launcher_;
+    };
+
 public:
     std::vector<Launch> launches;
     bool fails = false;
@@ -90,12 +104,11 @@ public:
         if (onRun) onRun(launches.back());
         return 4242;
     }
-    bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override {
-        ++waits;
-        if (process != 4242) return false;
-        ++pumps;
-        pump();
-        return true;
+    std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+                                                 const std::vector<std::string>& arguments,
+                                                 int windowStyle) override {
+        if (Start(program, arguments, windowStyle) == 0) return nullptr;
+        return std::make_unique<Process>(*this);
     }
     std::string SystemProgram(const std::string& name) override {
         const auto found = systemPrograms.find(name);

@@ -180,16 +180,16 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
         // modal window: nothing may change the registry mid-export.
         forms::DisabledForm busy(window);
         FileError error;
-        std::uint32_t editor = 0;
+        std::unique_ptr<WaitableProcess> editor;
         if (!files.RemoveFile(temporary, error)) {
             failure = "The file " + temporary + " is in the way: " + error.reason;
-        } else if ((editor = launcher.Start(launcher.SystemProgram("regedit.exe"), {"/E", temporary},
-                                            show::MinimizedActive)) == 0) {
+        } else if (!(editor = launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
+                                                   {"/E", temporary}, show::MinimizedActive))) {
             failure = "The registry editor could not be started.";
         } else {
             // The editor reports nothing and exits 0 even when it fails, so
             // only the file it leaves can tell.
-            launcher.WaitForExit(editor, [&host] { host.DoEvents(); });
+            editor->WaitForExit([&host] { host.DoEvents(); });
             host.DoEvents();
             failure = ExportProblem(files, temporary, path);
             if (failure.empty() && !files.MoveFileOver(temporary, path, error))
