@@ -55,8 +55,9 @@ public:
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    // sndPlaySoundA with the given flags.
-    virtual void Play(const std::string& path, unsigned flags) = 0;
+    // Starts playing the sound file and returns at once; a file that
+    // cannot be played plays nothing (not the system's default sound).
+    virtual void PlayInBackground(const std::string& path) = 0;
 };
 
 }  // namespace quintel

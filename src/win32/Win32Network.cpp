@@ -119,8 +119,8 @@ Result<std::optional<EchoReply>> Win32Icmp::Echo(std::uint32_t address,
     return std::optional<EchoReply>(EchoReply{first.Status, first.RoundTripTime});
 }
 
-void Win32SoundPlayer::Play(const std::string& path, unsigned flags) {
-    sndPlaySoundA(path.c_str(), flags);
+void Win32SoundPlayer::PlayInBackground(const std::string& path) {
+    sndPlaySoundA(path.c_str(), SND_ASYNC | SND_NODEFAULT);
 }
 
 }  // namespace quintel::win32

@@ -50,7 +50,7 @@ private:
 
 class Win32SoundPlayer : public SoundPlayer {
 public:
-    void Play(const std::string& path, unsigned flags) override;
+    void PlayInBackground(const std::string& path) override;
 };
 
 }  // namespace quintel::win32

@@ -126,17 +126,17 @@ std::string RegistryUserSettings::GetSetting(const std::string& app, const std::
     return std::string(buffer);
 }
 
-bool RegistryUserSettings::SaveSetting(const std::string& app, const std::string& section,
-                                       const std::string& key, const std::string& value) {
+Result<> RegistryUserSettings::SaveSetting(const std::string& app, const std::string& section,
+                                           const std::string& key, const std::string& value) {
     UniqueKey handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, handle.Put(), nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
+    const LONG created = RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0,
+                                         nullptr, 0, KEY_SET_VALUE, nullptr, handle.Put(), nullptr);
+    if (created != ERROR_SUCCESS) return SystemError{created, SystemErrorText(created)};
     const LONG result = RegSetValueExA(handle.Get(), key.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(value.c_str()),
                                        static_cast<DWORD>(value.size() + 1));
-    return result == ERROR_SUCCESS;
+    if (result != ERROR_SUCCESS) return SystemError{result, SystemErrorText(result)};
+    return {};
 }
 
 void Win32Shutdown::EnableShutdownPrivilege() {
@@ -155,8 +155,11 @@ void Win32Shutdown::EnableShutdownPrivilege() {
     AdjustTokenPrivileges(token.Get(), FALSE, &privileges, sizeof previous, &previous, &length);
 }
 
-long Win32Shutdown::RequestExit(std::uint32_t flags, std::uint32_t reserved) {
-    return ExitWindowsEx(flags, reserved);
+Result<> Win32Shutdown::RequestRestart() {
+    // The reason is left as every bit set, as the program has always asked.
+    if (ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFFu)) return {};
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), SystemErrorText(code)};
 }
 
 std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) {

@@ -39,8 +39,8 @@ class RegistryUserSettings : public UserSettings {
 public:
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& fallback) override;
-    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override;
+    Result<> SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& value) override;
 };
 
 // A named mutex held for the life of the process.
@@ -57,7 +57,7 @@ private:
 class Win32Shutdown : public Shutdown {
 public:
     void EnableShutdownPrivilege() override;
-    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override;
+    Result<> RequestRestart() override;
 };
 
 // The common Save dialog, owned by the window in front.

@@ -130,10 +130,10 @@ public:
         const auto it = values.find(app + "|" + section + "|" + key);
         return it == values.end() ? fallback : it->second;
     }
-    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
+    Result<> SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& value) override {
         values[app + "|" + section + "|" + key] = value;
-        return true;
+        return {};
     }
 };
 
@@ -142,9 +142,9 @@ class FakeShutdown : public Shutdown {
 public:
     std::vector<std::string> calls;
     void EnableShutdownPrivilege() override { calls.push_back("privilege"); }
-    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override {
-        calls.push_back("exit " + std::to_string(flags) + " " + std::to_string(reserved));
-        return 1;
+    Result<> RequestRestart() override {
+        calls.push_back("restart");
+        return {};
     }
 };
 

@@ -61,8 +61,8 @@ public:
 
 class FakeSoundPlayer : public SoundPlayer {
 public:
-    std::vector<std::pair<std::string, unsigned>> played;
-    void Play(const std::string& path, unsigned flags) override { played.push_back({path, flags}); }
+    std::vector<std::string> played;
+    void PlayInBackground(const std::string& path) override { played.push_back(path); }
 };
 
 }  // namespace quintel::test

@@ -155,7 +155,7 @@ TEST_F(FileMenu, AnsweringYesEnablesThePrivilegeThenAsksForAReboot) {
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,1\r\n");
     fakes.boxes.answers = {mb::Yes};
     w.mnuApplyNewSettings.UserClick();
-    EXPECT_EQ((std::vector<std::string>{"privilege", "exit 2 4294967295"}), fakes.shutdown.calls);
+    EXPECT_EQ((std::vector<std::string>{"privilege", "restart"}), fakes.shutdown.calls);
 }
 
 // --- Restore ----------------------------------------------------------------

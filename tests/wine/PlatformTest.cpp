@@ -11,6 +11,8 @@
 
 #include "win32/AddressTable.h"
 #include "win32/TrayRecord.h"
+#include "win32/Win32Services.h"
+#include "wine/WineHelpers.h"
 #include "win32/Win32System.h"
 
 namespace quintel::wine {
@@ -131,6 +133,18 @@ TEST(PlatformTrayRecord, OnlyReleasesAndTheDoubleClickAreEvents) {
                          WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, 0u, 514u * 15}) {
         EXPECT_EQ(std::nullopt, win32::TrayEventOf(message)) << message;
     }
+}
+
+TEST(PlatformUserSettings, AStoredValueIsReadBackAndItsStoringSucceeds) {
+    constexpr const char* App = "QuintelPlatformTest";
+    DeleteKeyTree(HKEY_CURRENT_USER, std::string("Software\\") + App);
+    win32::RegistryUserSettings settings;
+    EXPECT_EQ("fallback", settings.GetSetting(App, "Options", "Tip", "fallback"));
+    const auto stored = settings.SaveSetting(App, "Options", "Tip", "0");
+    EXPECT_TRUE(stored) << stored.Error().Text;
+    EXPECT_EQ(0, stored.Code());
+    EXPECT_EQ("0", settings.GetSetting(App, "Options", "Tip", "fallback"));
+    DeleteKeyTree(HKEY_CURRENT_USER, std::string("Software\\") + App);
 }
 
 }  // namespace

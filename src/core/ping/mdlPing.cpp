@@ -52,13 +52,13 @@ private:
 
 }  // namespace
 
-std::int32_t ParseDottedAddress(const std::string& text) {
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (;;) {
         const auto dot = text.find('.', start);
         parts.push_back(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
-        if (parts.size() > 4) throw AddressError("an address has four parts: " + text);
+        if (parts.size() > 4) return std::nullopt;
         if (dot == std::string::npos) break;
         start = dot + 1;
     }
@@ -67,7 +67,7 @@ std::int32_t ParseDottedAddress(const std::string& text) {
     std::uint32_t address = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         std::int32_t value = 0;
-        if (!ReadPart(parts[i], value)) throw AddressError("not a number: " + parts[i]);
+        if (!ReadPart(parts[i], value)) return std::nullopt;
         // Only the low eight bits count: 300 is 44, -1 is 255.
         address |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(value)) << (8 * i);
     }
@@ -128,34 +128,31 @@ std::optional<std::vector<std::string>> mdlPing::ResolveHostAddresses(const std:
 
 Result<std::optional<EchoReply>> mdlPing::SendEcho(const std::string& addressText,
                                                    std::uint32_t timeout) {
-    const auto address = static_cast<std::uint32_t>(ParseDottedAddress(addressText));
+    const auto address = ParseDottedAddress(addressText);
+    // An address that is none gets no echo, and so no reply.
+    if (!address) return std::optional<EchoReply>();
     const std::vector<std::uint8_t> request(EchoData, EchoData + sizeof EchoData - 1);
-    return icmp_.Echo(address, request, timeout);
+    return icmp_.Echo(static_cast<std::uint32_t>(*address), request, timeout);
 }
 
 bool mdlPing::Ping(const std::string& host, std::uint32_t timeout) {
     if (Trim(host).empty()) return false;
     SocketsSession session(*this);
     if (!session.Started()) return false;
-    try {
-        std::string address = host;
-        const auto dot = host.find('.');
-        if (dot == std::string::npos || !IsNumeric(host.substr(0, dot))) {
-            const auto list = ResolveHostAddresses(host);
-            if (!list || list->empty()) return false;
-            address = list->front();
-        }
-        const auto reply = SendEcho(address, timeout);
-        return reply && reply.Value() && reply.Value()->Status == EchoReply::Success;
-    } catch (const AddressError&) {
-        return false;
+    std::string address = host;
+    const auto dot = host.find('.');
+    if (dot == std::string::npos || !IsNumeric(host.substr(0, dot))) {
+        const auto list = ResolveHostAddresses(host);
+        if (!list || list->empty()) return false;
+        address = list->front();
     }
+    const auto reply = SendEcho(address, timeout);
+    return reply && reply.Value() && reply.Value()->Status == EchoReply::Success;
 }
 
 void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder) {
     const std::string path = AppFilePath(appFolder, "Ping.wav");
-    constexpr unsigned Async = 1, NoDefault = 2;
-    if (files.FileExists(path)) player.Play(path, Async | NoDefault);
+    if (files.FileExists(path)) player.PlayInBackground(path);
 }
 
 }  // namespace quintel

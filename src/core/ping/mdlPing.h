@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,13 +14,6 @@
 namespace quintel {
 
 constexpr std::uint16_t SocketsVersion11 = 257;
-
-// A dotted text the ping cannot use: a fifth part, or a part that is not
-// a number.
-class AddressError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class mdlPing {
 public:
@@ -54,9 +46,9 @@ private:
 };
 
 // The address whose bytes in memory are the four parts' low 8 bits; 0 for
-// fewer than four parts. Throws AddressError for a fifth part or a part
-// that is not a number.
-std::int32_t ParseDottedAddress(const std::string& text);
+// fewer than four parts. Nothing for a text the ping cannot use: a fifth
+// part, or a part that is not a number.
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text);
 
 // mdlSound: plays "Ping.wav" from the program's folder when it is there.
 void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder);

@@ -59,13 +59,15 @@ void ApplySettings(FrmMain& window) {
     // The values take effect only when Windows starts again.
     if (app.services.boxes.Show("Do you want to restart the computer?", app.Title(),
                                 mb::YesNo | mb::IconInformation) == mb::Yes) {
-        RestartWindows(app.services.shutdown);
+        // A refused restart leaves the settings written; they take effect
+        // at the next start, whenever that is.
+        (void)RestartWindows(app.services.shutdown);
     }
 }
 
-long RestartWindows(Shutdown& shutdown) {
+Result<> RestartWindows(Shutdown& shutdown) {
     shutdown.EnableShutdownPrivilege();
-    return shutdown.RequestExit(exitwindows::Reboot, 0xFFFFFFFFu);
+    return shutdown.RequestRestart();
 }
 
 void RestoreWindowsSettings(FrmMain& window) {
