@@ -19,10 +19,11 @@ struct WsaData {
 class Sockets {
 public:
     virtual ~Sockets() = default;
-    // WSAStartup: 0 on success.
-    virtual int Startup(std::uint16_t requested, WsaData& data) = 0;
-    // WSACleanup: 0 on success, otherwise the failure code.
-    virtual int Cleanup() = 0;
+    // Starts the sockets layer asking for version `requested` (low byte
+    // major, high byte minor): what it granted, or why it did not start.
+    virtual Result<WsaData> Startup(std::uint16_t requested) = 0;
+    // Gives the layer back; the failure code when that failed.
+    virtual Result<> Cleanup() = 0;
     // gethostbyname: nothing for a name it cannot resolve, otherwise the
     // host's addresses, each as its bytes in memory order.
     virtual std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(

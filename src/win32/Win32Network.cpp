@@ -11,18 +11,17 @@
 
 namespace quintel::win32 {
 
-int Win32Sockets::Startup(std::uint16_t requested, WsaData& data) {
+Result<WsaData> Win32Sockets::Startup(std::uint16_t requested) {
     WSADATA granted{};
     const int result = WSAStartup(requested, &granted);
-    if (result == 0) {
-        data.Version = granted.wVersion;
-        data.MaxSockets = granted.iMaxSockets;
-    }
-    return result;
+    if (result != 0) return SystemError{result, SystemErrorText(static_cast<DWORD>(result))};
+    return WsaData{granted.wVersion, granted.iMaxSockets};
 }
 
-int Win32Sockets::Cleanup() {
-    return WSACleanup() == 0 ? 0 : WSAGetLastError();
+Result<> Win32Sockets::Cleanup() {
+    if (WSACleanup() == 0) return {};
+    const int code = WSAGetLastError();
+    return SystemError{code, SystemErrorText(static_cast<DWORD>(code))};
 }
 
 std::optional<std::vector<std::vector<std::uint8_t>>> Win32Sockets::GetHostByName(

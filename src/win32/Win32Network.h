@@ -12,8 +12,8 @@ namespace quintel::win32 {
 // 1.1 interface the ping asks for.
 class Win32Sockets : public Sockets {
 public:
-    int Startup(std::uint16_t requested, WsaData& data) override;
-    int Cleanup() override;
+    Result<WsaData> Startup(std::uint16_t requested) override;
+    Result<> Cleanup() override;
     std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(
         const std::string& name) override;
 };

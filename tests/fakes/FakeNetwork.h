@@ -20,14 +20,15 @@ public:
     int startups = 0, cleanups = 0;
     std::vector<std::string> lookups;
 
-    int Startup(std::uint16_t, WsaData& data) override {
+    Result<WsaData> Startup(std::uint16_t) override {
         ++startups;
-        data = granted;
-        return startupResult;
+        if (startupResult != 0) return SystemError{startupResult, "The sockets layer did not start."};
+        return granted;
     }
-    int Cleanup() override {
+    Result<> Cleanup() override {
         ++cleanups;
-        return cleanupResult;
+        if (cleanupResult != 0) return SystemError{cleanupResult, "The sockets layer failed."};
+        return {};
     }
     std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(const std::string& name) override {
         lookups.push_back(name);

@@ -83,12 +83,13 @@ TEST_F(PingWin32, TheLoopbackAddressAnswers) {
 }
 
 TEST_F(PingWin32, SocketsOnePointOneStartAndResolveLocalhost) {
-    WsaData data;
-    ASSERT_EQ(0, sockets.Startup(SocketsVersion11, data));
-    EXPECT_EQ(SocketsVersion11, data.Version);
-    EXPECT_GE(data.MaxSockets, 1);
+    const auto started = sockets.Startup(SocketsVersion11);
+    ASSERT_TRUE(started) << started.Error().Text;
+    EXPECT_EQ(SocketsVersion11, started.Value().Version);
+    EXPECT_GE(started.Value().MaxSockets, 1);
     const auto addresses = sockets.GetHostByName("localhost");
-    EXPECT_EQ(0, sockets.Cleanup());
+    const auto stopped = sockets.Cleanup();
+    EXPECT_TRUE(stopped) << stopped.Error().Text;
 
     ASSERT_TRUE(addresses);
     ASSERT_FALSE(addresses->empty());

@@ -79,12 +79,13 @@ void mdlPing::Say(const std::string& text, unsigned style) {
 }
 
 bool mdlPing::StartSockets() {
-    WsaData data;
-    if (sockets_.Startup(SocketsVersion11, data) != 0) {
+    const auto started = sockets_.Startup(SocketsVersion11);
+    if (!started) {
         Say("Windows Sockets for 32 bit Windows environments is not successfully responding.",
             mb::OkOnly);
         return false;
     }
+    const WsaData& data = started.Value();
     const int major = data.Version & 0xFF;
     const int minor = data.Version >> 8;
     const char* problem = nullptr;
@@ -98,16 +99,17 @@ bool mdlPing::StartSockets() {
         problem = "sockets";
     }
     if (!problem) return true;
-    // The layer did start: give it back before refusing it.
-    sockets_.Cleanup();
+    // The layer did start: give it back before refusing it. Why it is
+    // refused is what the user needs to hear, not how the giving back went.
+    (void)sockets_.Cleanup();
     Say(text, mb::OkOnly | mb::IconExclamation);
     return false;
 }
 
 void mdlPing::StopSockets() {
-    const int result = sockets_.Cleanup();
-    if (result != 0) {
-        Say("Windows Sockets error " + std::to_string(result) + " occurred in Cleanup.",
+    const auto result = sockets_.Cleanup();
+    if (!result) {
+        Say("Windows Sockets error " + std::to_string(result.Code()) + " occurred in Cleanup.",
             mb::OkOnly | mb::IconExclamation);
     }
 }
