@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     if (bare == INVALID_HANDLE_VALUE) Fail("IcmpCreateFile failed: error " + std::to_string(GetLastError()));
     const IPAddr loopback = 0x0100007F;  // 127.0.0.1 in network order
     char request[] = "Echo This";
-    std::vector<unsigned char> reply(quintel::EchoReplySize);
+    std::vector<unsigned char> reply(quintel::win32::EchoReplySize);
 
     const auto programPings = [&] {
         const double start = Now();

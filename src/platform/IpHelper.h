@@ -1,24 +1,26 @@
-// IP Helper's GetIpAddrTable. The library is missing on old Windows; an
-// implementation reports that by throwing PlatformError.
+// The computer's own IPv4 address, as the status bar shows it.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
+
+#include "platform/Result.h"
 
 namespace quintel {
 
-class PlatformError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// The four bytes as they lie in memory (network order): 10.0.0.1 is
+// {10, 0, 0, 1}.
+using Ipv4Address = std::array<std::uint8_t, 4>;
 
 class IpHelper {
 public:
     virtual ~IpHelper() = default;
-    // Same contract as the Win32 call: with buffer null or size too small it
-    // stores the size needed in `size`; `sorted` asks for ascending order.
-    virtual std::uint32_t GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size,
-                                         bool sorted) = 0;
+    // The first address the system lists, in the system's own order
+    // (loopback too, when it comes first); nothing when it lists none. An
+    // error when the system cannot be asked at all: Windows 95 and NT
+    // before service pack 4 lack the IP Helper library.
+    virtual Result<std::optional<Ipv4Address>> LocalIPv4() = 0;
 };
 
 }  // namespace quintel

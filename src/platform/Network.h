@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
 struct WsaData {
@@ -17,36 +19,46 @@ struct WsaData {
 class Sockets {
 public:
     virtual ~Sockets() = default;
-    // WSAStartup: 0 on success.
-    virtual int Startup(std::uint16_t requested, WsaData& data) = 0;
-    // WSACleanup: 0 on success, otherwise the failure code.
-    virtual int Cleanup() = 0;
+    // Starts the sockets layer asking for version `requested` (low byte
+    // major, high byte minor): what it granted, or why it did not start.
+    virtual Result<WsaData> Startup(std::uint16_t requested) = 0;
+    // Gives the layer back; the failure code when that failed.
+    virtual Result<> Cleanup() = 0;
     // gethostbyname: nothing for a name it cannot resolve, otherwise the
     // host's addresses, each as its bytes in memory order.
     virtual std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(
         const std::string& name) = 0;
 };
 
-// The ICMP echo calls; the reply area is the caller's.
+// What came back for an echo: the reply's status, and how long the echo
+// took there and back.
+struct EchoReply {
+    static constexpr std::uint32_t Success = 0;  // the host itself answered
+
+    // Success, or the system's code for what the reply says instead (a
+    // host or network that cannot be reached, a time to live run out).
+    std::uint32_t Status = Success;
+    std::uint32_t RoundTripMilliseconds = 0;
+};
+
 class Icmp {
 public:
-    using Handle = std::uintptr_t;
-    static constexpr Handle InvalidHandle = static_cast<Handle>(-1);
-
     virtual ~Icmp() = default;
-    virtual Handle Open() = 0;
-    // IcmpSendEcho: the number of replies stored in `reply`, 0 for none.
-    virtual std::uint32_t SendEcho(Handle handle, std::uint32_t address,
-                                   const std::vector<std::uint8_t>& request,
-                                   std::vector<std::uint8_t>& reply, std::uint32_t timeout) = 0;
-    virtual void CloseHandle(Handle handle) = 0;
+    // Sends one ICMP echo carrying `data` to `address` (its bytes as they
+    // lie in memory), without IP options, and waits up to `timeout`
+    // milliseconds: the reply, nothing when none came back, or the error
+    // that kept the echo from being sent (no ICMP library, say).
+    virtual Result<std::optional<EchoReply>> Echo(std::uint32_t address,
+                                                  const std::vector<std::uint8_t>& data,
+                                                  std::uint32_t timeout) = 0;
 };
 
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    // sndPlaySoundA with the given flags.
-    virtual void Play(const std::string& path, unsigned flags) = 0;
+    // Starts playing the sound file and returns at once; a file that
+    // cannot be played plays nothing (not the system's default sound).
+    virtual void PlayInBackground(const std::string& path) = 0;
 };
 
 }  // namespace quintel

@@ -1,47 +1,35 @@
-// The taskbar's notification area (the tray): Shell_NotifyIconA with the
-// first, 88-byte form of its record, which every Windows from 95 on takes.
+// The taskbar's notification area (the tray): a window's icon there, with
+// its tip, and what the user does to it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
-namespace trayrequest {
-constexpr std::uint32_t Add = 0;     // NIM_ADD
-constexpr std::uint32_t Modify = 1;  // NIM_MODIFY
-constexpr std::uint32_t Delete = 2;  // NIM_DELETE
-}  // namespace trayrequest
+// What the user did to the icon; the window's form hears it.
+enum class TrayEvent { LeftClick, DoubleClick, RightClick };
 
-namespace trayflag {
-constexpr std::uint32_t Message = 1;  // NIF_MESSAGE
-constexpr std::uint32_t Icon = 2;     // NIF_ICON
-constexpr std::uint32_t Tip = 4;      // NIF_TIP
-}  // namespace trayflag
-
-// The record as the shell reads it; handles are the platform's, carried
-// as numbers.
-struct TrayIconRecord {
-    static constexpr std::size_t TipCapacity = 64;  // characters, the zero included
-
-    std::uint32_t Size = 0;
+struct TrayIconInfo {
+    // The window the icon belongs to, whose form hears its events, and the
+    // icon shown: the platform's handles, carried as numbers.
     std::uintptr_t Window = 0;
-    std::uint32_t Id = 0;
-    std::uint32_t Flags = 0;
-    std::uint32_t CallbackMessage = 0;
     std::uintptr_t Icon = 0;
-    char Tip[TipCapacity] = {};
-
-    // Copies as much of `text` as fits before the closing zero.
-    void SetTip(const std::string& text);
-    std::string TipText() const { return std::string(Tip); }
+    // Any length: the notification area shows as much as it holds.
+    std::string Tip;
 };
 
 class NotifyArea {
 public:
     virtual ~NotifyArea() = default;
-    // Shell_NotifyIconA; true when the shell took the request.
-    virtual bool Notify(std::uint32_t request, const TrayIconRecord& record) = 0;
+    // Puts the window's icon into the area.
+    virtual Result<> Add(const TrayIconInfo& icon) = 0;
+    // Gives the window's icon there a new picture and tip.
+    virtual Result<> Modify(const TrayIconInfo& icon) = 0;
+    // Takes the window's icon out.
+    virtual Result<> Remove(const TrayIconInfo& icon) = 0;
 };
 
 }  // namespace quintel

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,19 +18,30 @@ constexpr int MinimizedActive = 2;
 constexpr int Show = 5;
 }  // namespace show
 
+// A process started to be waited for; it is let go when this goes.
+class WaitableProcess {
+public:
+    virtual ~WaitableProcess() = default;
+    // Waits until the process has ended, calling `pump` between short
+    // waits so the caller's windows stay responsive.
+    virtual void WaitForExit(const std::function<void()>& pump) = 0;
+};
+
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
     // Starts the program at the full path `program` (nothing is searched
     // for it) with the command line MakeCommandLine gives for it and its
-    // arguments. Returns the new process's identifier, or 0 when it could
-    // not start (an empty path never starts).
+    // arguments, and lets it go: nobody waits for it. Returns the new
+    // process's identifier, or 0 when it could not start (an empty path
+    // never starts).
     virtual std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
                                 int windowStyle) = 0;
-    // Waits until the process has ended, calling `pump` between short
-    // waits so the caller's windows stay responsive. False when the process
-    // cannot be waited for.
-    virtual bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) = 0;
+    // Starts the program as Start does, kept to be waited for; nothing
+    // when it could not start.
+    virtual std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+                                                         const std::vector<std::string>& arguments,
+                                                         int windowStyle) = 0;
     // The full path of a program that comes with Windows ("regedit.exe",
     // "rundll32.exe"): in the Windows folder (where Windows 95, 98 and ME
     // keep both), else in the system folder. Never the application

@@ -2,13 +2,9 @@
 // request itself.
 #pragma once
 
-#include <cstdint>
+#include "platform/Result.h"
 
 namespace quintel {
-
-namespace exitwindows {
-constexpr std::uint32_t Reboot = 2;  // EWX_REBOOT
-}
 
 class Shutdown {
 public:
@@ -16,8 +12,9 @@ public:
     // Enables "SeShutdownPrivilege" in the process token; failures are
     // quiet, as on Windows without that security model.
     virtual void EnableShutdownPrivilege() = 0;
-    // ExitWindowsEx; the answer is the platform's.
-    virtual long RequestExit(std::uint32_t flags, std::uint32_t reserved) = 0;
+    // Asks Windows to end the session and start again; the system's error
+    // when it refused.
+    virtual Result<> RequestRestart() = 0;
 };
 
 }  // namespace quintel

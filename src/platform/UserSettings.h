@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
 class UserSettings {
@@ -11,9 +13,9 @@ public:
     virtual ~UserSettings() = default;
     virtual std::string GetSetting(const std::string& app, const std::string& section,
                                    const std::string& key, const std::string& fallback) = 0;
-    // False when the value could not be stored.
-    virtual bool SaveSetting(const std::string& app, const std::string& section,
-                             const std::string& key, const std::string& value) = 0;
+    // The system's error when the value could not be stored.
+    virtual Result<> SaveSetting(const std::string& app, const std::string& section,
+                                 const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace quintel

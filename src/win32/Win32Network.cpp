@@ -3,23 +3,25 @@
 #include <windows.h>
 #include <winsock.h>
 #include <mmsystem.h>
+#include <ipexport.h>
 
+#include "win32/Handles.h"
 #include "win32/SystemFolders.h"
+#include "win32/Win32Registry.h"
 
 namespace quintel::win32 {
 
-int Win32Sockets::Startup(std::uint16_t requested, WsaData& data) {
+Result<WsaData> Win32Sockets::Startup(std::uint16_t requested) {
     WSADATA granted{};
     const int result = WSAStartup(requested, &granted);
-    if (result == 0) {
-        data.Version = granted.wVersion;
-        data.MaxSockets = granted.iMaxSockets;
-    }
-    return result;
+    if (result != 0) return SystemError{result, SystemErrorText(static_cast<DWORD>(result))};
+    return WsaData{granted.wVersion, granted.iMaxSockets};
 }
 
-int Win32Sockets::Cleanup() {
-    return WSACleanup() == 0 ? 0 : WSAGetLastError();
+Result<> Win32Sockets::Cleanup() {
+    if (WSACleanup() == 0) return {};
+    const int code = WSAGetLastError();
+    return SystemError{code, SystemErrorText(static_cast<DWORD>(code))};
 }
 
 std::optional<std::vector<std::vector<std::uint8_t>>> Win32Sockets::GetHostByName(
@@ -47,62 +49,77 @@ using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE icmp, ULONG address, LPVOID request
                                       DWORD replySize, DWORD timeout);
 using IcmpCloseHandleFn = BOOL(WINAPI*)(HANDLE icmp);
 
-// A FARPROC turned into the generic entry and back: GCC accepts casts
-// through void (*)() without a function-type warning.
+static_assert(sizeof(ICMP_ECHO_REPLY) + 250 == EchoReplySize);
+
+// A FARPROC turned into the call's own type: GCC accepts casts through
+// void (*)() without a function-type warning.
 template <typename Entry>
 Entry Find(HMODULE module, const char* name) {
     return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-HANDLE ToHandle(Icmp::Handle handle) {
-    return reinterpret_cast<HANDLE>(handle);
+SystemError LastError(const char* what) {
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), std::string(what) + ": " + SystemErrorText(code)};
 }
 
 }  // namespace
 
-Win32Icmp::~Win32Icmp() {
-    if (module_) FreeLibrary(static_cast<HMODULE>(module_));
-}
+struct Win32Icmp::Library {
+    UniqueModule module;
+    IcmpCreateFileFn create = nullptr;
+    IcmpSendEchoFn send = nullptr;
+    IcmpCloseHandleFn close = nullptr;
+};
 
-bool Win32Icmp::Load() {
+Win32Icmp::Win32Icmp() = default;
+Win32Icmp::~Win32Icmp() = default;
+
+const Win32Icmp::Library* Win32Icmp::Load() {
     if (!tried_) {
         // Asked for once: a library that is missing stays missing.
         tried_ = true;
-        if (HMODULE module = LoadSystemLibrary("icmp.dll")) {
-            module_ = module;
-            create_ = Find<Entry>(module, "IcmpCreateFile");
-            send_ = Find<Entry>(module, "IcmpSendEcho");
-            close_ = Find<Entry>(module, "IcmpCloseHandle");
+        HMODULE module = LoadSystemLibrary("icmp.dll");
+        if (!module) {
+            loadError_ = LastError("icmp.dll");
+            return nullptr;
         }
+        auto library = std::make_unique<Library>();
+        library->module.Reset(module);
+        library->create = Find<IcmpCreateFileFn>(module, "IcmpCreateFile");
+        library->send = Find<IcmpSendEchoFn>(module, "IcmpSendEcho");
+        library->close = Find<IcmpCloseHandleFn>(module, "IcmpCloseHandle");
+        if (library->create && library->send && library->close) library_ = std::move(library);
+        else loadError_ = LastError("icmp.dll");
     }
-    return create_ && send_ && close_;
+    return library_.get();
 }
 
-Icmp::Handle Win32Icmp::Open() {
-    if (!Load()) return InvalidHandle;
-    HANDLE handle = reinterpret_cast<IcmpCreateFileFn>(create_)();
-    return reinterpret_cast<Handle>(handle);
-}
-
-std::uint32_t Win32Icmp::SendEcho(Handle handle, std::uint32_t address,
-                                  const std::vector<std::uint8_t>& request,
-                                  std::vector<std::uint8_t>& reply, std::uint32_t timeout) {
-    if (!Load()) return 0;
+Result<std::optional<EchoReply>> Win32Icmp::Echo(std::uint32_t address,
+                                                 const std::vector<std::uint8_t>& data,
+                                                 std::uint32_t timeout) {
+    const Library* library = Load();
+    if (!library) return loadError_;
+    const HANDLE handle = library->create();
+    // Without a handle there is nothing to send with.
+    if (handle == INVALID_HANDLE_VALUE) return LastError("IcmpCreateFile");
     // The call takes the request through a non-const pointer.
-    std::vector<std::uint8_t> data(request);
-    const auto send = reinterpret_cast<IcmpSendEchoFn>(send_);
-    return send(ToHandle(handle), address, data.empty() ? nullptr : data.data(),
-                static_cast<WORD>(data.size()), nullptr, reply.empty() ? nullptr : reply.data(),
-                static_cast<DWORD>(reply.size()), timeout);
+    std::vector<std::uint8_t> request(data);
+    alignas(ICMP_ECHO_REPLY) std::uint8_t reply[EchoReplySize] = {};
+    const DWORD replies =
+        library->send(handle, address, request.empty() ? nullptr : request.data(),
+                      static_cast<WORD>(request.size()), nullptr, reply, sizeof reply, timeout);
+    const DWORD error = GetLastError();
+    library->close(handle);
+    SetLastError(error);
+    // A reply area the call did not fill is never read.
+    if (replies == 0) return std::optional<EchoReply>();
+    const auto& first = *reinterpret_cast<const ICMP_ECHO_REPLY*>(reply);
+    return std::optional<EchoReply>(EchoReply{first.Status, first.RoundTripTime});
 }
 
-void Win32Icmp::CloseHandle(Handle handle) {
-    if (!Load()) return;
-    reinterpret_cast<IcmpCloseHandleFn>(close_)(ToHandle(handle));
-}
-
-void Win32SoundPlayer::Play(const std::string& path, unsigned flags) {
-    sndPlaySoundA(path.c_str(), flags);
+void Win32SoundPlayer::PlayInBackground(const std::string& path) {
+    sndPlaySoundA(path.c_str(), SND_ASYNC | SND_NODEFAULT);
 }
 
 }  // namespace quintel::win32

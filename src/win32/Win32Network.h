@@ -2,6 +2,8 @@
 // WSOCK32.DLL, the ICMP echo from ICMP.DLL and the sound from WINMM.
 #pragma once
 
+#include <memory>
+
 #include "platform/Network.h"
 
 namespace quintel::win32 {
@@ -10,45 +12,45 @@ namespace quintel::win32 {
 // 1.1 interface the ping asks for.
 class Win32Sockets : public Sockets {
 public:
-    int Startup(std::uint16_t requested, WsaData& data) override;
-    int Cleanup() override;
+    Result<WsaData> Startup(std::uint16_t requested) override;
+    Result<> Cleanup() override;
     std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(
         const std::string& name) override;
 };
 
+// The reply area IcmpSendEcho fills: ICMP_ECHO_REPLY (28 bytes on 32-bit
+// Windows) and room for 250 bytes of echoed data.
+constexpr std::size_t EchoReplySize = 278;
+
 // ICMP.DLL, loaded on first use: newer Windows keep these calls in
 // IPHLPAPI.DLL and leave ICMP.DLL as a forwarder, and a system without it
 // must still start the program. Without the library or one of its calls
-// nothing is sent.
+// nothing is sent. Each echo opens its own ICMP handle and closes it.
 class Win32Icmp : public Icmp {
 public:
-    Win32Icmp() = default;
+    Win32Icmp();
     ~Win32Icmp() override;
     Win32Icmp(const Win32Icmp&) = delete;
     Win32Icmp& operator=(const Win32Icmp&) = delete;
 
-    Handle Open() override;
-    std::uint32_t SendEcho(Handle handle, std::uint32_t address,
-                           const std::vector<std::uint8_t>& request,
-                           std::vector<std::uint8_t>& reply, std::uint32_t timeout) override;
-    void CloseHandle(Handle handle) override;
+    Result<std::optional<EchoReply>> Echo(std::uint32_t address,
+                                          const std::vector<std::uint8_t>& data,
+                                          std::uint32_t timeout) override;
 
 private:
-    bool Load();
-
-    // Entries are kept untyped here so this header needs no <windows.h>.
-    using Entry = void (*)();
+    // The library and its calls, declared where <windows.h> is: this
+    // header stays without it.
+    struct Library;
+    const Library* Load();
 
     bool tried_ = false;
-    void* module_ = nullptr;
-    Entry create_ = nullptr;
-    Entry send_ = nullptr;
-    Entry close_ = nullptr;
+    std::unique_ptr<Library> library_;
+    SystemError loadError_;
 };
 
 class Win32SoundPlayer : public SoundPlayer {
 public:
-    void Play(const std::string& path, unsigned flags) override;
+    void PlayInBackground(const std::string& path) override;
 };
 
 }  // namespace quintel::win32

@@ -9,15 +9,23 @@
 #include <vector>
 
 #include "core/system/ProgramCommandLine.h"
+#include "win32/Handles.h"
 #include "win32/SystemFolders.h"
+#include "win32/TrayRecord.h"
+#include "win32/Win32Registry.h"
 #include "win32/Win32System.h"
 #include "win32/korvet/KorvetControl.h"
 
 namespace quintel::win32 {
 
-std::uint32_t Win32Launcher::Start(const std::string& program,
-                                   const std::vector<std::string>& arguments, int windowStyle) {
-    if (program.empty()) return 0;
+namespace {
+
+// The started process's handle, or none when it could not start; the
+// thread's handle is never needed.
+UniqueHandle Launch(const std::string& program, const std::vector<std::string>& arguments,
+                    int windowStyle, DWORD& id) {
+    id = 0;
+    if (program.empty()) return {};
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -30,11 +38,51 @@ std::uint32_t Win32Launcher::Start(const std::string& program,
     // for nothing, and a path with blanks cannot start a shorter one.
     if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        return 0;
+        return {};
     }
-    CloseHandle(process.hThread);
-    handles_[process.dwProcessId] = process.hProcess;
-    return process.dwProcessId;
+    UniqueHandle thread(process.hThread);
+    id = process.dwProcessId;
+    return UniqueHandle(process.hProcess);
+}
+
+class Win32Process : public WaitableProcess {
+public:
+    explicit Win32Process(UniqueHandle process) : process_(std::move(process)) {}
+
+    void WaitForExit(const std::function<void()>& pump) override {
+        HANDLE handle = process_.Get();
+        // The hourglass says the program is busy; the pump keeps its windows
+        // painted and answering meanwhile.
+        HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        for (;;) {
+            const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, 100, QS_ALLINPUT);
+            if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
+            pump();
+            SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        }
+        SetCursor(previous);
+    }
+
+private:
+    UniqueHandle process_;
+};
+
+}  // namespace
+
+std::uint32_t Win32Launcher::Start(const std::string& program,
+                                   const std::vector<std::string>& arguments, int windowStyle) {
+    DWORD id = 0;
+    Launch(program, arguments, windowStyle, id);
+    return id;
+}
+
+std::unique_ptr<WaitableProcess> Win32Launcher::StartToWait(const std::string& program,
+                                                            const std::vector<std::string>& arguments,
+                                                            int windowStyle) {
+    DWORD id = 0;
+    UniqueHandle process = Launch(program, arguments, windowStyle, id);
+    if (!process) return nullptr;
+    return std::make_unique<Win32Process>(std::move(process));
 }
 
 std::string Win32Launcher::SystemProgram(const std::string& name) {
@@ -51,29 +99,6 @@ std::string Win32Launcher::SystemProgram(const std::string& name) {
     return {};
 }
 
-Win32Launcher::~Win32Launcher() {
-    for (const auto& [id, handle] : handles_) CloseHandle(static_cast<HANDLE>(handle));
-}
-
-bool Win32Launcher::WaitForExit(std::uint32_t process, const std::function<void()>& pump) {
-    const auto known = handles_.find(process);
-    if (known == handles_.end()) return false;
-    HANDLE handle = static_cast<HANDLE>(known->second);
-    handles_.erase(known);
-    // The hourglass says the program is busy; the pump keeps its windows
-    // painted and answering meanwhile.
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    for (;;) {
-        const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, 100, QS_ALLINPUT);
-        if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
-        pump();
-        SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    }
-    SetCursor(previous);
-    CloseHandle(handle);
-    return true;
-}
-
 void Win32Beeper::Beep() {
     MessageBeep(MB_OK);
 }
@@ -86,41 +111,39 @@ std::string SettingsKey(const std::string& app, const std::string& section) {
 
 std::string RegistryUserSettings::GetSetting(const std::string& app, const std::string& section,
                                              const std::string& key, const std::string& fallback) {
-    HKEY handle = nullptr;
+    UniqueKey handle;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, KEY_QUERY_VALUE,
-                      &handle) != ERROR_SUCCESS) {
+                      handle.Put()) != ERROR_SUCCESS) {
         return fallback;
     }
     char buffer[1024];
     DWORD size = sizeof buffer - 1;
     DWORD type = 0;
-    const LONG result = RegQueryValueExA(handle, key.c_str(), nullptr, &type,
+    const LONG result = RegQueryValueExA(handle.Get(), key.c_str(), nullptr, &type,
                                          reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(handle);
     if (result != ERROR_SUCCESS || type != REG_SZ) return fallback;
     buffer[size] = '\0';
     return std::string(buffer);
 }
 
-bool RegistryUserSettings::SaveSetting(const std::string& app, const std::string& section,
-                                       const std::string& key, const std::string& value) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    const LONG result = RegSetValueExA(handle, key.c_str(), 0, REG_SZ,
+Result<> RegistryUserSettings::SaveSetting(const std::string& app, const std::string& section,
+                                           const std::string& key, const std::string& value) {
+    UniqueKey handle;
+    const LONG created = RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0,
+                                         nullptr, 0, KEY_SET_VALUE, nullptr, handle.Put(), nullptr);
+    if (created != ERROR_SUCCESS) return SystemError{created, SystemErrorText(created)};
+    const LONG result = RegSetValueExA(handle.Get(), key.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(value.c_str()),
                                        static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS;
+    if (result != ERROR_SUCCESS) return SystemError{result, SystemErrorText(result)};
+    return {};
 }
 
 void Win32Shutdown::EnableShutdownPrivilege() {
     // Every result is ignored: Windows 95, 98 and ME have no tokens, and
     // there the reboot is simply asked for.
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    UniqueHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Put())) {
         return;
     }
     TOKEN_PRIVILEGES privileges{};
@@ -129,12 +152,14 @@ void Win32Shutdown::EnableShutdownPrivilege() {
     LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
     TOKEN_PRIVILEGES previous{};
     DWORD length = 0;
-    AdjustTokenPrivileges(token, FALSE, &privileges, sizeof previous, &previous, &length);
-    CloseHandle(token);
+    AdjustTokenPrivileges(token.Get(), FALSE, &privileges, sizeof previous, &previous, &length);
 }
 
-long Win32Shutdown::RequestExit(std::uint32_t flags, std::uint32_t reserved) {
-    return ExitWindowsEx(flags, reserved);
+Result<> Win32Shutdown::RequestRestart() {
+    // The reason is left as every bit set, as the program has always asked.
+    if (ExitWindowsEx(EWX_REBOOT, 0xFFFFFFFFu)) return {};
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), SystemErrorText(code)};
 }
 
 std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) {
@@ -170,22 +195,30 @@ long Win32Shell::Open(const std::string& target, int showCommand) {
     return static_cast<long>(reinterpret_cast<INT_PTR>(result));
 }
 
-#if !defined(_WIN64)
-// The first form of the record ends with its 64-character tip at byte 88.
-static_assert(offsetof(NOTIFYICONDATAA, szTip) + 64 == 88);
-#endif
+namespace {
+// The system's error when the shell refused a request; the shell sets none
+// on some Windows, and then there is only the refusal.
+Result<> TrayAnswer(BOOL accepted) {
+    if (accepted) return {};
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), code ? SystemErrorText(code)
+                                                    : "The notification area refused the icon."};
+}
+}  // namespace
 
-bool Win32NotifyArea::Notify(std::uint32_t request, const TrayIconRecord& record) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = record.Size;
-    data.hWnd = reinterpret_cast<HWND>(record.Window);
-    data.uID = record.Id;
-    data.uFlags = record.Flags;
-    data.uCallbackMessage = record.CallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(record.Icon);
-    static_assert(sizeof data.szTip >= TrayIconRecord::TipCapacity);
-    std::memcpy(data.szTip, record.Tip, TrayIconRecord::TipCapacity);
-    return Shell_NotifyIconA(request, &data) != FALSE;
+Result<> Win32NotifyArea::Add(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_ADD, &record));
+}
+
+Result<> Win32NotifyArea::Modify(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_MODIFY, &record));
+}
+
+Result<> Win32NotifyArea::Remove(const TrayIconInfo& icon) {
+    NOTIFYICONDATAA record = TrayRecord(icon);
+    return TrayAnswer(Shell_NotifyIconA(NIM_DELETE, &record));
 }
 
 namespace {
@@ -220,14 +253,9 @@ KeepAliveState KorvetKeepAliveControl::State() {
                                                                  : KeepAliveState::Running;
 }
 
-NamedMutexInstance::NamedMutexInstance(const std::string& name) {
-    mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
-    another_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-NamedMutexInstance::~NamedMutexInstance() {
-    if (mutex_) CloseHandle(static_cast<HANDLE>(mutex_));
-}
+NamedMutexInstance::NamedMutexInstance(const std::string& name)
+    : mutex_(CreateMutexA(nullptr, FALSE, name.c_str())),
+      another_(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {}
 
 VersionInfo ReadVersionInfo() {
     VersionInfo info;

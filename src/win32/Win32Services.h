@@ -3,7 +3,6 @@
 // program's own version information.
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "platform/FileDialogs.h"
@@ -14,25 +13,20 @@
 #include "platform/Shutdown.h"
 #include "platform/Sound.h"
 #include "platform/UserSettings.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
+// A process started to be let go has its handles closed at once; one
+// started to be waited for keeps its process handle until its owner goes.
 class Win32Launcher : public ProcessLauncher {
 public:
-    Win32Launcher() = default;
-    ~Win32Launcher() override;
-    Win32Launcher(const Win32Launcher&) = delete;
-    Win32Launcher& operator=(const Win32Launcher&) = delete;
-
     std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
                         int windowStyle) override;
-    bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override;
+    std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+                                                 const std::vector<std::string>& arguments,
+                                                 int windowStyle) override;
     std::string SystemProgram(const std::string& name) override;
-
-private:
-    // Handles of the started processes, so one that ends at once can still
-    // be waited for.
-    std::map<std::uint32_t, void*> handles_;
 };
 
 class Win32Beeper : public Beeper {
@@ -45,28 +39,25 @@ class RegistryUserSettings : public UserSettings {
 public:
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& fallback) override;
-    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override;
+    Result<> SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& value) override;
 };
 
 // A named mutex held for the life of the process.
 class NamedMutexInstance : public SingleInstance {
 public:
     explicit NamedMutexInstance(const std::string& name);
-    ~NamedMutexInstance() override;
-    NamedMutexInstance(const NamedMutexInstance&) = delete;
-    NamedMutexInstance& operator=(const NamedMutexInstance&) = delete;
     bool AnotherInstanceRunning() override { return another_; }
 
 private:
-    void* mutex_ = nullptr;
+    UniqueHandle mutex_;
     bool another_ = false;
 };
 
 class Win32Shutdown : public Shutdown {
 public:
     void EnableShutdownPrivilege() override;
-    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override;
+    Result<> RequestRestart() override;
 };
 
 // The common Save dialog, owned by the window in front.
@@ -81,11 +72,13 @@ public:
     long Open(const std::string& target, int showCommand) override;
 };
 
-// Shell_NotifyIconA with the record's own size, so the 88-byte form goes
-// to the shell as it is.
+// Shell_NotifyIconA with the record's first, 88-byte form
+// (win32/TrayRecord.h).
 class Win32NotifyArea : public NotifyArea {
 public:
-    bool Notify(std::uint32_t request, const TrayIconRecord& record) override;
+    Result<> Add(const TrayIconInfo& icon) override;
+    Result<> Modify(const TrayIconInfo& icon) override;
+    Result<> Remove(const TrayIconInfo& icon) override;
 };
 
 // Tells a running Korvet.exe to pause or resume, and asks whether it is

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/AddressTable.h"
 #include "win32/SystemFolders.h"
 #include "win32/Win32Registry.h"
 
@@ -30,21 +31,29 @@ OsVersion Win32VersionQuery::QueryVersion() {
                      info.wProductType};
 }
 
-std::uint32_t Win32IpHelper::GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) {
+Result<std::optional<Ipv4Address>> Win32IpHelper::LocalIPv4() {
     using GetIpAddrTableFn = DWORD(WINAPI*)(void*, PULONG, BOOL);
-    static HMODULE library = LoadSystemLibrary("IPHLPAPI.DLL");
-    if (!library) {
-        throw PlatformError("IPHLPAPI.DLL: " + SystemErrorText(GetLastError()));
+    if (!tried_) {
+        tried_ = true;
+        library_.Reset(LoadSystemLibrary("IPHLPAPI.DLL"));
+        if (!library_) {
+            const DWORD code = GetLastError();
+            loadError_ = SystemError{static_cast<long>(code), "IPHLPAPI.DLL: " + SystemErrorText(code)};
+        }
     }
-    auto call = reinterpret_cast<GetIpAddrTableFn>(
-        reinterpret_cast<void*>(GetProcAddress(library, "GetIpAddrTable")));
-    if (!call) {
-        throw PlatformError("GetIpAddrTable: " + SystemErrorText(GetLastError()));
+    if (!library_) return loadError_;
+    auto entry = reinterpret_cast<GetIpAddrTableFn>(
+        reinterpret_cast<void*>(GetProcAddress(library_.Get(), "GetIpAddrTable")));
+    if (!entry) {
+        const DWORD code = GetLastError();
+        return SystemError{static_cast<long>(code), "GetIpAddrTable: " + SystemErrorText(code)};
     }
-    ULONG inOut = size;
-    const DWORD result = call(buffer, &inOut, sorted ? TRUE : FALSE);
-    size = inOut;
-    return result;
+    return FirstTableAddress([entry](std::uint8_t* buffer, std::uint32_t& size, bool sorted) {
+        ULONG inOut = size;
+        const DWORD result = entry(buffer, &inOut, sorted ? TRUE : FALSE);
+        size = inOut;
+        return static_cast<std::uint32_t>(result);
+    });
 }
 
 int Win32MessageBoxes::Show(const std::string& text, const std::string& caption, unsigned style) {

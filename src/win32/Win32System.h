@@ -7,6 +7,7 @@
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionQuery.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -15,11 +16,17 @@ public:
     OsVersion QueryVersion() override;
 };
 
-// GetIpAddrTable from IPHLPAPI.DLL, loaded at run time: Windows 95 and NT
-// before SP4 lack it.
+// The first row of GetIpAddrTable from IPHLPAPI.DLL, loaded at run time:
+// Windows 95 and NT before SP4 lack it.
 class Win32IpHelper : public IpHelper {
 public:
-    std::uint32_t GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) override;
+    Result<std::optional<Ipv4Address>> LocalIPv4() override;
+
+private:
+    // Loaded once: a library that is missing stays missing.
+    bool tried_ = false;
+    UniqueModule library_;
+    SystemError loadError_;
 };
 
 class Win32MessageBoxes : public MessageBoxes {

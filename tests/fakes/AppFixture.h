@@ -35,7 +35,7 @@ struct FakeServices {
     FakeServices() {
         files.MakeFolder(Folder);
         version.version = OsVersion{2, 5, 1};  // Windows XP
-        ipHelper.table = FakeIpHelper::Table({{192, 168, 0, 10}});
+        ipHelper.address = Ipv4Address{192, 168, 0, 10};
         // The tip of the day stays away unless a test asks for it.
         userSettings.values[TipSettingKey] = "0";
     }

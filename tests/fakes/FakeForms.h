@@ -70,6 +70,20 @@ struct Launch {
 };
 
 class FakeLauncher : public ProcessLauncher {
+    // Runs the pump once as it waits.
+    class Process : public WaitableProcess {
+    public:
+        explicit Process(FakeLauncher& launcher) : launcher_(launcher) {}
+        void WaitForExit(const std::function<void()>& pump) override {
+            ++launcher_.waits;
+            ++launcher_.pumps;
+            pump();
+        }
+
+    private:
+        FakeLauncher& launcher_;
+    };
+
 public:
     std::vector<Launch> launches;
     bool fails = false;
@@ -90,12 +104,11 @@ public:
         if (onRun) onRun(launches.back());
         return 4242;
     }
-    bool WaitForExit(std::uint32_t process, const std::function<void()>& pump) override {
-        ++waits;
-        if (process != 4242) return false;
-        ++pumps;
-        pump();
-        return true;
+    std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+                                                 const std::vector<std::string>& arguments,
+                                                 int windowStyle) override {
+        if (Start(program, arguments, windowStyle) == 0) return nullptr;
+        return std::make_unique<Process>(*this);
     }
     std::string SystemProgram(const std::string& name) override {
         const auto found = systemPrograms.find(name);
@@ -117,10 +130,10 @@ public:
         const auto it = values.find(app + "|" + section + "|" + key);
         return it == values.end() ? fallback : it->second;
     }
-    bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
+    Result<> SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                         const std::string& value) override {
         values[app + "|" + section + "|" + key] = value;
-        return true;
+        return {};
     }
 };
 
@@ -129,9 +142,9 @@ class FakeShutdown : public Shutdown {
 public:
     std::vector<std::string> calls;
     void EnableShutdownPrivilege() override { calls.push_back("privilege"); }
-    long RequestExit(std::uint32_t flags, std::uint32_t reserved) override {
-        calls.push_back("exit " + std::to_string(flags) + " " + std::to_string(reserved));
-        return 1;
+    Result<> RequestRestart() override {
+        calls.push_back("restart");
+        return {};
     }
 };
 
@@ -175,18 +188,26 @@ public:
     KeepAliveState State() override { return state; }
 };
 
+enum class TrayRequest { Add, Modify, Remove };
+
 struct TrayCall {
-    std::uint32_t request;
-    TrayIconRecord record;
+    TrayRequest request;
+    TrayIconInfo icon;
 };
 
 class FakeNotifyArea : public NotifyArea {
 public:
     std::vector<TrayCall> calls;
     bool refuses = false;
-    bool Notify(std::uint32_t request, const TrayIconRecord& record) override {
-        calls.push_back({request, record});
-        return !refuses;
+    Result<> Add(const TrayIconInfo& icon) override { return Take(TrayRequest::Add, icon); }
+    Result<> Modify(const TrayIconInfo& icon) override { return Take(TrayRequest::Modify, icon); }
+    Result<> Remove(const TrayIconInfo& icon) override { return Take(TrayRequest::Remove, icon); }
+
+private:
+    Result<> Take(TrayRequest request, const TrayIconInfo& icon) {
+        calls.push_back({request, icon});
+        if (refuses) return SystemError{0, "The notification area refused the icon."};
+        return {};
     }
 };
 

@@ -20,14 +20,15 @@ public:
     int startups = 0, cleanups = 0;
     std::vector<std::string> lookups;
 
-    int Startup(std::uint16_t, WsaData& data) override {
+    Result<WsaData> Startup(std::uint16_t) override {
         ++startups;
-        data = granted;
-        return startupResult;
+        if (startupResult != 0) return SystemError{startupResult, "The sockets layer did not start."};
+        return granted;
     }
-    int Cleanup() override {
+    Result<> Cleanup() override {
         ++cleanups;
-        return cleanupResult;
+        if (cleanupResult != 0) return SystemError{cleanupResult, "The sockets layer failed."};
+        return {};
     }
     std::optional<std::vector<std::vector<std::uint8_t>>> GetHostByName(const std::string& name) override {
         lookups.push_back(name);
@@ -37,45 +38,32 @@ public:
     }
 };
 
-struct Echo {
+struct SentEcho {
     std::uint32_t address;
     std::vector<std::uint8_t> request;
-    std::size_t replySize;
     std::uint32_t timeout;
 };
 
 class FakeIcmp : public Icmp {
 public:
-    bool createFails = false;
-    std::uint32_t replies = 1;  // what IcmpSendEcho answers
-    std::uint32_t status = 0;   // the Status it stores
-    std::vector<Echo> echoes;
-    int opened = 0, closed = 0;
+    bool sendFails = false;  // no ICMP library, or no handle from it
+    bool answered = true;    // a reply came back in time
+    std::uint32_t status = EchoReply::Success;
+    std::vector<SentEcho> echoes;
 
-    Handle Open() override {
-        if (createFails) return InvalidHandle;
-        ++opened;
-        return 7;
+    Result<std::optional<EchoReply>> Echo(std::uint32_t address, const std::vector<std::uint8_t>& request,
+                                          std::uint32_t timeout) override {
+        if (sendFails) return SystemError{126, "icmp.dll: The specified module could not be found."};
+        echoes.push_back({address, request, timeout});
+        if (!answered) return std::optional<EchoReply>();
+        return std::optional<EchoReply>(EchoReply{status, 1});
     }
-    std::uint32_t SendEcho(Handle, std::uint32_t address, const std::vector<std::uint8_t>& request,
-                           std::vector<std::uint8_t>& reply, std::uint32_t timeout) override {
-        echoes.push_back({address, request, reply.size(), timeout});
-        if (replies == 0) {
-            // A call that stored nothing may leave anything behind.
-            for (auto& b : reply) b = 0;
-            return 0;
-        }
-        reply[4] = static_cast<std::uint8_t>(status);
-        reply[5] = static_cast<std::uint8_t>(status >> 8);
-        return replies;
-    }
-    void CloseHandle(Handle) override { ++closed; }
 };
 
 class FakeSoundPlayer : public SoundPlayer {
 public:
-    std::vector<std::pair<std::string, unsigned>> played;
-    void Play(const std::string& path, unsigned flags) override { played.push_back({path, flags}); }
+    std::vector<std::string> played;
+    void PlayInBackground(const std::string& path) override { played.push_back(path); }
 };
 
 }  // namespace quintel::test

@@ -22,19 +22,18 @@ public:
     }
 };
 
-// Serves a fixed address table; `reportedSize` overrides the size the
-// first call reports, to model a table that changed between the calls.
+// Answers with a fixed address, or with the error of a missing library.
 class FakeIpHelper : public IpHelper {
 public:
-    std::vector<std::uint8_t> table;
-    std::optional<std::uint32_t> reportedSize;
+    std::optional<Ipv4Address> address;
     bool missing = false;  // the library is absent
-    std::vector<bool> sortedFlags;
+    int calls = 0;
 
-    std::uint32_t GetIpAddrTable(std::uint8_t* buffer, std::uint32_t& size, bool sorted) override;
-
-    // A table of whole rows with these addresses (bytes in memory order).
-    static std::vector<std::uint8_t> Table(const std::vector<std::array<std::uint8_t, 4>>& rows);
+    Result<std::optional<Ipv4Address>> LocalIPv4() override {
+        ++calls;
+        if (missing) return SystemError{126, "The specified module could not be found."};
+        return address;
+    }
 };
 
 struct ShownMessage {

@@ -156,6 +156,10 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
     if (!NoMenuOpen(window, thread, where)) return false;
     const std::string in = Context("menu keys", keys, window);
 
+    // What the window still has to do for earlier input comes first, as
+    // it would for a user's keys: a menu opened in the middle of it is
+    // closed again by it.
+    Settle(window, where);
     // Alt and a letter: the system command that opens that menu.
     const MenuKey& first = *keys.begin();
     PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, std::towlower(first.mnemonic));

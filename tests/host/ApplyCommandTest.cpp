@@ -155,7 +155,7 @@ TEST_F(FileMenu, AnsweringYesEnablesThePrivilegeThenAsksForAReboot) {
     FrmMain& w = Start("ConnectionType,0\r\nOptiMode,1\r\n");
     fakes.boxes.answers = {mb::Yes};
     w.menus.mnuApplyNewSettings.UserClick();
-    EXPECT_EQ((std::vector<std::string>{"privilege", "exit 2 4294967295"}), fakes.shutdown.calls);
+    EXPECT_EQ((std::vector<std::string>{"privilege", "restart"}), fakes.shutdown.calls);
 }
 
 // --- Restore ----------------------------------------------------------------
@@ -422,8 +422,8 @@ TEST_F(Backup, WhileTheEditorRunsTheWindowIsDisabledAndRefusesEveryCommand) {
         w.menus.mnuRegistryBackup.UserClick();
         w.menus.mnuExit.UserClick();
         w.Close();
-        w.TrayNotification(0x205);
-        w.TrayNotification(0x202);
+        w.TrayNotification(TrayEvent::RightClick);
+        w.TrayNotification(TrayEvent::LeftClick);
         fakes.files.Put(launch.arguments.at(1), UnicodeExport());
     };
     w.menus.mnuRegistryBackup.UserClick();

@@ -20,39 +20,17 @@ protected:
     test::FakeMessageBoxes boxes;
 };
 
-TEST_F(Address, TakesTheFirstRowAsItComesEvenLoopback) {
-    ip.table = test::FakeIpHelper::Table({{127, 0, 0, 1}, {192, 168, 0, 10}});
+TEST_F(Address, ShowsTheAddressTheSystemGivesFirstEvenLoopback) {
+    ip.address = Ipv4Address{127, 0, 0, 1};
     EXPECT_EQ("127.0.0.1", Get());
-    // Asked sorted for the size, then in the system's own order.
-    EXPECT_EQ((std::vector<bool>{true, false}), ip.sortedFlags);
+    EXPECT_EQ(1, ip.calls);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(Address, ASizeOfZeroGivesEmptyTextWithoutAMessage) {
-    ip.table.clear();
-    ip.reportedSize = 0;
+TEST_F(Address, NoAddressGivesEmptyTextWithoutAMessage) {
+    ip.address.reset();
     EXPECT_EQ("", Get());
     EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(Address, ATableTooSmallForOneRowIsNeverReadPast) {
-    for (std::uint32_t size : {1u, 4u, 27u}) {
-        ip.table.assign(size, 0xAB);
-        ip.reportedSize.reset();
-        EXPECT_EQ("", Get()) << size;
-    }
-}
-
-TEST_F(Address, ATableWithNoRowsGivesEmptyText) {
-    ip.table = test::FakeIpHelper::Table({});
-    ip.table.resize(28, 0);  // room for a row, but the count says none
-    EXPECT_EQ("", Get());
-}
-
-TEST_F(Address, ATableThatGrewBetweenTheCallsGivesEmptyText) {
-    ip.table = test::FakeIpHelper::Table({{10, 0, 0, 1}, {10, 0, 0, 2}});
-    ip.reportedSize = 28;  // the size of one row, asked before the table grew
-    EXPECT_EQ("", Get());
 }
 
 TEST_F(Address, AMissingLibraryShowsTheReasonAndGivesEmptyText) {

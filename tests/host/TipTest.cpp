@@ -139,8 +139,9 @@ TEST_F(Tip, EveryOpeningStoresOneUncheckingStoresZero) {
 
 class RefusingSettings : public test::FakeUserSettings {
 public:
-    bool SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return false;
+    Result<> SaveSetting(const std::string&, const std::string&, const std::string&,
+                         const std::string&) override {
+        return SystemError{5, "Access is denied."};
     }
 };
 

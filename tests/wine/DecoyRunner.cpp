@@ -28,22 +28,21 @@ int Run() {
     LocalFree(argv);
 
     win32::Win32Icmp icmp;
-    const Icmp::Handle handle = icmp.Open();
-    if (handle == Icmp::InvalidHandle) return 1;
-    icmp.CloseHandle(handle);
+    if (!icmp.Echo(0x0100007F, {'E'}, 1000)) return 1;  // 127.0.0.1; an answer is not needed
 
     win32::Win32IpHelper ipHelper;
-    std::uint32_t size = 0;
-    ipHelper.GetIpAddrTable(nullptr, size, false);  // the size asked for; any answer will do
+    (void)ipHelper.LocalIPv4();  // the library loaded; any answer will do
 
     win32::Win32Launcher launcher;
-    const std::uint32_t editor =
-        launcher.Start(launcher.SystemProgram("regedit.exe"),
-                       {"/E", exportPath, "HKEY_CURRENT_USER\\Software\\Wine"}, SW_HIDE);
-    if (editor == 0 || !launcher.WaitForExit(editor, [] {})) return 2;
+    const auto editor =
+        launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
+                             {"/E", exportPath, "HKEY_CURRENT_USER\\Software\\Wine"}, SW_HIDE);
+    if (!editor) return 2;
+    editor->WaitForExit([] {});
     // With nothing to run, the starter ends at once.
-    const std::uint32_t starter = launcher.Start(launcher.SystemProgram("rundll32.exe"), {}, SW_HIDE);
-    if (starter == 0 || !launcher.WaitForExit(starter, [] {})) return 3;
+    const auto starter = launcher.StartToWait(launcher.SystemProgram("rundll32.exe"), {}, SW_HIDE);
+    if (!starter) return 3;
+    starter->WaitForExit([] {});
     return 0;
 }
 

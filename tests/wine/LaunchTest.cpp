@@ -82,9 +82,9 @@ protected:
     }
     void Run(const std::string& program, const std::vector<std::string>& arguments) {
         win32::Win32Launcher launcher;
-        const std::uint32_t started = launcher.Start(program, arguments, SW_HIDE);
-        ASSERT_NE(0u, started) << program;
-        ASSERT_TRUE(launcher.WaitForExit(started, [] {}));
+        const auto started = launcher.StartToWait(program, arguments, SW_HIDE);
+        ASSERT_TRUE(started) << program;
+        started->WaitForExit([] {});
     }
     std::string probe_;
     wine::ScratchFolder scratch_{"quintel launch"};

@@ -40,20 +40,19 @@ public:
 class RecordingIcmp : public Icmp {
 public:
     explicit RecordingIcmp(Icmp& real) : real_(real) {}
-    Handle Open() override { return real_.Open(); }
-    std::uint32_t SendEcho(Handle handle, std::uint32_t address,
-                           const std::vector<std::uint8_t>& request,
-                           std::vector<std::uint8_t>& reply, std::uint32_t timeout) override {
+    Result<std::optional<EchoReply>> Echo(std::uint32_t address, const std::vector<std::uint8_t>& data,
+                                          std::uint32_t timeout) override {
         addresses.push_back(address);
-        const std::uint32_t replies = real_.SendEcho(handle, address, request, reply, timeout);
-        error = GetLastError();
-        status = ReplyStatus(reply);
-        return replies;
+        auto reply = real_.Echo(address, data, timeout);
+        error = reply ? GetLastError() : static_cast<DWORD>(reply.Error().Code);
+        answered = reply && reply.Value();
+        status = answered ? reply.Value()->Status : 0;
+        return reply;
     }
-    void CloseHandle(Handle handle) override { real_.CloseHandle(handle); }
 
     std::vector<std::uint32_t> addresses;
     DWORD error = 0;
+    bool answered = false;
     std::uint32_t status = 0;
 
 private:
@@ -78,17 +77,19 @@ protected:
 TEST_F(PingWin32, TheLoopbackAddressAnswers) {
     EXPECT_TRUE(ping.Ping("127.0.0.1", 1000)) << Why();
     EXPECT_EQ(std::vector<std::uint32_t>{Loopback}, icmp.addresses);
+    EXPECT_TRUE(icmp.answered);
     EXPECT_EQ(0u, icmp.status);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(PingWin32, SocketsOnePointOneStartAndResolveLocalhost) {
-    WsaData data;
-    ASSERT_EQ(0, sockets.Startup(SocketsVersion11, data));
-    EXPECT_EQ(SocketsVersion11, data.Version);
-    EXPECT_GE(data.MaxSockets, 1);
+    const auto started = sockets.Startup(SocketsVersion11);
+    ASSERT_TRUE(started) << started.Error().Text;
+    EXPECT_EQ(SocketsVersion11, started.Value().Version);
+    EXPECT_GE(started.Value().MaxSockets, 1);
     const auto addresses = sockets.GetHostByName("localhost");
-    EXPECT_EQ(0, sockets.Cleanup());
+    const auto stopped = sockets.Cleanup();
+    EXPECT_TRUE(stopped) << stopped.Error().Text;
 
     ASSERT_TRUE(addresses);
     ASSERT_FALSE(addresses->empty());
@@ -119,6 +120,26 @@ TEST_F(PingWin32, ThreePartsSendToAddressZeroAndFailWithoutABox) {
     EXPECT_FALSE(ping.Ping("10.0.0", 1000)) << Why();
     EXPECT_EQ(std::vector<std::uint32_t>{0}, icmp.addresses);
     EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front();
+}
+
+TEST(PingIcmp, AnEchoToLoopbackComesBackWithItsStatusAndTime) {
+    win32::Win32Icmp icmp;
+    const std::vector<std::uint8_t> data{'E', 'c', 'h', 'o'};
+    const auto reply = icmp.Echo(Loopback, data, 1000);
+    ASSERT_TRUE(reply) << reply.Error().Text;
+    ASSERT_TRUE(reply.Value()) << "error " << GetLastError();
+    EXPECT_EQ(EchoReply::Success, reply.Value()->Status);
+    EXPECT_LT(reply.Value()->RoundTripMilliseconds, 1000u);
+}
+
+TEST(PingIcmp, TheLargestEchoThePingSendsFitsTheReplyArea) {
+    // The area holds the reply record and 250 bytes of echoed data.
+    win32::Win32Icmp icmp;
+    const std::vector<std::uint8_t> data(250, 'x');
+    const auto reply = icmp.Echo(Loopback, data, 1000);
+    ASSERT_TRUE(reply) << reply.Error().Text;
+    ASSERT_TRUE(reply.Value()) << "error " << GetLastError();
+    EXPECT_EQ(EchoReply::Success, reply.Value()->Status);
 }
 
 // --- Korvet.exe's parts ------------------------------------------------

@@ -16,6 +16,7 @@
 
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
+#include "win32/TrayRecord.h"
 #include "win32/view/Layout.h"
 #include "win32/view/Mnemonic.h"
 #include "win32/view/Win32FormHost.h"
@@ -1142,11 +1143,11 @@ TEST_F(ViewMenus, AMenuHiddenFromTheBarOpensAsAShortcutMenu) {
 class TrayForm : public Dialog {
 public:
     using Dialog::Dialog;
-    std::vector<int> notifications;
+    std::vector<TrayEvent> notifications;
     int restarts = 0;
 
 protected:
-    void Form_TrayNotify(int mouseMessage) override { notifications.push_back(mouseMessage); }
+    void Form_TrayNotify(TrayEvent event) override { notifications.push_back(event); }
     void Form_TaskbarCreated() override { ++restarts; }
 };
 
@@ -1157,11 +1158,17 @@ TEST_F(ViewTray, TheIconsMessageAndANewTaskbarReachTheForm) {
     form.Show();
     HWND window = host.WindowOf(form);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(window), form.Handle());
-    SendMessageA(window, forms::TrayCallbackMessage, 1, MAKELPARAM(WM_RBUTTONUP, 0));
-    SendMessageA(window, forms::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
-    // The pointer over the window itself is no notification.
+    SendMessageA(window, win32::TrayCallbackMessage, 1, MAKELPARAM(WM_RBUTTONUP, 0));
+    SendMessageA(window, win32::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+    SendMessageA(window, win32::TrayCallbackMessage, 1, WM_LBUTTONUP);
+    // The pointer over the window itself is no notification, nor is the
+    // pointer moving over the icon or a button going down there.
     SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(WM_RBUTTONUP, 5));
-    EXPECT_EQ((std::vector<int>{WM_RBUTTONUP, WM_LBUTTONDBLCLK}), form.notifications);
+    SendMessageA(window, win32::TrayCallbackMessage, 1, WM_MOUSEMOVE);
+    SendMessageA(window, win32::TrayCallbackMessage, 1, WM_RBUTTONDOWN);
+    EXPECT_EQ((std::vector<TrayEvent>{TrayEvent::RightClick, TrayEvent::DoubleClick,
+                                      TrayEvent::LeftClick}),
+              form.notifications);
     SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     EXPECT_EQ(1, form.restarts);
 }
@@ -1172,7 +1179,7 @@ TEST_F(ViewTray, WhileAModalFormIsOpenTheIconOnlyBringsItForward) {
     Dialog dialog(host);
     dialog.Load();
     dialog.button.Click = [&] {
-        SendMessageA(host.WindowOf(main), forms::TrayCallbackMessage, 1, WM_RBUTTONUP);
+        SendMessageA(host.WindowOf(main), win32::TrayCallbackMessage, 1, WM_RBUTTONUP);
         dialog.Close();
     };
     PostMessageA(host.WindowOf(dialog.button), BM_CLICK, 0, 0);
@@ -1180,8 +1187,8 @@ TEST_F(ViewTray, WhileAModalFormIsOpenTheIconOnlyBringsItForward) {
     dialog.Show(true);
     EXPECT_FALSE(Watchdog::Fired());
     EXPECT_TRUE(main.notifications.empty());
-    SendMessageA(host.WindowOf(main), forms::TrayCallbackMessage, 1, WM_RBUTTONUP);
-    EXPECT_EQ(std::vector<int>{WM_RBUTTONUP}, main.notifications);
+    SendMessageA(host.WindowOf(main), win32::TrayCallbackMessage, 1, WM_RBUTTONUP);
+    EXPECT_EQ(std::vector<TrayEvent>{TrayEvent::RightClick}, main.notifications);
 }
 
 TEST_F(ViewTray, TheIconIsAnImageOfTheListKeptByTheHost) {

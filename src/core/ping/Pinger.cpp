@@ -52,13 +52,13 @@ private:
 
 }  // namespace
 
-std::int32_t ParseDottedAddress(const std::string& text) {
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (;;) {
         const auto dot = text.find('.', start);
         parts.push_back(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
-        if (parts.size() > 4) throw AddressError("an address has four parts: " + text);
+        if (parts.size() > 4) return std::nullopt;
         if (dot == std::string::npos) break;
         start = dot + 1;
     }
@@ -67,17 +67,11 @@ std::int32_t ParseDottedAddress(const std::string& text) {
     std::uint32_t address = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         std::int32_t value = 0;
-        if (!ReadPart(parts[i], value)) throw AddressError("not a number: " + parts[i]);
+        if (!ReadPart(parts[i], value)) return std::nullopt;
         // Only the low eight bits count: 300 is 44, -1 is 255.
         address |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(value)) << (8 * i);
     }
     return static_cast<std::int32_t>(address);
-}
-
-std::uint32_t ReplyStatus(const std::vector<std::uint8_t>& reply) {
-    if (reply.size() < 8) return static_cast<std::uint32_t>(-1);
-    return std::uint32_t(reply[4]) | std::uint32_t(reply[5]) << 8 | std::uint32_t(reply[6]) << 16 |
-           std::uint32_t(reply[7]) << 24;
 }
 
 void Pinger::Say(const std::string& text, unsigned style) {
@@ -85,12 +79,13 @@ void Pinger::Say(const std::string& text, unsigned style) {
 }
 
 bool Pinger::StartSockets() {
-    WsaData data;
-    if (sockets_.Startup(SocketsVersion11, data) != 0) {
+    const auto started = sockets_.Startup(SocketsVersion11);
+    if (!started) {
         Say("Windows Sockets for 32 bit Windows environments is not successfully responding.",
             mb::OkOnly);
         return false;
     }
+    const WsaData& data = started.Value();
     const int major = data.Version & 0xFF;
     const int minor = data.Version >> 8;
     const char* problem = nullptr;
@@ -104,16 +99,17 @@ bool Pinger::StartSockets() {
         problem = "sockets";
     }
     if (!problem) return true;
-    // The layer did start: give it back before refusing it.
-    sockets_.Cleanup();
+    // The layer did start: give it back before refusing it. Why it is
+    // refused is what the user needs to hear, not how the giving back went.
+    (void)sockets_.Cleanup();
     Say(text, mb::OkOnly | mb::IconExclamation);
     return false;
 }
 
 void Pinger::StopSockets() {
-    const int result = sockets_.Cleanup();
-    if (result != 0) {
-        Say("Windows Sockets error " + std::to_string(result) + " occurred in Cleanup.",
+    const auto result = sockets_.Cleanup();
+    if (!result) {
+        Say("Windows Sockets error " + std::to_string(result.Code()) + " occurred in Cleanup.",
             mb::OkOnly | mb::IconExclamation);
     }
 }
@@ -132,43 +128,33 @@ std::optional<std::vector<std::string>> Pinger::ResolveHostAddresses(const std::
     return list;
 }
 
-bool Pinger::SendEcho(const std::string& addressText, std::vector<std::uint8_t>& reply,
-                       std::uint32_t timeout) {
-    const auto address = static_cast<std::uint32_t>(ParseDottedAddress(addressText));
-    reply.assign(EchoReplySize, 0);
-    const Icmp::Handle handle = icmp_.Open();
-    // Without a handle there is nothing to send with.
-    if (handle == Icmp::InvalidHandle) return false;
+Result<std::optional<EchoReply>> Pinger::SendEcho(const std::string& addressText,
+                                                   std::uint32_t timeout) {
+    const auto address = ParseDottedAddress(addressText);
+    // An address that is none gets no echo, and so no reply.
+    if (!address) return std::optional<EchoReply>();
     const std::vector<std::uint8_t> request(EchoData, EchoData + sizeof EchoData - 1);
-    const std::uint32_t replies = icmp_.SendEcho(handle, address, request, reply, timeout);
-    icmp_.CloseHandle(handle);
-    return replies != 0;
+    return icmp_.Echo(static_cast<std::uint32_t>(*address), request, timeout);
 }
 
 bool Pinger::Ping(const std::string& host, std::uint32_t timeout) {
     if (Trim(host).empty()) return false;
     SocketsSession session(*this);
     if (!session.Started()) return false;
-    try {
-        std::string address = host;
-        const auto dot = host.find('.');
-        if (dot == std::string::npos || !IsNumeric(host.substr(0, dot))) {
-            const auto list = ResolveHostAddresses(host);
-            if (!list || list->empty()) return false;
-            address = list->front();
-        }
-        std::vector<std::uint8_t> reply;
-        // A reply area the call did not fill is never read.
-        return SendEcho(address, reply, timeout) && ReplyStatus(reply) == 0;
-    } catch (const AddressError&) {
-        return false;
+    std::string address = host;
+    const auto dot = host.find('.');
+    if (dot == std::string::npos || !IsNumeric(host.substr(0, dot))) {
+        const auto list = ResolveHostAddresses(host);
+        if (!list || list->empty()) return false;
+        address = list->front();
     }
+    const auto reply = SendEcho(address, timeout);
+    return reply && reply.Value() && reply.Value()->Status == EchoReply::Success;
 }
 
 void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder) {
     const std::string path = AppFilePath(appFolder, "Ping.wav");
-    constexpr unsigned Async = 1, NoDefault = 2;
-    if (files.FileExists(path)) player.Play(path, Async | NoDefault);
+    if (files.FileExists(path)) player.PlayInBackground(path);
 }
 
 }  // namespace quintel

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,17 +13,7 @@
 
 namespace quintel {
 
-// The reply area: ICMP_ECHO_REPLY (28 bytes on 32-bit Windows) and room
-// for 250 bytes of echoed data.
-constexpr std::size_t EchoReplySize = 278;
 constexpr std::uint16_t SocketsVersion11 = 257;
-
-// A dotted text the ping cannot use: a fifth part, or a part that is not
-// a number.
-class AddressError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class Pinger {
 public:
@@ -39,9 +28,9 @@ public:
     // Empty when the name cannot be resolved; nothing at all when the
     // sockets layer does not start.
     std::optional<std::vector<std::string>> ResolveHostAddresses(const std::string& name);
-    // Fills `reply` (EchoReplySize bytes) and says whether a reply was
-    // stored in it.
-    bool SendEcho(const std::string& address, std::vector<std::uint8_t>& reply, std::uint32_t timeout);
+    // One echo to a dotted address: the reply, nothing when none came, or
+    // why none could be sent.
+    Result<std::optional<EchoReply>> SendEcho(const std::string& address, std::uint32_t timeout);
 
     // Quiet: no message boxes, for the companion that runs without a window.
     void SetQuiet(bool quiet) { quiet_ = quiet; }
@@ -57,12 +46,9 @@ private:
 };
 
 // The address whose bytes in memory are the four parts' low 8 bits; 0 for
-// fewer than four parts. Throws AddressError for a fifth part or a part
-// that is not a number.
-std::int32_t ParseDottedAddress(const std::string& text);
-
-// The echo status of a stored reply (ICMP_ECHO_REPLY.Status).
-std::uint32_t ReplyStatus(const std::vector<std::uint8_t>& reply);
+// fewer than four parts. Nothing for a text the ping cannot use: a fifth
+// part, or a part that is not a number.
+std::optional<std::int32_t> ParseDottedAddress(const std::string& text);
 
 // mdlSound: plays "Ping.wav" from the program's folder when it is there.
 void PlayPingSound(FileSystem& files, SoundPlayer& player, const std::string& appFolder);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/NotifyArea.h"
 #include "ui/forms/Control.h"
 
 namespace quintel::forms {
@@ -70,11 +71,6 @@ private:
 };
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-
-// The message number the tray icon's notifications arrive with at the
-// form's window (WM_APP + 0x51): a message of the program's own, so the
-// pointer moving over the window is never taken for a click on the icon.
-constexpr std::uint32_t TrayCallbackMessage = 0x8051;
 
 class FormObserver {
 public:
@@ -146,10 +142,9 @@ public:
     void PopupMenu(MenuItem& menu) { host_.PopupMenu(*this, menu); }
     void SetForeground() { host_.SetForeground(*this); }
 
-    // What the view passes on: a notification of the form's tray icon (the
-    // mouse message that happened over it), and a restarted taskbar, which
-    // has forgotten every tray icon.
-    void TrayNotification(int mouseMessage) { Form_TrayNotify(mouseMessage); }
+    // What the view passes on: what the user did to the form's tray icon,
+    // and a restarted taskbar, which has forgotten every tray icon.
+    void TrayNotification(TrayEvent event) { Form_TrayNotify(event); }
     void TaskbarRestarted() { Form_TaskbarCreated(); }
 
     const std::vector<Control*>& Controls() const { return controls_; }
@@ -179,7 +174,7 @@ protected:
     // `cancel` set to true keeps the window open.
     virtual void Form_QueryUnload(bool& cancel) { (void)cancel; }
     virtual void Form_Unload() {}
-    virtual void Form_TrayNotify(int mouseMessage) { (void)mouseMessage; }
+    virtual void Form_TrayNotify(TrayEvent event) { (void)event; }
     virtual void Form_TaskbarCreated() {}
 
     FormHost& host_;

@@ -59,13 +59,15 @@ void ApplySettings(FrmMain& window) {
     // The values take effect only when Windows starts again.
     if (app.services.boxes.Show("Do you want to restart the computer?", app.Title(),
                                 mb::YesNo | mb::IconInformation) == mb::Yes) {
-        RestartWindows(app.services.shutdown);
+        // A refused restart leaves the settings written; they take effect
+        // at the next start, whenever that is.
+        (void)RestartWindows(app.services.shutdown);
     }
 }
 
-long RestartWindows(Shutdown& shutdown) {
+Result<> RestartWindows(Shutdown& shutdown) {
     shutdown.EnableShutdownPrivilege();
-    return shutdown.RequestExit(exitwindows::Reboot, 0xFFFFFFFFu);
+    return shutdown.RequestRestart();
 }
 
 void RestoreWindowsSettings(FrmMain& window) {
@@ -180,16 +182,16 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
         // modal window: nothing may change the registry mid-export.
         forms::DisabledForm busy(window);
         FileError error;
-        std::uint32_t editor = 0;
+        std::unique_ptr<WaitableProcess> editor;
         if (!files.RemoveFile(temporary, error)) {
             failure = "The file " + temporary + " is in the way: " + error.reason;
-        } else if ((editor = launcher.Start(launcher.SystemProgram("regedit.exe"), {"/E", temporary},
-                                            show::MinimizedActive)) == 0) {
+        } else if (!(editor = launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
+                                                   {"/E", temporary}, show::MinimizedActive))) {
             failure = "The registry editor could not be started.";
         } else {
             // The editor reports nothing and exits 0 even when it fails, so
             // only the file it leaves can tell.
-            launcher.WaitForExit(editor, [&host] { host.DoEvents(); });
+            editor->WaitForExit([&host] { host.DoEvents(); });
             host.DoEvents();
             failure = ExportProblem(files, temporary, path);
             if (failure.empty() && !files.MoveFileOver(temporary, path, error))

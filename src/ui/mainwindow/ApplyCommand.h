@@ -19,7 +19,7 @@ struct AppContext;
 void ApplySettings(FrmMain& window);
 
 // Enables the shutdown privilege, then asks Windows to reboot.
-long RestartWindows(Shutdown& shutdown);
+Result<> RestartWindows(Shutdown& shutdown);
 
 // Puts the Windows defaults into the controls, the file and the registry
 // once the user agrees.

@@ -76,7 +76,7 @@ public:
     FrmTip* Tip() { return tip_.get(); }
     FrmSupport* Support() { return support_.get(); }
     // The tray icon's record as last sent to the shell.
-    const TrayIconRecord& TrayIcon() const { return trayIcon_; }
+    const TrayIconInfo& TrayIcon() const { return trayIcon_; }
 
     AppContext& App() { return app_; }
 
@@ -85,7 +85,7 @@ protected:
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload() override;
     // The tray icon's mouse messages, and a taskbar that started again.
-    void Form_TrayNotify(int mouseMessage) override;
+    void Form_TrayNotify(TrayEvent event) override;
     void Form_TaskbarCreated() override;
 
 private:
@@ -102,7 +102,7 @@ private:
     std::unique_ptr<FrmDisplay> display_;
     std::unique_ptr<FrmTip> tip_;
     std::unique_ptr<FrmSupport> support_;
-    TrayIconRecord trayIcon_;
+    TrayIconInfo trayIcon_;
     bool trayIconShown_ = false;
 };
 

@@ -1,39 +1,13 @@
 // The main window's tray icon and the shortcut menu it opens.
-#include <algorithm>
-#include <iterator>
-
 #include "ui/mainwindow/FrmMain.h"
 #include "platform/MessageBoxes.h"
 
 namespace quintel {
 
-namespace {
-
-// The mouse messages the shell reports for the icon.
-constexpr int LeftButtonUp = 0x202;
-constexpr int LeftButtonDoubleClick = 0x203;
-constexpr int RightButtonUp = 0x205;
-
-constexpr std::uint32_t FirstRecordSize = 88;
-constexpr std::uint32_t TrayIconId = 1;
-
-}  // namespace
-
-void TrayIconRecord::SetTip(const std::string& text) {
-    const std::size_t length = std::min(text.size(), TipCapacity - 1);
-    std::fill(std::begin(Tip), std::end(Tip), '\0');
-    std::copy_n(text.begin(), length, Tip);
-}
-
 void FrmMain::AddTrayIcon() {
-    TrayIconRecord& record = trayIcon_;
-    record.Size = FirstRecordSize;
-    record.Window = Handle();
-    record.Id = TrayIconId;
-    record.Flags = trayflag::Message | trayflag::Icon | trayflag::Tip;
-    record.CallbackMessage = forms::TrayCallbackMessage;
-    record.Icon = host_.ListImageIcon("imgKorvet", 3);
-    record.SetTip(app_.version.ProductName);
+    trayIcon_.Window = Handle();
+    trayIcon_.Icon = host_.ListImageIcon("imgKorvet", 3);
+    trayIcon_.Tip = app_.version.ProductName;
     SendTrayIcon();
     trayIconShown_ = true;
 }
@@ -41,12 +15,12 @@ void FrmMain::AddTrayIcon() {
 // A shell that refuses the icon leaves the program as it is: the window
 // works without it.
 void FrmMain::SendTrayIcon() {
-    app_.services.tray.Notify(trayrequest::Add, trayIcon_);
-    app_.services.tray.Notify(trayrequest::Modify, trayIcon_);
+    (void)app_.services.tray.Add(trayIcon_);
+    (void)app_.services.tray.Modify(trayIcon_);
 }
 
 void FrmMain::RemoveTrayIcon() {
-    app_.services.tray.Notify(trayrequest::Delete, trayIcon_);
+    (void)app_.services.tray.Remove(trayIcon_);
     trayIconShown_ = false;
 }
 
@@ -55,28 +29,24 @@ void FrmMain::Form_TaskbarCreated() {
     if (trayIconShown_) SendTrayIcon();
 }
 
-void FrmMain::Form_TrayNotify(int mouseMessage) {
+void FrmMain::Form_TrayNotify(TrayEvent event) {
     // While the window waits for a command to finish, the icon only brings
     // it forward: its menu would start commands in the middle of that one.
     if (!Enabled()) {
-        if (mouseMessage == LeftButtonUp || mouseMessage == LeftButtonDoubleClick ||
-            mouseMessage == RightButtonUp)
-            SetForeground();
+        SetForeground();
         return;
     }
-    switch (mouseMessage) {
-    case LeftButtonUp:
-    case LeftButtonDoubleClick:
+    switch (event) {
+    case TrayEvent::LeftClick:
+    case TrayEvent::DoubleClick:
         SetState(forms::WindowState::Normal);
         SetForeground();
         Show();
         break;
-    case RightButtonUp:
+    case TrayEvent::RightClick:
         SetForeground();
         ShowKeepAliveState();
         PopupMenu(menus.mnuPopupMenu);
-        break;
-    default:
         break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/Handles.h"
 #include "win32/korvet/KorvetControl.h"
 
 namespace quintel::korvet {
@@ -19,12 +20,10 @@ int Stop(HWND window) {
     if (!window) return ExitOk;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    HANDLE process = processId ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
+    const win32::UniqueHandle process(processId ? OpenProcess(SYNCHRONIZE, FALSE, processId)
+                                                : nullptr);
     PostMessageA(window, StopMessage, 0, 0);
-    if (process) {
-        WaitForSingleObject(process, StopWait);
-        CloseHandle(process);
-    }
+    if (process) WaitForSingleObject(process.Get(), StopWait);
     return ExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "win32/TrayRecord.h"
 #include "win32/view/FormGeometry.h"
 
 namespace quintel::win32 {
@@ -220,7 +221,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // its tray icon away.
         if (wParam && attached_) form_.Close();
         return 0;
-    case forms::TrayCallbackMessage:
+    case TrayCallbackMessage:
         // The low word is the mouse message that happened over the icon.
         OnTrayNotify(LOWORD(lParam));
         return 0;
@@ -305,15 +306,15 @@ void FormWindow::OnTrayNotify(UINT mouseMessage) {
     // While a modal window or a message box waits for an answer, a click
     // on the icon only brings it forward: the icon's menu would run
     // commands underneath it.
+    const std::optional<TrayEvent> event = TrayEventOf(mouseMessage);
+    if (!event) return;
     HWND modal = events_.ModalWindow();
     if (!modal && !IsWindowEnabled(Window())) modal = GetLastActivePopup(Window());
     if (modal) {
-        if (mouseMessage == WM_LBUTTONUP || mouseMessage == WM_LBUTTONDBLCLK ||
-            mouseMessage == WM_RBUTTONUP)
-            SetForegroundWindow(modal);
+        SetForegroundWindow(modal);
         return;
     }
-    form_.TrayNotification(static_cast<int>(mouseMessage));
+    form_.TrayNotification(*event);
 }
 
 void FormWindow::AfterUserInput(ControlView& view) {
