@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -76,10 +77,54 @@ struct ModuleTraits {
     static void Close(HMODULE module) { FreeLibrary(module); }
 };
 
+struct IconTraits {
+    using Type = HICON;
+    static HICON Empty() { return nullptr; }
+    static bool Valid(HICON icon) { return icon != nullptr; }
+    static void Close(HICON icon) { DestroyIcon(icon); }
+};
+
+struct ImageListTraits {
+    using Type = HIMAGELIST;
+    static HIMAGELIST Empty() { return nullptr; }
+    static bool Valid(HIMAGELIST list) { return list != nullptr; }
+    static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
+};
+
+// A menu not (or no longer) attached to a window: a window destroys its
+// own menu bar.
+struct MenuTraits {
+    using Type = HMENU;
+    static HMENU Empty() { return nullptr; }
+    static bool Valid(HMENU menu) { return menu != nullptr; }
+    static void Close(HMENU menu) { DestroyMenu(menu); }
+};
+
 using UniqueKey = Owner<KeyTraits>;
+using UniqueIcon = Owner<IconTraits>;
+using UniqueImageList = Owner<ImageListTraits>;
+using UniqueMenu = Owner<MenuTraits>;
 using UniqueHandle = Owner<KernelTraits>;
 template <typename Object = HGDIOBJ>
 using UniqueGdiObject = Owner<GdiTraits<Object>>;
 using UniqueModule = Owner<ModuleTraits>;
+
+// A window's device context, given back to the window when it goes.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
 
 }  // namespace quintel::win32

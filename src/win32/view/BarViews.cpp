@@ -1,4 +1,5 @@
 #include "win32/view/BarViews.h"
+#include "win32/Handles.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,12 +15,11 @@ constexpr int NoImage = -2;
 int ImageIndex(int modelImage) { return modelImage > 0 ? modelImage - 1 : NoImage; }
 
 int TextWidth(HWND window, HFONT font, const std::string& text) {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
+    const WindowDC dc(window);
+    HGDIOBJ old = SelectObject(dc.Get(), font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc.Get(), old);
     return size.cx;
 }
 

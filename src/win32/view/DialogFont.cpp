@@ -22,12 +22,7 @@ LOGFONTA DialogFontDescription(int dpi) {
 
 DialogFont::DialogFont(int dpi) {
     const LOGFONTA description = DialogFontDescription(dpi);
-    font_ = CreateFontIndirectA(&description);
-    if (!font_) font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
-DialogFont::~DialogFont() {
-    if (font_ != GetStockObject(DEFAULT_GUI_FONT)) DeleteObject(font_);
+    made_.Reset(CreateFontIndirectA(&description));
 }
 
 }  // namespace quintel::win32

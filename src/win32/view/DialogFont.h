@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win32/Handles.h"
+
 namespace quintel::win32 {
 
 // The font's description, for whoever must measure text as the controls
@@ -13,14 +15,14 @@ LOGFONTA DialogFontDescription(int dpi);
 class DialogFont {
 public:
     explicit DialogFont(int dpi);
-    ~DialogFont();
-    DialogFont(const DialogFont&) = delete;
-    DialogFont& operator=(const DialogFont&) = delete;
 
-    HFONT Handle() const { return font_; }
+    // The font made, or the system's stock font when none could be.
+    HFONT Handle() const {
+        return made_ ? made_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
 
 private:
-    HFONT font_;
+    UniqueGdiObject<HFONT> made_;
 };
 
 }  // namespace quintel::win32

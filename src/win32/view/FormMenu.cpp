@@ -1,4 +1,5 @@
 #include "win32/view/FormMenu.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -61,15 +62,14 @@ void FormMenu::Append(HMENU menu, const forms::MenuItem& item) const {
 }
 
 forms::MenuItem* FormMenu::TrackPopup(HWND owner, const forms::MenuItem& item, POINT screen) const {
-    HMENU popup = MakePopup(item);
+    const UniqueMenu popup(MakePopup(item));
     // A shortcut menu of a window that is not in front (the tray's) closes
     // on a click elsewhere only if its window is the foreground one, and
     // only once the window has had a message after it.
     SetForegroundWindow(owner);
     const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
+        popup.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
-    DestroyMenu(popup);
     return ItemOf(chosen);
 }
 

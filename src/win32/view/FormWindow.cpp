@@ -7,6 +7,7 @@
 
 #include "win32/TrayRecord.h"
 #include "win32/view/FormGeometry.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -48,16 +49,16 @@ void FormWindow::Create() {
 
     const DWORD style = FormStyle(form_);
     const DWORD exStyle = FormExStyle(form_);
-    HMENU bar = menu_.MakeBar();
+    UniqueMenu bar(menu_.MakeBar());
     const SIZE client{context_.Scale.ToPixels(form_.ClientWidth()),
                       context_.Scale.ToPixels(form_.ClientHeight())};
-    const SIZE size = WindowSizeFor(client, style, exStyle, bar != nullptr);
+    const SIZE size = WindowSizeFor(client, style, exStyle, static_cast<bool>(bar));
     const POINT corner = CentredOnWorkArea(size);
     if (!CreateWindowExA(exStyle, ClassName, form_.Caption().c_str(), style, corner.x, corner.y,
-                         size.cx, size.cy, nullptr, bar, context_.Instance, this)) {
-        if (bar) DestroyMenu(bar);
+                         size.cx, size.cy, nullptr, bar.Get(), context_.Instance, this)) {
         throw std::runtime_error("could not create the window of " + form_.Name());
     }
+    bar.Release();  // the window's now, destroyed with it
     SetIcons();
     controls_.Create(Window());
     FitClientArea();
@@ -163,10 +164,8 @@ void FormWindow::FitClientArea() {
 
 void FormWindow::RebuildMenuBar() {
     menuOutOfDate_ = false;
-    HMENU old = GetMenu(Window());
-    HMENU bar = menu_.MakeBar();
-    SetMenu(Window(), bar);
-    if (old) DestroyMenu(old);
+    const UniqueMenu old(GetMenu(Window()));
+    SetMenu(Window(), menu_.MakeBar());
     DrawMenuBar(Window());
     FitClientArea();
 }

@@ -4,6 +4,7 @@
 
 #include "win32/view/art/Catalog.h"
 #include "win32/view/art/Drawings.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -45,58 +46,44 @@ HBITMAP MaskBitmap(const art::Picture& picture) {
 }  // namespace
 
 HICON MakeIcon(const art::Picture& picture) {
-    HBITMAP colour = ColourBitmap(picture);
-    HBITMAP mask = MaskBitmap(picture);
-    HICON icon = nullptr;
-    if (colour && mask) {
-        ICONINFO info{TRUE, 0, 0, mask, colour};
-        icon = CreateIconIndirect(&info);
-    }
-    if (colour) DeleteObject(colour);
-    if (mask) DeleteObject(mask);
-    return icon;
-}
-
-ImageStore::~ImageStore() {
-    for (auto& [name, list] : lists_)
-        if (list) ImageList_Destroy(list);
-    for (auto& [name, picture] : pictures_)
-        if (picture.Icon) DestroyIcon(picture.Icon);
-    for (auto& [key, icon] : formIcons_)
-        if (icon) DestroyIcon(icon);
-    for (auto& [key, icon] : listIcons_)
-        if (icon) DestroyIcon(icon);
+    // The icon copies both bitmaps.
+    const UniqueGdiObject<HBITMAP> colour(ColourBitmap(picture));
+    const UniqueGdiObject<HBITMAP> mask(MaskBitmap(picture));
+    if (!colour || !mask) return nullptr;
+    ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+    return CreateIconIndirect(&info);
 }
 
 HIMAGELIST ImageStore::List(const std::string& name) {
-    if (auto it = lists_.find(name); it != lists_.end()) return it->second;
+    if (auto it = lists_.find(name); it != lists_.end()) return it->second.Get();
     HIMAGELIST list = nullptr;
     if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
         const art::Picture& first = pictures->front();
         list = ImageList_Create(first.Width, first.Height, ILC_COLOR32 | ILC_MASK,
                                 static_cast<int>(pictures->size()), 0);
         for (const art::Picture& picture : *pictures) {
-            HICON icon = MakeIcon(picture);
-            ImageList_AddIcon(list, icon);  // the list keeps its own copy
-            if (icon) DestroyIcon(icon);
+            const UniqueIcon icon(MakeIcon(picture));
+            ImageList_AddIcon(list, icon.Get());  // the list keeps its own copy
         }
     }
-    lists_[name] = list;
+    lists_[name] = UniqueImageList(list);
     return list;
 }
 
 PictureIcon ImageStore::Picture(const std::string& name) {
     if (auto it = pictures_.find(name); it != pictures_.end()) return it->second;
     PictureIcon made;
-    if (const auto picture = art::FindPicture(name))
+    if (const auto picture = art::FindPicture(name)) {
         made = PictureIcon{MakeIcon(*picture), picture->Width, picture->Height};
+        ownedIcons_.emplace_back(made.Icon);
+    }
     pictures_[name] = made;
     return made;
 }
 
 HICON ImageStore::FormIcon(const std::string& name, bool small) {
     const auto key = std::make_pair(name, small);
-    if (auto it = formIcons_.find(key); it != formIcons_.end()) return it->second;
+    if (auto it = formIcons_.find(key); it != formIcons_.end()) return it->second.Get();
     HICON icon = nullptr;
     if (name == "app") {
         const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
@@ -106,18 +93,18 @@ HICON ImageStore::FormIcon(const std::string& name, bool small) {
     } else if (const auto picture = art::FindPicture(name)) {
         icon = MakeIcon(*picture);
     }
-    formIcons_[key] = icon;
+    formIcons_[key] = UniqueIcon(icon);
     return icon;
 }
 
 HICON ImageStore::ListIcon(const std::string& list, int index) {
     const auto key = std::make_pair(list, index);
-    if (auto it = listIcons_.find(key); it != listIcons_.end()) return it->second;
+    if (auto it = listIcons_.find(key); it != listIcons_.end()) return it->second.Get();
     HIMAGELIST images = List(list);
     HICON icon = nullptr;
     if (images && index >= 0 && index < ImageList_GetImageCount(images))
         icon = ImageList_GetIcon(images, index, ILD_NORMAL);
-    listIcons_[key] = icon;
+    listIcons_[key] = UniqueIcon(icon);
     return icon;
 }
 

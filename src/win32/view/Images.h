@@ -10,7 +10,9 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "win32/Handles.h"
 #include "win32/view/art/Art.h"
 
 namespace quintel::win32 {
@@ -29,7 +31,6 @@ struct PictureIcon {
 class ImageStore {
 public:
     explicit ImageStore(HINSTANCE instance) : instance_(instance) {}
-    ~ImageStore();
     ImageStore(const ImageStore&) = delete;
     ImageStore& operator=(const ImageStore&) = delete;
 
@@ -48,10 +49,11 @@ public:
 
 private:
     HINSTANCE instance_;
-    std::map<std::string, HIMAGELIST> lists_;
+    std::map<std::string, UniqueImageList> lists_;
     std::map<std::string, PictureIcon> pictures_;
-    std::map<std::pair<std::string, bool>, HICON> formIcons_;
-    std::map<std::pair<std::string, int>, HICON> listIcons_;
+    std::vector<UniqueIcon> ownedIcons_;  // the pictures' icons
+    std::map<std::pair<std::string, bool>, UniqueIcon> formIcons_;
+    std::map<std::pair<std::string, int>, UniqueIcon> listIcons_;
 };
 
 }  // namespace quintel::win32

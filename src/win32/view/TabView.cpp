@@ -5,6 +5,7 @@
 #include "win32/SystemFolders.h"
 #include "win32/view/Mnemonic.h"
 #include "win32/view/Pane.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
@@ -72,12 +73,11 @@ void TabView::Placed() {
         regionSize_ = SIZE{client.right, client.bottom};
         body_ = client;
         TabCtrl_AdjustRect(Window(), FALSE, &body_);
-        HRGN region = CreateRectRgn(0, 0, client.right, client.bottom);
-        HRGN body = CreateRectRgn(body_.left, body_.top, body_.right, body_.bottom);
-        CombineRgn(region, region, body, RGN_DIFF);
-        DeleteObject(body);
-        // The system owns the region from here on.
-        if (!SetWindowRgn(Window(), region, TRUE)) DeleteObject(region);
+        UniqueGdiObject<HRGN> region(CreateRectRgn(0, 0, client.right, client.bottom));
+        const UniqueGdiObject<HRGN> body(CreateRectRgn(body_.left, body_.top, body_.right, body_.bottom));
+        CombineRgn(region.Get(), region.Get(), body.Get(), RGN_DIFF);
+        // The system owns the region once it has taken it.
+        if (SetWindowRgn(Window(), region.Get(), TRUE)) region.Release();
     }
     RECT place{};
     GetWindowRect(Window(), &place);

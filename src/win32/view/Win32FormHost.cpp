@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "win32/view/CommonControls.h"
+#include "win32/Handles.h"
 
 namespace quintel::win32 {
 
 namespace {
 
 int SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
