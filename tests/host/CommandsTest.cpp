@@ -82,12 +82,12 @@ TEST_F(ToolbarAndMenus, HelpWebAndMailFromTheMenuTheTrayAndTheToolbarAreTheSame)
     FrmMain& w = Start();
     app.helpFile = "C:\\Program Files\\Quintel\\Help\\Help.chm";
     w.menus.mnuHelpUsersGuide.UserClick();
-    w.menus.mnuUsersGuide.UserClick();
+    w.tray.mnuUsersGuide.UserClick();
     w.tbrMain.UserClick(12);
     w.menus.mnuHelpWebSite.UserClick();
-    w.menus.mnuwebsite.UserClick();
+    w.tray.mnuwebsite.UserClick();
     w.menus.mnuHelpEmail.UserClick();
-    w.menus.mnuemail.UserClick();
+    w.tray.mnuemail.UserClick();
     ASSERT_EQ(7u, fakes.shell.opened.size());
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(app.helpFile, fakes.shell.opened[i].target);
@@ -112,7 +112,7 @@ TEST_F(ToolbarAndMenus, PingButtonAndPingConfigurationShowThePingTab) {
     EXPECT_EQ(forms::WindowState::Normal, w.State());
     w.tabSettings.UserSelect(0);
     w.Hide();
-    w.menus.mnuPingConfig.UserClick();
+    w.tray.mnuPingConfig.UserClick();
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(2, w.tabSettings.Tab());
 }
@@ -121,25 +121,25 @@ TEST_F(ToolbarAndMenus, ShowMainWindowShowsAndRestores) {
     FrmMain& w = Start();
     w.Hide();
     w.SetState(forms::WindowState::Minimized);
-    w.menus.mnuShowMainWindow.UserClick();
+    w.tray.mnuShowMainWindow.UserClick();
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
 }
 
 TEST_F(ToolbarAndMenus, DisableExplainsAndPausesEnableResumesQuietly) {
     FrmMain& w = Start();
-    w.menus.mnuDisable.UserClick();
-    EXPECT_EQ("Enable", w.menus.mnuDisable.Caption());
+    w.tray.mnuDisable.UserClick();
+    EXPECT_EQ("Enable", w.tray.mnuDisable.Caption());
     ASSERT_EQ(1u, fakes.boxes.shown.size());
     EXPECT_EQ("You have only disabled the Ping utility...\r\n\r\nQuintel will continue boosting "
               "your Internet connection.\r\nIn order to disable the connection acceleration, you "
               "will have to run the uninstall program.",
               fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconInformation, fakes.boxes.shown[0].style);
-    w.menus.mnuDisable.UserClick();
-    EXPECT_EQ("Disable", w.menus.mnuDisable.Caption());
+    w.tray.mnuDisable.UserClick();
+    EXPECT_EQ("Disable", w.tray.mnuDisable.Caption());
     EXPECT_EQ(1u, fakes.boxes.shown.size());
-    w.menus.mnuDisable.UserClick();
+    w.tray.mnuDisable.UserClick();
     EXPECT_EQ(2u, fakes.boxes.shown.size());
     EXPECT_EQ((std::vector<std::string>{"pause", "resume", "pause"}), fakes.keepAlive.calls);
 }

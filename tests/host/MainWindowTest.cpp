@@ -55,7 +55,7 @@ protected:
 
 TEST_F(MainWindow, FirstStartShowsManualWithEveryWindowsDefault) {
     FrmMain& w = Start();
-    EXPECT_FALSE(w.Loading);
+    EXPECT_FALSE(w.load.Loading);
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(forms::WindowState::Normal, w.State());
     EXPECT_EQ("Manual", w.modes.cmbOptimize.Text());
@@ -250,7 +250,7 @@ TEST_F(MainWindow, TheConnectionTypeChangesOnlyTheRecordField) {
 
 TEST_F(MainWindow, TheModeListIgnoresSelectionsWhileLoading) {
     FrmMain& w = Start();
-    w.Loading = true;
+    w.load.Loading = true;
     const TuningSettings before = Record();
     w.modes.cmbOptimize.UserSelect(0);
     EXPECT_EQ(before, Record());
@@ -521,8 +521,8 @@ TEST_F(MainWindow, TheToolbarExitButtonClosesTheWindowAndOtherButtonsWaitForThei
 TEST_F(MainWindow, TheMenusAndToolbarAreAsDesigned) {
     FrmMain& w = Start();
     ASSERT_EQ(4u, w.MenuBar().size());
-    EXPECT_FALSE(w.menus.mnuPopupMenu.Visible());
-    EXPECT_EQ(9u, w.menus.mnuPopupMenu.Children().size());
+    EXPECT_FALSE(w.tray.mnuPopupMenu.Visible());
+    EXPECT_EQ(9u, w.tray.mnuPopupMenu.Children().size());
     EXPECT_EQ(6u, w.menus.mnuHelpMenu.Children().size());
     EXPECT_EQ("About Quintel", w.menus.mnuHelpMenu.Children().back()->Caption());
     ASSERT_EQ(13u, w.tbrMain.Buttons().size());

@@ -196,7 +196,7 @@ TEST_F(PingTab, PingNowPingsTheSavedHostAndPlaysTheSoundEvenWithoutAnAnswer) {
     w.ping.txtPingHost.UserText("192.168.9.9");  // typed but not saved
     fakes.icmp.status = 11010;
     fakes.host.events.clear();
-    w.menus.mnuPingNow.UserClick();
+    w.tray.mnuPingNow.UserClick();
     ASSERT_EQ(1u, fakes.icmp.echoes.size());
     EXPECT_EQ(0x0100000Au, fakes.icmp.echoes[0].address);
     EXPECT_EQ(1000u, fakes.icmp.echoes[0].timeout);

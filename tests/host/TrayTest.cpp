@@ -77,14 +77,14 @@ TEST_F(Tray, RightButtonReleaseOpensThePopupMenuAndLeavesTheState) {
 TEST_F(Tray, ThePopupMenuHoldsItsItemsInOrder) {
     FrmMain& w = Start();
     std::vector<std::string> captions;
-    for (const forms::MenuItem* item : w.menus.mnuPopupMenu.Children()) captions.push_back(item->Caption());
+    for (const forms::MenuItem* item : w.tray.mnuPopupMenu.Children()) captions.push_back(item->Caption());
     EXPECT_EQ((std::vector<std::string>{"Show &Main Window", "Ping Configuration", "Ping Now", "-",
                                         "Contact us", "-", "User's Guide", "-", "Disable"}),
               captions);
-    ASSERT_EQ(2u, w.menus.mnucontactus.Children().size());
-    EXPECT_EQ("Visit our Web Site", w.menus.mnucontactus.Children()[0]->Caption());
-    EXPECT_EQ("Email us", w.menus.mnucontactus.Children()[1]->Caption());
-    EXPECT_FALSE(w.menus.mnuPopupMenu.Visible());
+    ASSERT_EQ(2u, w.tray.mnucontactus.Children().size());
+    EXPECT_EQ("Visit our Web Site", w.tray.mnucontactus.Children()[0]->Caption());
+    EXPECT_EQ("Email us", w.tray.mnucontactus.Children()[1]->Caption());
+    EXPECT_FALSE(w.tray.mnuPopupMenu.Visible());
 }
 
 TEST_F(Tray, ItemsChosenFromThePopupRunTheirCommands) {
@@ -101,7 +101,7 @@ TEST_F(Tray, ItemsChosenFromThePopupRunTheirCommands) {
 
     fakes.host.onPopup = [](forms::MenuItem& menu) { test::ChooseFromPopup(menu, "Disable"); };
     w.TrayNotification(TrayEvent::RightClick);
-    EXPECT_EQ("Enable", w.menus.mnuDisable.Caption());
+    EXPECT_EQ("Enable", w.tray.mnuDisable.Caption());
     EXPECT_EQ(1u, fakes.boxes.shown.size());
 }
 
@@ -110,8 +110,8 @@ TEST_F(Tray, TheMenuAsksTheCompanionWhetherItIsPausedEachTimeItOpens) {
     bool enabled = false;
     std::string caption;
     fakes.host.onPopup = [&](forms::MenuItem&) {
-        caption = w.menus.mnuDisable.Caption();
-        enabled = w.menus.mnuDisable.Enabled();
+        caption = w.tray.mnuDisable.Caption();
+        enabled = w.tray.mnuDisable.Enabled();
     };
 
     // Paused by an earlier window, or by "Korvet.exe /pause".

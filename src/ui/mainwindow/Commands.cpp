@@ -37,6 +37,11 @@ void FrmMain::tbrMain_ButtonClick(const forms::ToolbarButton& button) {
     }
 }
 
+void FrmMain::ShowPingTab() {
+    tray.mnuShowMainWindow_Click();
+    tabSettings.SetTab(2);
+}
+
 void FrmMain::mnuUsersGuide_Click() {
     app_.services.shell.Open(app_.helpFile, show::Normal);
 }

@@ -1,9 +1,10 @@
 // The main window. It is made of parts, each owning its controls, their
 // places and their handlers: the connection type and optimization mode
 // (ModeLists), the General and Advanced tabs (TuningPanel), the ping tab
-// (PingPanel) and the menus (MainMenus). The window itself holds the frame
-// around them, the toolbar and the status bar, the load sequence, the
-// commands the menus and the toolbar run, and the tray icon.
+// (PingPanel), the menus (MainMenus), the tray icon with its menu's
+// commands (TrayIcon) and the load (LoadSequence). The window itself holds
+// the frame around them, the toolbar and the status bar, and the commands
+// the menus and the toolbar run.
 #pragma once
 
 #include <memory>
@@ -12,11 +13,12 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
+#include "ui/mainwindow/LoadSequence.h"
 #include "ui/mainwindow/MainMenus.h"
 #include "ui/mainwindow/ModeLists.h"
 #include "ui/mainwindow/PingPanel.h"
+#include "ui/mainwindow/TrayIcon.h"
 #include "ui/mainwindow/TuningPanel.h"
-#include "platform/NotifyArea.h"
 
 namespace quintel {
 
@@ -29,10 +31,6 @@ public:
     explicit FrmMain(AppContext& app);
     ~FrmMain() override;
 
-    // While the load sequence runs the optimization-mode list ignores
-    // selections.
-    bool Loading = false;
-
     // --- Layout, in creation order ------------------------------------------
     forms::Toolbar tbrMain;    // designer: Toolbar1
     forms::Frame fraSettings;  // designer: Frame1; holds the lists and the tabs
@@ -44,27 +42,25 @@ public:
     PingPanel ping;             // page 2
     forms::StatusBar sbrMain;   // designer: StatusBar1
     MainMenus menus;
+    TrayIcon tray;
+    LoadSequence load;
 
-    // --- Load sequence and window ------------------------------------------
-    void FillLists();
-    void ShowSavedSettings();
-    void SetToolbarImages();
+    // --- Window ---------------------------------------------------------------
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuExit_Click();
 
-    // --- Toolbar, menu and tray commands -------------------------------------
+    // --- Toolbar and menu commands ------------------------------------------
     void mnuUsersGuide_Click();
     void mnuwebsite_Click();
     void mnuemail_Click();
     void mnutip_Click();
     void mnuSupport_Click();
-    void mnuShowMainWindow_Click();
+    // The tip of the day, over the window or waiting until it closes.
+    void ShowTip(bool modal);
     // The toolbar's "Ping" and the tray's "Ping Configuration": the window
     // on its ping tab.
     void ShowPingTab();
-    void mnuDisable_Click();
-    void ShowKeepAliveState();
 
     void tbrMain_ButtonClick(const forms::ToolbarButton& button);
 
@@ -75,35 +71,26 @@ public:
     // The tip of the day and the support window, once made.
     FrmTip* Tip() { return tip_.get(); }
     FrmSupport* Support() { return support_.get(); }
-    // The tray icon's record as last sent to the shell.
-    const TrayIconInfo& TrayIcon() const { return trayIcon_; }
 
     AppContext& App() { return app_; }
 
 protected:
-    void Form_Load() override;
+    void Form_Load() override { load.Form_Load(); }
     void Form_QueryUnload(bool& cancel) override;
     void Form_Unload() override;
     // The tray icon's mouse messages, and a taskbar that started again.
-    void Form_TrayNotify(TrayEvent event) override;
-    void Form_TaskbarCreated() override;
+    void Form_TrayNotify(TrayEvent event) override { tray.TrayNotify(event); }
+    void Form_TaskbarCreated() override { tray.TaskbarCreated(); }
 
 private:
     // Registers a part's controls in the order it placed them.
     void AddAll(const PlacedControls& placed);
-    void AddTrayIcon();
-    void RemoveTrayIcon();
-    // The add and modify requests with the record as it stands.
-    void SendTrayIcon();
-    void ShowTip(bool modal);
     TuningSettings& Settings() { return app_.tuning.CurrentSettings; }
 
     AppContext& app_;
     std::unique_ptr<FrmDisplay> display_;
     std::unique_ptr<FrmTip> tip_;
     std::unique_ptr<FrmSupport> support_;
-    TrayIconInfo trayIcon_;
-    bool trayIconShown_ = false;
 };
 
 // The status bar's text for a mode: "Mode: " and the list's text.

@@ -60,6 +60,8 @@ FrmMain::FrmMain(AppContext& app)
 
       sbrMain("sbrMain", Rect{0, 5895, MainWidth, 315}, 4),
       menus(*this, app),
+      tray(*this, app),
+      load(*this, app),
       app_(app) {
     Icon = "app";
     FixedSize = true;
@@ -75,6 +77,7 @@ FrmMain::FrmMain(AppContext& app)
     Add(sbrMain);
 
     for (forms::MenuItem* top : menus.TopMenus()) AddMenu(*top);
+    AddMenu(tray.mnuPopupMenu);
     tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
 }
 

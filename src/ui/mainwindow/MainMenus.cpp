@@ -32,18 +32,6 @@ MainMenus::MainMenus(FrmMain& window, AppContext& app)
       mnuHelpEmail("mnuHelpEmail", "Email us"),
       mnuHelpSeparator2("mnuHelpSeparator2", "-"),
       mnuSupport("mnuSupport", "&Support"),
-      mnuPopupMenu("mnuPopupMenu", "PopupMenuDisplay"),
-      mnuShowMainWindow("mnuShowMainWindow", "Show &Main Window"),
-      mnuPingConfig("mnuPingConfig", "Ping Configuration"),
-      mnuPingNow("mnuPingNow", "Ping Now"),
-      mnuPopupSeparator1("mnuPopupSeparator1", "-"),
-      mnucontactus("mnucontactus", "Contact us"),
-      mnuwebsite("mnuwebsite", "Visit our Web Site"),
-      mnuemail("mnuemail", "Email us"),
-      mnuPopupSeparator2("mnuPopupSeparator2", "-"),
-      mnuUsersGuide("mnuUsersGuide", "User's Guide"),
-      mnuPopupSeparator3("mnuPopupSeparator3", "-"),
-      mnuDisable("mnuDisable", "Disable"),
       window_(window),
       app_(app) {
     BuildMenus();
@@ -51,7 +39,7 @@ MainMenus::MainMenus(FrmMain& window, AppContext& app)
 }
 
 std::vector<forms::MenuItem*> MainMenus::TopMenus() {
-    return {&mnuFile, &mnuView, &mnuHelpMenu, &mnuPopupMenu};
+    return {&mnuFile, &mnuView, &mnuHelpMenu};
 }
 
 void MainMenus::BuildMenus() {
@@ -62,13 +50,9 @@ void MainMenus::BuildMenus() {
     mnuHelpContactUs.Add(mnuHelpWebSite).Add(mnuHelpEmail);
     mnuHelpMenu.Add(mnuHelpUsersGuide).Add(mnutip).Add(mnuHelpSeparator1).Add(mnuHelpContactUs)
         .Add(mnuHelpSeparator2).Add(mnuSupport);
-    mnucontactus.Add(mnuwebsite).Add(mnuemail);
-    mnuPopupMenu.Add(mnuShowMainWindow).Add(mnuPingConfig).Add(mnuPingNow).Add(mnuPopupSeparator1)
-        .Add(mnucontactus).Add(mnuPopupSeparator2).Add(mnuUsersGuide).Add(mnuPopupSeparator3).Add(mnuDisable);
 
     mnuToolBar.SetChecked(true);
     mnuStatusBar.SetChecked(true);
-    mnuPopupMenu.SetVisible(false);  // the tray's menu, never in the bar
 }
 
 void MainMenus::WireHandlers() {
@@ -84,23 +68,16 @@ void MainMenus::WireHandlers() {
     mnuRegistryBackup.Click = [this] {
         if (window_.Enabled()) BackupRegistry(app_, app_.services.host, window_);
     };
-    mnuPingNow.Click = [this] { window_.ping.PingNow(); };
     mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
     mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
     mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
     mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
-    mnuUsersGuide.Click = [this] { window_.mnuUsersGuide_Click(); };
-    mnuwebsite.Click = [this] { window_.mnuwebsite_Click(); };
-    mnuemail.Click = [this] { window_.mnuemail_Click(); };
     // The Help menu's items do what the tray menu's do.
-    mnuHelpUsersGuide.Click = [this] { mnuUsersGuide.Click(); };
-    mnuHelpWebSite.Click = [this] { mnuwebsite.Click(); };
-    mnuHelpEmail.Click = [this] { mnuemail.Click(); };
+    mnuHelpUsersGuide.Click = [this] { window_.mnuUsersGuide_Click(); };
+    mnuHelpWebSite.Click = [this] { window_.mnuwebsite_Click(); };
+    mnuHelpEmail.Click = [this] { window_.mnuemail_Click(); };
     mnutip.Click = [this] { window_.mnutip_Click(); };
     mnuSupport.Click = [this] { window_.mnuSupport_Click(); };
-    mnuShowMainWindow.Click = [this] { window_.mnuShowMainWindow_Click(); };
-    mnuPingConfig.Click = [this] { window_.ShowPingTab(); };
-    mnuDisable.Click = [this] { window_.mnuDisable_Click(); };
 }
 
 }  // namespace quintel

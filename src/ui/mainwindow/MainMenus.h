@@ -1,6 +1,6 @@
-// The main window's menu bar and the tray icon's shortcut menu: every
-// item, the menus' structure and which command each item runs. The
-// commands themselves belong to the window.
+// The main window's menu bar: every item, the menus' structure and which
+// command each item runs. The commands themselves belong to the window.
+// The tray icon's shortcut menu is the tray's own (TrayIcon).
 #pragma once
 
 #include <vector>
@@ -27,13 +27,8 @@ public:
     // mnuwebsite1, mnuemail1
     forms::MenuItem mnuHelpMenu, mnuHelpUsersGuide, mnutip, mnuHelpSeparator1, mnuHelpContactUs,
         mnuHelpWebSite, mnuHelpEmail, mnuHelpSeparator2, mnuSupport;
-    // The tray's menu, never in the bar. designer: mnuUsersGuide is
-    // mnuHelp; mnuPopupSeparator1, 2, 3 are mnudash5, mnudash10, mnudash7
-    forms::MenuItem mnuPopupMenu, mnuShowMainWindow, mnuPingConfig, mnuPingNow,
-        mnuPopupSeparator1, mnucontactus, mnuwebsite, mnuemail, mnuPopupSeparator2, mnuUsersGuide,
-        mnuPopupSeparator3, mnuDisable;
 
-    // The top-level menus in the order of the bar, the tray's last.
+    // The top-level menus in the order of the bar.
     std::vector<forms::MenuItem*> TopMenus();
 
 private:

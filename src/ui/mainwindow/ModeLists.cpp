@@ -45,7 +45,7 @@ void ModeLists::cmbNetType_Click() {
 void ModeLists::cmbOptimize_Click() {
     // The load sequence selects the saved mode itself and must not reset
     // the saved manual values.
-    if (window_.Loading) return;
+    if (window_.load.Loading) return;
 
     const int index = cmbOptimize.ListIndex();
     app_.tuning.CurrentSettings.OptiMode = static_cast<std::int16_t>(index);

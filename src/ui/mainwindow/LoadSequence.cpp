@@ -1,0 +1,78 @@
+#include "ui/mainwindow/LoadSequence.h"
+
+#include "core/system/LocalAddress.h"
+#include "core/system/TipSetting.h"
+#include "core/system/mdlAddons.h"
+#include "core/tuning/SettingsFile.h"
+#include "ui/mainwindow/FrmMain.h"
+#include "ui/mainwindow/PingIntervalList.h"
+
+namespace quintel {
+
+LoadSequence::LoadSequence(FrmMain& window, AppContext& app) : window_(window), app_(app) {}
+
+void LoadSequence::Form_Load() {
+    FrmMain& w = window_;
+    forms::FormHost& host = app_.services.host;
+    Loading = true;
+    w.menus.mnuSupport.SetCaption("About " + app_.Title());
+
+    app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
+    w.sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
+    w.sbrMain.SetPanelText(
+        4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));
+
+    app_.tuning.LoadPresets();
+    FillLists();
+    LoadSettingsFile(app_.tuning, app_.services.files, app_.FilePath(SettingsFileName));
+    w.ping.LoadPingSettings();
+    host.DoEvents();
+
+    // A missing companion is no reason to stop: it only keeps the line up.
+    app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
+    host.DoEvents();
+    host.DoEvents();
+
+    ShowSavedSettings();
+    SetToolbarImages();
+    w.tray.AddTrayIcon();
+    host.DoEvents();
+
+    if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) w.ShowTip(true);
+
+    w.Show();
+    w.SetState(forms::WindowState::Normal);
+
+    w.ping.LoadPingSettings();
+    FillPingIntervalList(w.ping.cmbPingInterval);
+    w.ping.ShowPingSettings();
+    Loading = false;
+}
+
+void LoadSequence::FillLists() {
+    window_.modes.FillLists();
+    window_.tuning.FillLists();
+}
+
+void LoadSequence::ShowSavedSettings() {
+    FrmMain& w = window_;
+    const TuningSettings& settings = app_.tuning.CurrentSettings;
+    w.modes.cmbNetType.SetListIndex(settings.ConnectionType);
+    w.modes.cmbOptimize.SetListIndex(settings.OptiMode);
+    if (settings.OptiMode == mode::Manual) {
+        w.tuning.ShowSettingsInControls();
+    } else {
+        w.tuning.EnableManualControls(false);
+    }
+    w.sbrMain.SetPanelText(2, ModeStatusText(w.modes.cmbOptimize.Text()));
+    w.tuning.ShowHelpTexts();
+    w.ping.ShowHelpText();
+}
+
+void LoadSequence::SetToolbarImages() {
+    window_.tbrMain.SetImageList("ImageList1");
+    constexpr int Images[] = {10, 5, 0, 9, 4, 0, 6, 3, 2, 1, 0, 7, 11};
+    for (int i = 0; i < 13; ++i) window_.tbrMain.SetButtonImage(i + 1, Images[i]);
+}
+
+}  // namespace quintel
