@@ -79,6 +79,16 @@ TEST_F(RegistryContract, OpeningAMissingKeyAnswersFileNotFound) {
               reg().OpenKeyEx(RegRoot::LocalMachine, base_ + "\\missing", 0x2003F).Code());
 }
 
+TEST_F(RegistryContract, AFailureCarriesTheSystemsTextForItsCode) {
+    const Result<RegKey> missing = reg().OpenKey(RegRoot::LocalMachine, base_ + "\\missing");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(reg().ErrorText(regcode::FileNotFound), missing.Error().Text);
+    RegKey key = Create(base_ + "\\texts");
+    const Result<RegValue> value = reg().QueryValue(key, "absent", 1024);
+    ASSERT_FALSE(value);
+    EXPECT_EQ(reg().ErrorText(regcode::FileNotFound), value.Error().Text);
+}
+
 TEST_F(RegistryContract, CreatingAnExistingKeyOpensIt) {
     RegKey first = Create(base_ + "\\k");
     ASSERT_EQ(regcode::Success, reg().SetValue(first, "v", regtype::Dword, Dword(7)).Code());
