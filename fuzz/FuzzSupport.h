@@ -85,29 +85,25 @@ public:
 // loader's round trip is what is under test, not the registry writer.
 class NullRegistry : public Registry {
 public:
-    long CreateKey(RegRoot, const std::string&, std::uint32_t, RegKey& key) override {
-        key = 1;
-        return regcode::Success;
+    Result<RegKey> CreateKey(RegRoot, const std::string&, std::uint32_t) override {
+        return RegKey{1};
     }
-    long OpenKey(RegRoot, const std::string&, RegKey& key) override {
-        key = 1;
-        return regcode::Success;
+    Result<RegKey> OpenKey(RegRoot, const std::string&) override { return RegKey{1}; }
+    Result<RegKey> OpenKeyEx(RegRoot, const std::string&, std::uint32_t) override {
+        return RegKey{1};
     }
-    long OpenKeyEx(RegRoot, const std::string&, std::uint32_t, RegKey& key) override {
-        key = 1;
-        return regcode::Success;
+    Result<> SetValue(RegKey, const std::string&, std::uint32_t,
+                      const std::vector<std::uint8_t>&) override {
+        return {};
     }
-    long SetValue(RegKey, const std::string&, std::uint32_t,
-                  const std::vector<std::uint8_t>&) override {
-        return regcode::Success;
+    Result<RegValue> QueryValue(RegKey, const std::string&, std::size_t) override {
+        return SystemError{regcode::FileNotFound, ErrorText(regcode::FileNotFound)};
     }
-    long QueryValue(RegKey, const std::string&, std::size_t, std::uint32_t&,
-                    std::vector<std::uint8_t>&) override {
-        return regcode::FileNotFound;
+    Result<> DeleteValue(RegKey, const std::string&) override { return {}; }
+    Result<std::string> EnumKey(RegKey, std::uint32_t) override {
+        return SystemError{regcode::NoMoreItems, ErrorText(regcode::NoMoreItems)};
     }
-    long DeleteValue(RegKey, const std::string&) override { return regcode::Success; }
-    long EnumKey(RegKey, std::uint32_t, std::string&) override { return regcode::NoMoreItems; }
-    long CloseKey(RegKey) override { return regcode::Success; }
+    Result<> CloseKey(RegKey) override { return {}; }
     std::string ErrorText(long code) override { return "error " + std::to_string(code); }
 };
 

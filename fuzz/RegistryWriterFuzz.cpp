@@ -37,54 +37,51 @@ public:
     std::set<RegKey> open;
     std::map<std::string, int> writesPerKey;
 
-    long CreateKey(RegRoot, const std::string& path, std::uint32_t, RegKey& key) override {
-        key = Open(path);
-        return regcode::Success;
+    Result<RegKey> CreateKey(RegRoot, const std::string& path, std::uint32_t) override {
+        return Open(path);
     }
-    long OpenKey(RegRoot, const std::string& path, RegKey& key) override {
+    Result<RegKey> OpenKey(RegRoot, const std::string& path) override {
         if (path != NetTrans && path != InterfacesCurrent && path != InterfacesSet001) {
-            return regcode::FileNotFound;
+            return Failure(regcode::FileNotFound);
         }
-        key = Open(path);
-        return regcode::Success;
+        return Open(path);
     }
-    long OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t, RegKey& key) override {
-        return OpenKey(root, path, key);
+    Result<RegKey> OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t) override {
+        return OpenKey(root, path);
     }
-    long SetValue(RegKey key, const std::string&, std::uint32_t type,
-                  const std::vector<std::uint8_t>& data) override {
+    Result<> SetValue(RegKey key, const std::string&, std::uint32_t type,
+                      const std::vector<std::uint8_t>& data) override {
         FUZZ_CHECK(open.count(key) == 1);
         FUZZ_CHECK(type == regtype::Sz || (type == regtype::Dword && data.size() == 4));
         writesPerKey[paths_[key]]++;
-        return regcode::Success;
+        return {};
     }
-    long QueryValue(RegKey, const std::string&, std::size_t, std::uint32_t&,
-                    std::vector<std::uint8_t>&) override {
-        return regcode::FileNotFound;
+    Result<RegValue> QueryValue(RegKey, const std::string&, std::size_t) override {
+        return Failure(regcode::FileNotFound);
     }
-    long DeleteValue(RegKey key, const std::string&) override {
+    Result<> DeleteValue(RegKey key, const std::string&) override {
         FUZZ_CHECK(open.count(key) == 1);
         writesPerKey[paths_[key]]++;
-        return regcode::FileNotFound;  // not there: no failure
+        return Failure(regcode::FileNotFound);  // not there: no failure
     }
-    long EnumKey(RegKey key, std::uint32_t index, std::string& name) override {
+    Result<std::string> EnumKey(RegKey key, std::uint32_t index) override {
         FUZZ_CHECK(open.count(key) == 1);
         FUZZ_CHECK(index <= names.size() + enumAnswers.size());
         const auto special = enumAnswers.find(index);
-        if (special != enumAnswers.end()) return special->second;
+        if (special != enumAnswers.end()) return Failure(special->second);
         std::uint32_t listed = index;
         for (const auto& [at, answer] : enumAnswers) listed -= at < index ? 1 : 0;
-        if (listed >= names.size()) return regcode::NoMoreItems;
-        name = names[listed];
-        return regcode::Success;
+        if (listed >= names.size()) return Failure(regcode::NoMoreItems);
+        return names[listed];
     }
-    long CloseKey(RegKey key) override {
+    Result<> CloseKey(RegKey key) override {
         FUZZ_CHECK(open.erase(key) == 1);
-        return regcode::Success;
+        return {};
     }
     std::string ErrorText(long code) override { return "error " + std::to_string(code); }
 
 private:
+    SystemError Failure(long code) { return SystemError{code, ErrorText(code)}; }
     RegKey Open(const std::string& path) {
         const RegKey key = next_++;
         open.insert(key);

@@ -4,14 +4,16 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
 class Shell {
 public:
     virtual ~Shell() = default;
     // ShellExecuteA with the verb "open", no parameters and no working
-    // folder; the answer is the platform's and nobody needs it.
-    virtual long Open(const std::string& target, int showCommand) = 0;
+    // folder. A failure carries the shell's answer (32 or less) as its code.
+    virtual Result<> Open(const std::string& target, int showCommand) = 0;
 };
 
 enum class KeepAliveState {

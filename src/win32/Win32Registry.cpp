@@ -18,6 +18,10 @@ RegKey AsRegKey(HKEY key) {
     return reinterpret_cast<RegKey>(key);
 }
 
+SystemError Failure(LONG code) {
+    return SystemError{code, SystemErrorText(static_cast<unsigned long>(code))};
+}
+
 #ifndef KEY_WOW64_64KEY
 #define KEY_WOW64_64KEY 0x0100
 #endif
@@ -52,18 +56,18 @@ std::string SystemErrorText(unsigned long code) {
 
 Win32Registry::Win32Registry() : wow64_(IsRunningUnderWow64()) {}
 
-long Win32Registry::CreateKey(RegRoot root, const std::string& path, std::uint32_t access,
-                              RegKey& key) {
+Result<RegKey> Win32Registry::CreateKey(RegRoot root, const std::string& path,
+                                        std::uint32_t access) {
     HKEY handle = nullptr;
     DWORD disposition = 0;
     const REGSAM sam = access | (wow64_ ? KEY_WOW64_64KEY : 0);
     const LONG result = RegCreateKeyExA(RootHandle(root), path.c_str(), 0, nullptr, 0, sam,
                                         nullptr, &handle, &disposition);
-    key = result == ERROR_SUCCESS ? AsRegKey(handle) : 0;
-    return result;
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return AsRegKey(handle);
 }
 
-long Win32Registry::OpenKey(RegRoot root, const std::string& path, RegKey& key) {
+Result<RegKey> Win32Registry::OpenKey(RegRoot root, const std::string& path) {
     HKEY handle = nullptr;
     LONG result;
     if (wow64_) {
@@ -72,58 +76,59 @@ long Win32Registry::OpenKey(RegRoot root, const std::string& path, RegKey& key) 
     } else {
         result = RegOpenKeyA(RootHandle(root), path.c_str(), &handle);
     }
-    key = result == ERROR_SUCCESS ? AsRegKey(handle) : 0;
-    return result;
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return AsRegKey(handle);
 }
 
-long Win32Registry::OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
-                              RegKey& key) {
+Result<RegKey> Win32Registry::OpenKeyEx(RegRoot root, const std::string& path,
+                                        std::uint32_t access) {
     HKEY handle = nullptr;
     const REGSAM sam = access | (wow64_ ? KEY_WOW64_64KEY : 0);
     const LONG result = RegOpenKeyExA(RootHandle(root), path.c_str(), 0, sam, &handle);
-    key = result == ERROR_SUCCESS ? AsRegKey(handle) : 0;
-    return result;
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return AsRegKey(handle);
 }
 
-long Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                             const std::vector<std::uint8_t>& data) {
-    return RegSetValueExA(AsHkey(key), name.c_str(), 0, type, data.data(),
-                          static_cast<DWORD>(data.size()));
+Result<> Win32Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                                 const std::vector<std::uint8_t>& data) {
+    const LONG result = RegSetValueExA(AsHkey(key), name.c_str(), 0, type, data.data(),
+                                       static_cast<DWORD>(data.size()));
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return {};
 }
 
-long Win32Registry::QueryValue(RegKey key, const std::string& name, std::size_t capacity,
-                               std::uint32_t& type, std::vector<std::uint8_t>& data) {
+Result<RegValue> Win32Registry::QueryValue(RegKey key, const std::string& name,
+                                           std::size_t capacity) {
     std::vector<std::uint8_t> buffer(capacity ? capacity : 1);
     DWORD size = static_cast<DWORD>(capacity);
     DWORD valueType = 0;
     const LONG result =
         RegQueryValueExA(AsHkey(key), name.c_str(), nullptr, &valueType, buffer.data(), &size);
-    type = valueType;
-    if (result == ERROR_SUCCESS) {
-        data.assign(buffer.begin(), buffer.begin() + size);
-    } else {
-        data.clear();
-    }
-    return result;
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return RegValue{valueType, std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + size)};
 }
 
-long Win32Registry::DeleteValue(RegKey key, const std::string& name) {
-    return RegDeleteValueA(AsHkey(key), name.c_str());
+Result<> Win32Registry::DeleteValue(RegKey key, const std::string& name) {
+    const LONG result = RegDeleteValueA(AsHkey(key), name.c_str());
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return {};
 }
 
-long Win32Registry::EnumKey(RegKey key, std::uint32_t index, std::string& name) {
+Result<std::string> Win32Registry::EnumKey(RegKey key, std::uint32_t index) {
     // Key names are at most 255 characters; the buffer holds one more for
     // the terminator so that every legal name fits.
     char buffer[256] = {};
     DWORD length = sizeof buffer;
     const LONG result =
         RegEnumKeyExA(AsHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
-    name = result == ERROR_SUCCESS ? std::string(buffer, length) : std::string();
-    return result;
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return std::string(buffer, length);
 }
 
-long Win32Registry::CloseKey(RegKey key) {
-    return RegCloseKey(AsHkey(key));
+Result<> Win32Registry::CloseKey(RegKey key) {
+    const LONG result = RegCloseKey(AsHkey(key));
+    if (result != ERROR_SUCCESS) return Failure(result);
+    return {};
 }
 
 std::string Win32Registry::ErrorText(long code) {

@@ -13,18 +13,18 @@ class Win32Registry : public Registry {
 public:
     Win32Registry();
 
-    long CreateKey(RegRoot root, const std::string& path, std::uint32_t access,
-                   RegKey& key) override;
-    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
-    long OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
-                   RegKey& key) override;
-    long SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                  const std::vector<std::uint8_t>& data) override;
-    long QueryValue(RegKey key, const std::string& name, std::size_t capacity,
-                    std::uint32_t& type, std::vector<std::uint8_t>& data) override;
-    long DeleteValue(RegKey key, const std::string& name) override;
-    long EnumKey(RegKey key, std::uint32_t index, std::string& name) override;
-    long CloseKey(RegKey key) override;
+    Result<RegKey> CreateKey(RegRoot root, const std::string& path,
+                             std::uint32_t access) override;
+    Result<RegKey> OpenKey(RegRoot root, const std::string& path) override;
+    Result<RegKey> OpenKeyEx(RegRoot root, const std::string& path,
+                             std::uint32_t access) override;
+    Result<> SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                      const std::vector<std::uint8_t>& data) override;
+    Result<RegValue> QueryValue(RegKey key, const std::string& name,
+                                std::size_t capacity) override;
+    Result<> DeleteValue(RegKey key, const std::string& name) override;
+    Result<std::string> EnumKey(RegKey key, std::uint32_t index) override;
+    Result<> CloseKey(RegKey key) override;
     std::string ErrorText(long code) override;
 
     bool UsesWow64View() const { return wow64_; }

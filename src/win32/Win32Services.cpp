@@ -189,10 +189,14 @@ std::string Win32FileDialogs::AskSaveFileName(const SaveDialogOptions& options) 
     return file;
 }
 
-long Win32Shell::Open(const std::string& target, int showCommand) {
+Result<> Win32Shell::Open(const std::string& target, int showCommand) {
     const HINSTANCE result =
         ShellExecuteA(GetActiveWindow(), "open", target.c_str(), nullptr, nullptr, showCommand);
-    return static_cast<long>(reinterpret_cast<INT_PTR>(result));
+    const auto answer = static_cast<long>(reinterpret_cast<INT_PTR>(result));
+    // ShellExecute answers more than 32 when it started something; below
+    // that its answer is the reason, mostly a system error code.
+    if (answer > 32) return {};
+    return SystemError{answer, SystemErrorText(static_cast<unsigned long>(answer))};
 }
 
 namespace {

@@ -69,7 +69,7 @@ public:
 // ShellExecuteA "open", owned by the window in front.
 class Win32Shell : public Shell {
 public:
-    long Open(const std::string& target, int showCommand) override;
+    Result<> Open(const std::string& target, int showCommand) override;
 };
 
 // Shell_NotifyIconA with the record's first, 88-byte form

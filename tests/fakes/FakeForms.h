@@ -167,9 +167,9 @@ struct Opened {
 class FakeShell : public Shell {
 public:
     std::vector<Opened> opened;
-    long Open(const std::string& target, int showCommand) override {
+    Result<> Open(const std::string& target, int showCommand) override {
         opened.push_back({target, showCommand});
-        return 42;
+        return {};
     }
 };
 

@@ -77,94 +77,88 @@ bool FakeRegistry::Denied(const std::string& path) const {
     return false;
 }
 
-long FakeRegistry::CreateKey(RegRoot root, const std::string& path, std::uint32_t access,
-                             RegKey& key) {
+Result<RegKey> FakeRegistry::CreateKey(RegRoot root, const std::string& path,
+                                       std::uint32_t access) {
     calls_.push_back("CreateKey " + RootName(root) + "\\" + path);
     createAccess_.push_back(access);
-    key = 0;
-    if (Denied(path)) return regcode::AccessDenied;
+    if (Denied(path)) return Failure(regcode::AccessDenied);
     Key* node = &Root(root);
     for (const std::string& part : Split(path)) node = &node->subkeys[part];
-    key = nextHandle_++;
+    const RegKey key = nextHandle_++;
     open_[key] = Handle{node, RootName(root) + "\\" + path};
-    return regcode::Success;
+    return key;
 }
 
-long FakeRegistry::Open(RegRoot root, const std::string& path, RegKey& key, const char* call) {
+Result<RegKey> FakeRegistry::Open(RegRoot root, const std::string& path, const char* call) {
     calls_.push_back(std::string(call) + " " + RootName(root) + "\\" + path);
-    key = 0;
-    if (Denied(path)) return regcode::AccessDenied;
+    if (Denied(path)) return Failure(regcode::AccessDenied);
     const Key* node = Find(root, path);
-    if (!node) return regcode::FileNotFound;
-    key = nextHandle_++;
+    if (!node) return Failure(regcode::FileNotFound);
+    const RegKey key = nextHandle_++;
     open_[key] = Handle{const_cast<Key*>(node), RootName(root) + "\\" + path};
-    return regcode::Success;
+    return key;
 }
 
-long FakeRegistry::OpenKey(RegRoot root, const std::string& path, RegKey& key) {
-    return Open(root, path, key, "OpenKey");
+Result<RegKey> FakeRegistry::OpenKey(RegRoot root, const std::string& path) {
+    return Open(root, path, "OpenKey");
 }
 
-long FakeRegistry::OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
-                             RegKey& key) {
+Result<RegKey> FakeRegistry::OpenKeyEx(RegRoot root, const std::string& path,
+                                       std::uint32_t access) {
     openAccess_.push_back(access);
-    return Open(root, path, key, "OpenKeyEx");
+    return Open(root, path, "OpenKeyEx");
 }
 
-long FakeRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                            const std::vector<std::uint8_t>& data) {
+Result<> FakeRegistry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                                const std::vector<std::uint8_t>& data) {
     const auto it = open_.find(key);
-    if (it == open_.end()) return regcode::InvalidHandle;
+    if (it == open_.end()) return Failure(regcode::InvalidHandle);
     calls_.push_back("SetValue " + it->second.path + " " + name + " " + std::to_string(type) +
                      " " + Bytes(data));
     const auto failed = failedValues_.find(it->second.path.substr(5) + "\\" + name);
-    if (failed != failedValues_.end()) return failed->second;
+    if (failed != failedValues_.end()) return Failure(failed->second);
     it->second.key->values[name] = Value{type, data};
-    return regcode::Success;
+    return {};
 }
 
-long FakeRegistry::QueryValue(RegKey key, const std::string& name, std::size_t capacity,
-                              std::uint32_t& type, std::vector<std::uint8_t>& data) {
+Result<RegValue> FakeRegistry::QueryValue(RegKey key, const std::string& name,
+                                          std::size_t capacity) {
     const auto it = open_.find(key);
-    if (it == open_.end()) return regcode::InvalidHandle;
+    if (it == open_.end()) return Failure(regcode::InvalidHandle);
     calls_.push_back("QueryValue " + it->second.path + " " + name);
-    data.clear();
     const auto value = it->second.key->values.find(name);
-    if (value == it->second.key->values.end()) return regcode::FileNotFound;
-    type = value->second.type;
-    if (value->second.data.size() > capacity) return regcode::MoreData;
-    data = value->second.data;
-    return regcode::Success;
+    if (value == it->second.key->values.end()) return Failure(regcode::FileNotFound);
+    if (value->second.data.size() > capacity) return Failure(regcode::MoreData);
+    return value->second;
 }
 
-long FakeRegistry::DeleteValue(RegKey key, const std::string& name) {
+Result<> FakeRegistry::DeleteValue(RegKey key, const std::string& name) {
     const auto it = open_.find(key);
-    if (it == open_.end()) return regcode::InvalidHandle;
+    if (it == open_.end()) return Failure(regcode::InvalidHandle);
     calls_.push_back("DeleteValue " + it->second.path + " " + name);
     const auto failed = failedValues_.find(it->second.path.substr(5) + "\\" + name);
-    if (failed != failedValues_.end()) return failed->second;
-    return it->second.key->values.erase(name) ? regcode::Success : regcode::FileNotFound;
+    if (failed != failedValues_.end()) return Failure(failed->second);
+    if (it->second.key->values.erase(name)) return {};
+    return Failure(regcode::FileNotFound);
 }
 
-long FakeRegistry::EnumKey(RegKey key, std::uint32_t index, std::string& name) {
+Result<std::string> FakeRegistry::EnumKey(RegKey key, std::uint32_t index) {
     const auto it = open_.find(key);
-    if (it == open_.end()) return regcode::InvalidHandle;
+    if (it == open_.end()) return Failure(regcode::InvalidHandle);
     calls_.push_back("EnumKey " + it->second.path + " " + std::to_string(index));
-    name.clear();
     const auto& subkeys = it->second.key->subkeys;
-    if (index >= subkeys.size()) return regcode::NoMoreItems;
+    if (index >= subkeys.size()) return Failure(regcode::NoMoreItems);
     auto sub = subkeys.begin();
     std::advance(sub, index);
-    name = sub->first;
-    return regcode::Success;
+    return sub->first;
 }
 
-long FakeRegistry::CloseKey(RegKey key) {
+Result<> FakeRegistry::CloseKey(RegKey key) {
     const auto it = open_.find(key);
-    if (it == open_.end()) return regcode::InvalidHandle;
+    if (it == open_.end()) return Failure(regcode::InvalidHandle);
     calls_.push_back("CloseKey " + it->second.path);
     open_.erase(it);
-    return regcode::Success;
+    return {};
 }
 
 std::string FakeRegistry::ErrorText(long code) {

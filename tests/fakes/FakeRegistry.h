@@ -20,23 +20,20 @@ struct CaseInsensitiveLess {
 
 class FakeRegistry : public Registry {
 public:
-    struct Value {
-        std::uint32_t type = 0;
-        std::vector<std::uint8_t> data;
-    };
+    using Value = RegValue;
 
-    long CreateKey(RegRoot root, const std::string& path, std::uint32_t access,
-                   RegKey& key) override;
-    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override;
-    long OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
-                   RegKey& key) override;
-    long SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                  const std::vector<std::uint8_t>& data) override;
-    long QueryValue(RegKey key, const std::string& name, std::size_t capacity,
-                    std::uint32_t& type, std::vector<std::uint8_t>& data) override;
-    long DeleteValue(RegKey key, const std::string& name) override;
-    long EnumKey(RegKey key, std::uint32_t index, std::string& name) override;
-    long CloseKey(RegKey key) override;
+    Result<RegKey> CreateKey(RegRoot root, const std::string& path,
+                             std::uint32_t access) override;
+    Result<RegKey> OpenKey(RegRoot root, const std::string& path) override;
+    Result<RegKey> OpenKeyEx(RegRoot root, const std::string& path,
+                             std::uint32_t access) override;
+    Result<> SetValue(RegKey key, const std::string& name, std::uint32_t type,
+                      const std::vector<std::uint8_t>& data) override;
+    Result<RegValue> QueryValue(RegKey key, const std::string& name,
+                                std::size_t capacity) override;
+    Result<> DeleteValue(RegKey key, const std::string& name) override;
+    Result<std::string> EnumKey(RegKey key, std::uint32_t index) override;
+    Result<> CloseKey(RegKey key) override;
     std::string ErrorText(long code) override;
 
     // Set-up and inspection for tests; paths are under HKLM unless a root
@@ -79,7 +76,8 @@ private:
     Key& Root(RegRoot root);
     const Key* Find(RegRoot root, const std::string& path) const;
     bool Denied(const std::string& path) const;
-    long Open(RegRoot root, const std::string& path, RegKey& key, const char* call);
+    Result<RegKey> Open(RegRoot root, const std::string& path, const char* call);
+    SystemError Failure(long code) { return SystemError{code, ErrorText(code)}; }
 
     Key hklm_, hkcu_;
     std::map<RegKey, Handle> open_;

@@ -15,10 +15,10 @@ const std::string Unavailable = "System Information Is Unavailable At This Time"
 
 void PutRaw(test::FakeRegistry& registry, const std::string& path, const std::string& name,
             std::uint32_t type, std::vector<std::uint8_t> data) {
-    RegKey key = 0;
-    ASSERT_EQ(regcode::Success, registry.CreateKey(RegRoot::LocalMachine, path, 0x3F, key));
-    ASSERT_EQ(regcode::Success, registry.SetValue(key, name, type, data));
-    registry.CloseKey(key);
+    const Result<RegKey> key = registry.CreateKey(RegRoot::LocalMachine, path, 0x3F);
+    ASSERT_EQ(regcode::Success, key.Code());
+    ASSERT_EQ(regcode::Success, registry.SetValue(key.Value(), name, type, data).Code());
+    ASSERT_EQ(regcode::Success, registry.CloseKey(key.Value()).Code());
 }
 
 std::vector<std::uint8_t> Text(const std::string& text, bool terminated) {

@@ -32,18 +32,21 @@ std::string Unquoted(const std::string& path) {
 
 bool GetKeyValue(Registry& registry, RegRoot root, const std::string& keyPath,
                  const std::string& valueName, std::string& value) {
-    RegKey key = 0;
-    if (registry.OpenKeyEx(root, keyPath, QueryAccess, key) != regcode::Success) {
+    const Result<RegKey> opened = registry.OpenKeyEx(root, keyPath, QueryAccess);
+    if (!opened) {
         value.clear();
         return false;
     }
-    std::uint32_t type = regtype::None;
-    std::vector<std::uint8_t> data;
-    if (registry.QueryValue(key, valueName, ValueBuffer, type, data) != regcode::Success) {
-        registry.CloseKey(key);
+    const RegKey key = opened.Value();
+    const Result<RegValue> read = registry.QueryValue(key, valueName, ValueBuffer);
+    // Only reading: a close that fails loses nothing.
+    (void)registry.CloseKey(key);
+    if (!read) {
         value.clear();
         return false;
     }
+    const std::uint32_t type = read.Value().type;
+    const std::vector<std::uint8_t>& data = read.Value().data;
     std::size_t kept = data.size();
     if (kept > 0 && data[kept - 1] == 0) --kept;  // the terminator
 
@@ -57,7 +60,6 @@ bool GetKeyValue(Registry& registry, RegRoot root, const std::string& keyPath,
             value += Digits[data[i] & 0x0F];
         }
     }
-    registry.CloseKey(key);
     return true;
 }
 

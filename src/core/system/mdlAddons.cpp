@@ -12,11 +12,13 @@ std::uint32_t OpenApplet(ProcessLauncher& launcher, const std::string& applet) {
 }  // namespace
 
 void OpenProductWebSite(Shell& shell) {
-    shell.Open(ProductWebSite, show::Normal);
+    // The shell tells the user itself when nothing can open the address.
+    (void)shell.Open(ProductWebSite, show::Normal);
 }
 
 void StartSupportEMail(Shell& shell) {
-    shell.Open(std::string("mailto:") + SupportEMail, show::Show);
+    // The shell tells the user itself when no mail program is set up.
+    (void)shell.Open(std::string("mailto:") + SupportEMail, show::Show);
 }
 
 std::uint32_t OpenInternetOptions(ProcessLauncher& launcher) {

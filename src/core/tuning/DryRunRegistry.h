@@ -13,41 +13,45 @@ class DryRunRegistry : public Registry {
 public:
     explicit DryRunRegistry(Registry& real) : real_(real) {}
 
-    long CreateKey(RegRoot, const std::string&, std::uint32_t, RegKey& key) override {
-        key = next_++;
+    Result<RegKey> CreateKey(RegRoot, const std::string&, std::uint32_t) override {
+        const RegKey key = next_++;
         pretend_.insert(key);
-        return regcode::Success;
+        return key;
     }
-    long OpenKey(RegRoot root, const std::string& path, RegKey& key) override {
-        return real_.OpenKey(root, path, key);
+    Result<RegKey> OpenKey(RegRoot root, const std::string& path) override {
+        return real_.OpenKey(root, path);
     }
-    long OpenKeyEx(RegRoot root, const std::string& path, std::uint32_t access,
-                   RegKey& key) override {
-        return real_.OpenKeyEx(root, path, access, key);
+    Result<RegKey> OpenKeyEx(RegRoot root, const std::string& path,
+                             std::uint32_t access) override {
+        return real_.OpenKeyEx(root, path, access);
     }
-    long SetValue(RegKey key, const std::string&, std::uint32_t,
-                  const std::vector<std::uint8_t>&) override {
-        return pretend_.count(key) ? regcode::Success : regcode::AccessDenied;
+    Result<> SetValue(RegKey key, const std::string&, std::uint32_t,
+                      const std::vector<std::uint8_t>&) override {
+        if (pretend_.count(key)) return {};
+        return Refused(regcode::AccessDenied);
     }
-    long QueryValue(RegKey key, const std::string& name, std::size_t capacity,
-                    std::uint32_t& type, std::vector<std::uint8_t>& data) override {
-        if (pretend_.count(key)) return regcode::FileNotFound;
-        return real_.QueryValue(key, name, capacity, type, data);
+    Result<RegValue> QueryValue(RegKey key, const std::string& name,
+                                std::size_t capacity) override {
+        if (pretend_.count(key)) return Refused(regcode::FileNotFound);
+        return real_.QueryValue(key, name, capacity);
     }
-    long DeleteValue(RegKey key, const std::string&) override {
-        return pretend_.count(key) ? regcode::Success : regcode::AccessDenied;
+    Result<> DeleteValue(RegKey key, const std::string&) override {
+        if (pretend_.count(key)) return {};
+        return Refused(regcode::AccessDenied);
     }
-    long EnumKey(RegKey key, std::uint32_t index, std::string& name) override {
-        if (pretend_.count(key)) return regcode::NoMoreItems;
-        return real_.EnumKey(key, index, name);
+    Result<std::string> EnumKey(RegKey key, std::uint32_t index) override {
+        if (pretend_.count(key)) return Refused(regcode::NoMoreItems);
+        return real_.EnumKey(key, index);
     }
-    long CloseKey(RegKey key) override {
-        if (pretend_.erase(key)) return regcode::Success;
+    Result<> CloseKey(RegKey key) override {
+        if (pretend_.erase(key)) return {};
         return real_.CloseKey(key);
     }
     std::string ErrorText(long code) override { return real_.ErrorText(code); }
 
 private:
+    SystemError Refused(long code) { return SystemError{code, real_.ErrorText(code)}; }
+
     Registry& real_;
     std::set<RegKey> pretend_;
     // Handles far from anything a real registry hands out.

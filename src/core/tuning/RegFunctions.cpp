@@ -24,23 +24,26 @@ std::vector<std::uint8_t> DwordData(std::int32_t value) {
 long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& path,
                         const std::string& valueName, std::uint32_t type, std::int32_t value,
                         bool deleteFlag) {
-    RegKey key = 0;
-    const long opened = registry.CreateKey(root, path, WriterKeyAccess, key);
-    if (opened != regcode::Success) {
+    const Result<RegKey> opened = registry.CreateKey(root, path, WriterKeyAccess);
+    if (!opened) {
         // Without a key there is nothing to write to; the caller hears why.
-        return opened;
+        return opened.Code();
     }
+    const RegKey key = opened.Value();
 
     long result = regcode::Success;
     if (type == regtype::Sz || type == regtype::Dword) {
         if (deleteFlag) {
-            result = registry.DeleteValue(key, valueName);
+            result = registry.DeleteValue(key, valueName).Code();
         } else {
-            result = registry.SetValue(key, valueName, type,
-                                       type == regtype::Sz ? SzData(value) : DwordData(value));
+            result = registry
+                         .SetValue(key, valueName, type,
+                                   type == regtype::Sz ? SzData(value) : DwordData(value))
+                         .Code();
         }
     }
-    registry.CloseKey(key);
+    // The write's answer is what matters; a close that fails loses nothing.
+    (void)registry.CloseKey(key);
     return result;
 }
 

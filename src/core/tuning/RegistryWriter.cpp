@@ -48,19 +48,21 @@ public:
     // the registry says there are no more. A list key that cannot be opened
     // is skipped.
     void ForEachSubkey(const std::string& listKey, const std::function<void(const std::string&)>& each) {
-        RegKey key = 0;
-        if (registry_.OpenKey(RegRoot::LocalMachine, listKey, key) != regcode::Success) return;
+        const Result<RegKey> opened = registry_.OpenKey(RegRoot::LocalMachine, listKey);
+        if (!opened) return;
+        const RegKey key = opened.Value();
         for (std::uint32_t index = 0;; ++index) {
-            std::string name;
-            const long result = registry_.EnumKey(key, index, name);
+            const Result<std::string> name = registry_.EnumKey(key, index);
+            const long result = name.Code();
             if (result == regcode::NoMoreItems) break;
             // A name that does not fit the buffer is skipped; any other
             // failure would repeat for every index, so it ends the list.
             if (result == regcode::MoreData) continue;
             if (result != regcode::Success) break;
-            each(name);
+            each(name.Value());
         }
-        registry_.CloseKey(key);
+        // The names are read; a close that fails loses nothing.
+        (void)registry_.CloseKey(key);
     }
 
     RegistryReport Take() { return std::move(report_); }

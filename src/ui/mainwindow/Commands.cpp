@@ -43,7 +43,8 @@ void FrmMain::ShowPingTab() {
 }
 
 void FrmMain::mnuUsersGuide_Click() {
-    app_.services.shell.Open(app_.helpFile, show::Normal);
+    // The shell tells the user itself when the guide cannot be opened.
+    (void)app_.services.shell.Open(app_.helpFile, show::Normal);
 }
 
 void FrmMain::mnuwebsite_Click() {
