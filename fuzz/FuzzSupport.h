@@ -28,56 +28,44 @@ public:
     std::map<std::string, std::string> files;
 
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
-    bool ReadFile(const std::string& path, std::string& contents, FileError& error) override {
+    FileResult<std::string> ReadFile(const std::string& path) override {
         const auto found = files.find(path);
-        if (found == files.end()) {
-            error = {path, "not found"};
-            return false;
-        }
-        contents = found->second;
-        return true;
+        if (found == files.end()) return FileError{path, "not found"};
+        return found->second;
     }
-    bool ReadFilePrefix(const std::string& path, std::size_t count, std::string& contents,
-                        FileError& error) override {
-        if (!ReadFile(path, contents, error)) return false;
-        if (contents.size() > count) contents.resize(count);
-        return true;
+    FileResult<std::string> ReadFilePrefix(const std::string& path, std::size_t count) override {
+        auto read = ReadFile(path);
+        if (read && read.Value().size() > count) read.Value().resize(count);
+        return read;
     }
-    bool ReplaceFileContents(const std::string& path, const std::string& contents,
-                             FileError&) override {
+    FileResult<> ReplaceFileContents(const std::string& path, const std::string& contents) override {
         files[path] = contents;
-        return true;
+        return {};
     }
-    bool RenameFile(const std::string& from, const std::string& to, FileError& error) override {
+    FileResult<> RenameFile(const std::string& from, const std::string& to) override {
         const auto found = files.find(from);
-        if (found == files.end() || files.count(to)) {
-            error = {to, "cannot rename"};
-            return false;
-        }
+        if (found == files.end() || files.count(to)) return FileError{to, "cannot rename"};
         files[to] = found->second;
         files.erase(from);
-        return true;
+        return {};
     }
-    bool ReadFileEnd(const std::string& path, std::size_t count, std::string& contents,
-                     std::uint64_t& size, FileError& error) override {
-        if (!ReadFile(path, contents, error)) return false;
-        size = contents.size();
-        if (contents.size() > count) contents.erase(0, contents.size() - count);
-        return true;
+    FileResult<FileEnd> ReadFileEnd(const std::string& path, std::size_t count) override {
+        const auto read = ReadFile(path);
+        if (!read) return read.Error();
+        FileEnd end{read.Value(), read.Value().size()};
+        if (end.bytes.size() > count) end.bytes.erase(0, end.bytes.size() - count);
+        return end;
     }
-    bool MoveFileOver(const std::string& from, const std::string& to, FileError& error) override {
+    FileResult<> MoveFileOver(const std::string& from, const std::string& to) override {
         const auto found = files.find(from);
-        if (found == files.end()) {
-            error = {to, "not found"};
-            return false;
-        }
+        if (found == files.end()) return FileError{to, "not found"};
         files[to] = found->second;
         files.erase(from);
-        return true;
+        return {};
     }
-    bool RemoveFile(const std::string& path, FileError&) override {
+    FileResult<> RemoveFile(const std::string& path) override {
         files.erase(path);
-        return true;
+        return {};
     }
 };
 

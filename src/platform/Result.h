@@ -15,12 +15,14 @@ struct SystemError {
     std::string Text;  // the system's description, ready for a message
 };
 
-// Result<> is success or an error; Result<T> a value or an error.
-template <typename T = void>
+// Result<> is success or an error; Result<T> a value or an error. A
+// service whose errors must say more than the system's code and text (a
+// file's path) names its own error type as E.
+template <typename T = void, typename E = SystemError>
 class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
-    Result(SystemError error) : state_(std::in_place_index<1>, std::move(error)) {}
+    Result(E error) : state_(std::in_place_index<1>, std::move(error)) {}
 
     bool Ok() const { return state_.index() == 0; }
     explicit operator bool() const { return Ok(); }
@@ -28,28 +30,28 @@ public:
     const T& Value() const { return std::get<0>(state_); }
     T& Value() { return std::get<0>(state_); }
     // Only for a result that is not Ok().
-    const SystemError& Error() const { return std::get<1>(state_); }
+    const E& Error() const { return std::get<1>(state_); }
     // 0 for success, else the system's code.
     long Code() const { return Ok() ? 0 : Error().Code; }
 
 private:
-    std::variant<T, SystemError> state_;
+    std::variant<T, E> state_;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <typename E>
+class [[nodiscard]] Result<void, E> {
 public:
     Result() = default;
-    Result(SystemError error) : failed_(true), error_(std::move(error)) {}
+    Result(E error) : failed_(true), error_(std::move(error)) {}
 
     bool Ok() const { return !failed_; }
     explicit operator bool() const { return Ok(); }
-    const SystemError& Error() const { return error_; }
+    const E& Error() const { return error_; }
     long Code() const { return failed_ ? error_.Code : 0; }
 
 private:
     bool failed_ = false;
-    SystemError error_;
+    E error_;
 };
 
 }  // namespace quintel

@@ -5,43 +5,21 @@
 #include <algorithm>
 
 #include "core/tuning/RenameReplace.h"
+#include "win32/Handles.h"
 #include "win32/Win32Registry.h"
 
 namespace quintel::win32 {
 
 namespace {
 
-// Closes a file handle on every path out of a function.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    bool Close() {
-        if (!Valid()) return true;
-        const BOOL ok = CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-        return ok != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-bool Fail(FileError& error, const std::string& path, DWORD code) {
-    error.path = path;
-    error.reason = SystemErrorText(code);
-    return false;
+FileError Fail(const std::string& path, DWORD code) {
+    return FileError{path, SystemErrorText(code)};
 }
 
-bool Fail(FileError& error, const std::string& path, const std::string& reason) {
-    error.path = path;
-    error.reason = reason;
-    return false;
+// A handle closed by hand where its close must be checked: a file written
+// is only known to be whole when its close succeeds.
+bool CloseChecked(UniqueHandle& file) {
+    return CloseHandle(file.Release()) != FALSE;
 }
 
 bool WriteAll(HANDLE file, const std::string& contents, DWORD& lastError) {
@@ -64,14 +42,13 @@ bool WriteAll(HANDLE file, const std::string& contents, DWORD& lastError) {
 }
 
 // A replace that could not rename its temporary file over `path`.
-bool FailedMove(const std::string& temporary, const std::string& path, DWORD code,
-                FileError& error) {
+FileError FailedMove(const std::string& temporary, const std::string& path, DWORD code) {
     DeleteFileA(temporary.c_str());
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return Fail(error, path, "a folder of that name is in the way");
+        return FileError{path, "a folder of that name is in the way"};
     }
-    return Fail(error, path, code);
+    return Fail(path, code);
 }
 
 // A rename that failed because another program has `path` open: the
@@ -117,12 +94,12 @@ bool Win32FileSystem::FileExists(const std::string& path) {
                           FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-bool Win32FileSystem::ReadFile(const std::string& path, std::string& contents, FileError& error) {
-    return ReadFilePrefix(path, static_cast<std::size_t>(-1), contents, error);
+FileResult<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+    return ReadFilePrefix(path, static_cast<std::size_t>(-1));
 }
 
-bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
-                                     std::string& contents, FileError& error) {
+FileResult<std::string> Win32FileSystem::ReadFilePrefix(const std::string& path,
+                                                        std::size_t count) {
     // The companion reads Ping.cfg every second while the ping tab may
     // save it: delete sharing keeps a read from refusing the save's rename
     // outright; where Windows still will not replace a file that is open,
@@ -130,43 +107,43 @@ bool Win32FileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
     // knows no such flag and refuses the open when it is given.
     const DWORD sharing =
         FILE_SHARE_READ | FILE_SHARE_WRITE | (windows9x_ ? 0 : FILE_SHARE_DELETE);
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return Fail(error, path, GetLastError());
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Fail(path, GetLastError());
 
-    contents.clear();
+    std::string contents;
     char buffer[4096];
     while (contents.size() < count) {
         DWORD read = 0;
         const std::size_t wanted = std::min<std::size_t>(sizeof buffer, count - contents.size());
         if (!::ReadFile(file.Get(), buffer, static_cast<DWORD>(wanted), &read, nullptr)) {
-            return Fail(error, path, GetLastError());
+            return Fail(path, GetLastError());
         }
         if (read == 0) break;
         contents.append(buffer, read);
     }
-    return true;
+    return contents;
 }
 
-bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::string& contents,
-                                  FileError& error) {
+FileResult<> Win32FileSystem::ReplaceFileContents(const std::string& path,
+                                                  const std::string& contents) {
     const std::string temporary = TemporaryFileFor(path);
     {
-        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) return Fail(error, path, GetLastError());
+        UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return Fail(path, GetLastError());
 
         DWORD lastError = 0;
         if (!WriteAll(file.Get(), contents, lastError) || !FlushFileBuffers(file.Get())) {
             if (lastError == 0) lastError = GetLastError();
-            file.Close();
+            file.Reset();
             DeleteFileA(temporary.c_str());
-            return Fail(error, path, lastError);
+            return Fail(path, lastError);
         }
-        if (!file.Close()) {
+        if (!CloseChecked(file)) {
             const DWORD closeError = GetLastError();
             DeleteFileA(temporary.c_str());
-            return Fail(error, path, closeError);
+            return Fail(path, closeError);
         }
     }
 
@@ -176,7 +153,7 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
-        return FailedMove(temporary, path, ERROR_ACCESS_DENIED, error);
+        return FailedMove(temporary, path, ERROR_ACCESS_DENIED);
     }
 
     if (!windows9x_) {
@@ -185,84 +162,83 @@ bool Win32FileSystem::ReplaceFileContents(const std::string& path, const std::st
             return MoveFileExA(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
         };
-        if (RenameWhenFree(moveOver, path, moveError)) return true;
+        if (RenameWhenFree(moveOver, path, moveError)) return {};
         // A system that only pretends to be NT may still lack the call.
-        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return FailedMove(temporary, path, moveError, error);
+        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return FailedMove(temporary, path, moveError);
     }
 
-    return MoveIntoPlaceByRenaming(*this, path, error);
+    return MoveIntoPlaceByRenaming(*this, path);
 }
 
-bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to,
-                                 FileError& error) {
+FileResult<> Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
     DWORD lastError = 0;
     const auto rename = [&] { return MoveFileA(from.c_str(), to.c_str()) != FALSE; };
-    if (RenameWhenFree(rename, from, lastError)) return true;
-    return Fail(error, to, lastError);
+    if (RenameWhenFree(rename, from, lastError)) return {};
+    return Fail(to, lastError);
 }
 
-bool Win32FileSystem::ReadFileEnd(const std::string& path, std::size_t count,
-                                  std::string& contents, std::uint64_t& size, FileError& error) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return Fail(error, path, GetLastError());
+FileResult<FileEnd> Win32FileSystem::ReadFileEnd(const std::string& path, std::size_t count) {
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Fail(path, GetLastError());
     DWORD high = 0;
     const DWORD low = GetFileSize(file.Get(), &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
-        return Fail(error, path, GetLastError());
+        return Fail(path, GetLastError());
     }
-    size = (static_cast<std::uint64_t>(high) << 32) | low;
+    FileEnd end;
+    const std::uint64_t size = (static_cast<std::uint64_t>(high) << 32) | low;
+    end.size = size;
     const std::uint64_t start = size > count ? size - count : 0;
     LONG startHigh = static_cast<LONG>(start >> 32);
     if (SetFilePointer(file.Get(), static_cast<LONG>(start & 0xFFFFFFFFu), &startHigh,
                        FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
-        return Fail(error, path, GetLastError());
+        return Fail(path, GetLastError());
     }
-    contents.clear();
+    std::string& contents = end.bytes;
     char buffer[4096];
     for (;;) {
         DWORD read = 0;
         if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            return Fail(error, path, GetLastError());
+            return Fail(path, GetLastError());
         }
         if (read == 0) break;
         contents.append(buffer, read);
     }
     // A file that grew while it was read: only its last bytes count.
     if (contents.size() > count) contents.erase(0, contents.size() - count);
-    return true;
+    return end;
 }
 
-bool Win32FileSystem::MoveFileOver(const std::string& from, const std::string& to,
-                                   FileError& error) {
+FileResult<> Win32FileSystem::MoveFileOver(const std::string& from, const std::string& to) {
     // Windows refuses to replace a read-only file; Wine would replace it.
     const DWORD attributes = GetFileAttributesA(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return Fail(error, to, ERROR_ACCESS_DENIED);
+        return Fail(to, ERROR_ACCESS_DENIED);
     if (!windows9x_) {
         DWORD moveError = 0;
         const auto moveOver = [&] {
             return MoveFileExA(from.c_str(), to.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
         };
-        if (RenameWhenFree(moveOver, to, moveError)) return true;
-        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return Fail(error, to, moveError);
+        if (RenameWhenFree(moveOver, to, moveError)) return {};
+        if (moveError != ERROR_CALL_NOT_IMPLEMENTED) return Fail(to, moveError);
     }
     // Without MoveFileEx the same renames as a settings save: the older
     // file stays beside the new one until the new one is in place.
-    if (from == TemporaryFileFor(to)) return MoveIntoPlaceByRenaming(*this, to, error);
-    FileError ignored;
-    if (!RemoveFile(TemporaryFileFor(to), ignored) || !RenameFile(from, TemporaryFileFor(to), error))
-        return false;
-    return MoveIntoPlaceByRenaming(*this, to, error);
+    if (from == TemporaryFileFor(to)) return MoveIntoPlaceByRenaming(*this, to);
+    const auto cleared = RemoveFile(TemporaryFileFor(to));
+    if (!cleared) return cleared;
+    if (const auto renamed = RenameFile(from, TemporaryFileFor(to)); !renamed) return renamed;
+    return MoveIntoPlaceByRenaming(*this, to);
 }
 
-bool Win32FileSystem::RemoveFile(const std::string& path, FileError& error) {
-    if (DeleteFileA(path.c_str())) return true;
+FileResult<> Win32FileSystem::RemoveFile(const std::string& path) {
+    if (DeleteFileA(path.c_str())) return {};
     const DWORD lastError = GetLastError();
-    if (lastError == ERROR_FILE_NOT_FOUND) return true;
-    return Fail(error, path, lastError);
+    if (lastError == ERROR_FILE_NOT_FOUND) return {};
+    return Fail(path, lastError);
 }
 
 }  // namespace quintel::win32

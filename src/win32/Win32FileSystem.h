@@ -16,16 +16,13 @@ public:
     explicit Win32FileSystem(bool windows9x) : windows9x_(windows9x) {}
 
     bool FileExists(const std::string& path) override;
-    bool ReadFile(const std::string& path, std::string& contents, FileError& error) override;
-    bool ReadFilePrefix(const std::string& path, std::size_t count, std::string& contents,
-                        FileError& error) override;
-    bool ReplaceFileContents(const std::string& path, const std::string& contents,
-                     FileError& error) override;
-    bool RenameFile(const std::string& from, const std::string& to, FileError& error) override;
-    bool ReadFileEnd(const std::string& path, std::size_t count, std::string& contents,
-                     std::uint64_t& size, FileError& error) override;
-    bool MoveFileOver(const std::string& from, const std::string& to, FileError& error) override;
-    bool RemoveFile(const std::string& path, FileError& error) override;
+    FileResult<std::string> ReadFile(const std::string& path) override;
+    FileResult<std::string> ReadFilePrefix(const std::string& path, std::size_t count) override;
+    FileResult<> ReplaceFileContents(const std::string& path, const std::string& contents) override;
+    FileResult<> RenameFile(const std::string& from, const std::string& to) override;
+    FileResult<FileEnd> ReadFileEnd(const std::string& path, std::size_t count) override;
+    FileResult<> MoveFileOver(const std::string& from, const std::string& to) override;
+    FileResult<> RemoveFile(const std::string& path) override;
 
 private:
     bool windows9x_;

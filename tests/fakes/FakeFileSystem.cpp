@@ -10,22 +10,20 @@ bool FakeFileSystem::FileExists(const std::string& path) {
     return !it->second.attributes.hidden && !it->second.attributes.system;
 }
 
-bool FakeFileSystem::ReadFile(const std::string& path, std::string& contents, FileError& error) {
+FileResult<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     const auto it = files_.find(path);
     if (it == files_.end() || unreadable_.count(path)) {
-        error = FileError{path, it == files_.end() ? "The system cannot find the file specified."
-                                                   : "Access is denied."};
-        return false;
+        return FileError{path, it == files_.end() ? "The system cannot find the file specified."
+                                                  : "Access is denied."};
     }
-    contents = it->second.contents;
-    return true;
+    return it->second.contents;
 }
 
-bool FakeFileSystem::ReadFilePrefix(const std::string& path, std::size_t count,
-                                    std::string& contents, FileError& error) {
-    if (!ReadFile(path, contents, error)) return false;
-    if (contents.size() > count) contents.resize(count);
-    return true;
+FileResult<std::string> FakeFileSystem::ReadFilePrefix(const std::string& path,
+                                                       std::size_t count) {
+    auto read = ReadFile(path);
+    if (read && read.Value().size() > count) read.Value().resize(count);
+    return read;
 }
 
 bool FakeFileSystem::ParentExists(const std::string& path) const {
@@ -36,100 +34,86 @@ bool FakeFileSystem::ParentExists(const std::string& path) const {
     return parent.size() <= 2 || folders_.count(parent) != 0;
 }
 
-bool FakeFileSystem::ReplaceFileContents(const std::string& path, const std::string& contents,
-                                 FileError& error) {
+FileResult<> FakeFileSystem::ReplaceFileContents(const std::string& path,
+                                                 const std::string& contents) {
     ++writes_;
     if (folders_.count(path)) {
-        error = FileError{path, "a folder of that name is in the way"};
-        return false;
+        return FileError{path, "a folder of that name is in the way"};
     }
     if (!ParentExists(path)) {
-        error = FileError{path, "The system cannot find the path specified."};
-        return false;
+        return FileError{path, "The system cannot find the path specified."};
     }
     const auto existing = files_.find(path);
     if (existing != files_.end() && existing->second.attributes.readOnly) {
-        error = FileError{path, "Access is denied."};
-        return false;
+        return FileError{path, "Access is denied."};
     }
     if (contents.size() > diskSpace_) {
-        error = FileError{path, "There is not enough space on the disk."};
-        return false;
+        return FileError{path, "There is not enough space on the disk."};
     }
     if (!byRenaming_) {
         files_[path] = File{contents, {}};
-        return true;
+        return {};
     }
     files_[TemporaryFileFor(path)] = File{contents, {}};
-    return MoveIntoPlaceByRenaming(*this, path, error);
+    return MoveIntoPlaceByRenaming(*this, path);
 }
 
-bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to,
-                                FileError& error) {
+FileResult<> FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
     const auto source = files_.find(from);
     if (source == files_.end()) {
-        error = FileError{to, "The system cannot find the file specified."};
-        return false;
+        return FileError{to, "The system cannot find the file specified."};
     }
     if (files_.count(to) || folders_.count(to)) {
-        error = FileError{to, "Cannot create a file when that file already exists."};
-        return false;
+        return FileError{to, "Cannot create a file when that file already exists."};
     }
     if (stuck_.count(from)) {
-        error = FileError{to, "The process cannot access the file because it is being used by "
+        return FileError{to, "The process cannot access the file because it is being used by "
                               "another process."};
-        return false;
     }
     File moved = source->second;
     files_.erase(source);
     files_[to] = moved;
     renames_.push_back(from + " -> " + to);
-    return true;
+    return {};
 }
 
-bool FakeFileSystem::ReadFileEnd(const std::string& path, std::size_t count,
-                                 std::string& contents, std::uint64_t& size, FileError& error) {
-    if (!ReadFile(path, contents, error)) return false;
-    size = contents.size();
-    if (contents.size() > count) contents.erase(0, contents.size() - count);
-    return true;
+FileResult<FileEnd> FakeFileSystem::ReadFileEnd(const std::string& path, std::size_t count) {
+    const auto read = ReadFile(path);
+    if (!read) return read.Error();
+    FileEnd end{read.Value(), read.Value().size()};
+    if (end.bytes.size() > count) end.bytes.erase(0, end.bytes.size() - count);
+    return end;
 }
 
-bool FakeFileSystem::MoveFileOver(const std::string& from, const std::string& to,
-                                  FileError& error) {
+FileResult<> FakeFileSystem::MoveFileOver(const std::string& from, const std::string& to) {
     const auto source = files_.find(from);
     if (source == files_.end()) {
-        error = FileError{to, "The system cannot find the file specified."};
-        return false;
+        return FileError{to, "The system cannot find the file specified."};
     }
     if (folders_.count(to)) {
-        error = FileError{to, "Access is denied."};
-        return false;
+        return FileError{to, "Access is denied."};
     }
     const auto existing = files_.find(to);
     if (existing != files_.end() && existing->second.attributes.readOnly) {
-        error = FileError{to, "Access is denied."};
-        return false;
+        return FileError{to, "Access is denied."};
     }
     File moved = source->second;
     files_.erase(source);
     files_[to] = moved;
-    return true;
+    return {};
 }
 
-bool FakeFileSystem::RemoveFile(const std::string& path, FileError& error) {
+FileResult<> FakeFileSystem::RemoveFile(const std::string& path) {
     const auto it = files_.find(path);
     if (folders_.count(path)) {
-        error = FileError{path, "Access is denied."};
-        return false;
+        return FileError{path, "Access is denied."};
     }
-    if (it == files_.end()) return true;
+    if (it == files_.end()) return {};
     if (it->second.attributes.readOnly) {
-        error = FileError{path, "Access is denied."};
-        return false;
+        return FileError{path, "Access is denied."};
     }
     files_.erase(it);
-    return true;
+    return {};
 }
 
 void FakeFileSystem::Put(const std::string& path, const std::string& contents,

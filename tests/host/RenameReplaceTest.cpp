@@ -47,8 +47,8 @@ protected:
 
 TEST_F(RenameReplace, SetsTheOldFileAsideRenamesTheNewOneInAndLeavesNothingBeside) {
     files.Put(Path, "old");
-    FileError error;
-    ASSERT_TRUE(files.ReplaceFileContents(Path, "new", error)) << error.reason;
+    const auto written = files.ReplaceFileContents(Path, "new");
+    ASSERT_TRUE(written.Ok()) << written.Error().reason;
     EXPECT_EQ("new", files.Contents(Path));
     EXPECT_FALSE(files.Has(Temporary));
     EXPECT_FALSE(files.Has(Aside));
@@ -57,13 +57,14 @@ TEST_F(RenameReplace, SetsTheOldFileAsideRenamesTheNewOneInAndLeavesNothingBesid
 }
 
 TEST_F(RenameReplace, AFirstSaveAndAStaleOldCopyNeedNoSettingAside) {
-    FileError error;
-    ASSERT_TRUE(files.ReplaceFileContents(Path, "first", error)) << error.reason;
+    const auto first = files.ReplaceFileContents(Path, "first");
+    ASSERT_TRUE(first.Ok()) << first.Error().reason;
     EXPECT_EQ("first", files.Contents(Path));
 
     // Left by a replace cut short after its new file was in place.
     files.Put(Aside, "older");
-    ASSERT_TRUE(files.ReplaceFileContents(Path, "second", error)) << error.reason;
+    const auto second = files.ReplaceFileContents(Path, "second");
+    ASSERT_TRUE(second.Ok()) << second.Error().reason;
     EXPECT_EQ("second", files.Contents(Path));
     EXPECT_FALSE(files.Has(Aside));
     EXPECT_FALSE(files.Has(Temporary));
@@ -72,11 +73,11 @@ TEST_F(RenameReplace, AFirstSaveAndAStaleOldCopyNeedNoSettingAside) {
 TEST_F(RenameReplace, WhenTheOldFileCannotBeSetAsideItStaysAndTheSaveFails) {
     files.Put(Path, "old");
     files.FailRenamesOf(Path);
-    FileError error;
-    EXPECT_FALSE(files.ReplaceFileContents(Path, "new", error));
-    EXPECT_EQ(Path, error.path);
+    const auto written = files.ReplaceFileContents(Path, "new");
+    ASSERT_FALSE(written.Ok());
+    EXPECT_EQ(Path, written.Error().path);
     EXPECT_EQ("The process cannot access the file because it is being used by another process.",
-              error.reason);
+              written.Error().reason);
     EXPECT_EQ("old", files.Contents(Path));
     EXPECT_FALSE(files.Has(Temporary));
     EXPECT_FALSE(files.Has(Aside));
@@ -85,10 +86,10 @@ TEST_F(RenameReplace, WhenTheOldFileCannotBeSetAsideItStaysAndTheSaveFails) {
 TEST_F(RenameReplace, WhenTheNewFileCannotBeRenamedInTheOldOneIsPutBackAndTheSaveFails) {
     files.Put(Path, "old");
     files.FailRenamesOf(Temporary);
-    FileError error;
-    EXPECT_FALSE(files.ReplaceFileContents(Path, "new", error));
-    EXPECT_EQ(Path, error.path);
-    EXPECT_FALSE(error.reason.empty());
+    const auto written = files.ReplaceFileContents(Path, "new");
+    ASSERT_FALSE(written.Ok());
+    EXPECT_EQ(Path, written.Error().path);
+    EXPECT_FALSE(written.Error().reason.empty());
     EXPECT_EQ("old", files.Contents(Path));
     EXPECT_FALSE(files.Has(Temporary));
     EXPECT_FALSE(files.Has(Aside));
@@ -99,8 +100,7 @@ TEST_F(RenameReplace, WhenNotEvenTheOldFileGoesBackTheNextLoadBringsItBack) {
     files.Put(Path, FormatSettingsFile(manual));
     files.FailRenamesOf(Temporary);
     files.FailRenamesOf(Aside);
-    FileError error;
-    EXPECT_FALSE(files.ReplaceFileContents(Path, FormatSettingsFile(automatic), error));
+    EXPECT_FALSE(files.ReplaceFileContents(Path, FormatSettingsFile(automatic)).Ok());
     EXPECT_FALSE(files.Has(Temporary)) << "the unsaved contents must not come back";
     ASSERT_TRUE(files.Has(Aside));
 
@@ -126,8 +126,7 @@ TEST_F(RenameReplace, AFailedSettingsSaveIsReportedAndTheRegistryLeftAlone) {
 
 TEST_F(RenameReplace, AReadOnlyFileIsRefusedBeforeAnythingMoves) {
     files.Put(Path, "old", {.readOnly = true});
-    FileError error;
-    EXPECT_FALSE(files.ReplaceFileContents(Path, "new", error));
+    EXPECT_FALSE(files.ReplaceFileContents(Path, "new").Ok());
     EXPECT_EQ("old", files.Contents(Path));
     EXPECT_TRUE(files.Renames().empty());
 }

@@ -42,9 +42,10 @@ bool SaveBoth(const crash::Records& records, const std::string& folder, bool sec
         std::fprintf(stderr, "crash_saver: %s\n", saved.FailureText(registry).c_str());
         return false;
     }
-    FileError error;
     const PingSettings& ping = second ? records.pingB : records.pingA;
-    if (!files.ReplaceFileContents(AppFilePath(folder, PingFileName), FormatPingFile(ping), error)) {
+    const auto written = files.ReplaceFileContents(AppFilePath(folder, PingFileName), FormatPingFile(ping));
+    if (!written) {
+        const FileError& error = written.Error();
         std::fprintf(stderr, "crash_saver: could not write %s: %s\n", error.path.c_str(),
                      error.reason.c_str());
         return false;

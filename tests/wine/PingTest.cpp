@@ -235,10 +235,10 @@ TEST(PingFileSharing, SavesNeverFailWhileTheCompanionReads) {
     int failures = 0;
     std::string firstFailure;
     for (int save = 0; save < 1000; ++save) {
-        FileError error;
-        if (!files.ReplaceFileContents(path, FormatPingFile(save % 2 ? reader.a : reader.b),
-                                       error)) {
-            if (failures++ == 0) firstFailure = error.reason;
+        const auto written =
+            files.ReplaceFileContents(path, FormatPingFile(save % 2 ? reader.a : reader.b));
+        if (!written) {
+            if (failures++ == 0) firstFailure = written.Error().reason;
         }
     }
     InterlockedExchange(&reader.stop, 1);

@@ -70,11 +70,10 @@ bool ParsePingFile(const std::string& text, PingSettings& read) {
 PingFileRead ReadPingSettingsFile(FileSystem& files, const std::string& path,
                                   PingSettings& settings) {
     if (!files.FileExists(path)) return PingFileRead::Missing;
-    std::string text;
-    FileError error;
-    if (!files.ReadFile(path, text, error)) return PingFileRead::Unusable;
+    const auto text = files.ReadFile(path);
+    if (!text) return PingFileRead::Unusable;
     PingSettings read;
-    if (!ParsePingFile(text, read)) return PingFileRead::Unusable;
+    if (!ParsePingFile(text.Value(), read)) return PingFileRead::Unusable;
     settings = read;
     return PingFileRead::Loaded;
 }

@@ -13,46 +13,47 @@ std::string SetAsideFileFor(const std::string& path) {
 namespace {
 
 // The replace failed: the message names the file the user knows.
-bool Failed(FileError& error, const std::string& path) {
+FileError Failed(FileError error, const std::string& path) {
     error.path = path;
-    return false;
+    return error;
 }
 
 }  // namespace
 
-bool MoveIntoPlaceByRenaming(FileSystem& files, const std::string& path, FileError& error) {
+FileResult<> MoveIntoPlaceByRenaming(FileSystem& files, const std::string& path) {
     const std::string temporary = TemporaryFileFor(path);
     const std::string aside = SetAsideFileFor(path);
-    // Clean-up steps report into their own record: the caller needs the
+    // Clean-up steps' own failures are not reported: the caller needs the
     // reason the replace itself failed.
-    FileError cleanup;
 
     bool setAside = false;
     if (files.FileExists(path)) {
         // An old copy still beside a file that is in place was left by a
         // replace cut short after its last rename: the file is newer.
-        if (files.FileExists(aside) && !files.RemoveFile(aside, error)) {
-            files.RemoveFile(temporary, cleanup);
-            return Failed(error, path);
+        if (files.FileExists(aside)) {
+            if (const auto removed = files.RemoveFile(aside); !removed) {
+                static_cast<void>(files.RemoveFile(temporary));
+                return Failed(removed.Error(), path);
+            }
         }
-        if (!files.RenameFile(path, aside, error)) {
-            files.RemoveFile(temporary, cleanup);
-            return Failed(error, path);
+        if (const auto renamed = files.RenameFile(path, aside); !renamed) {
+            static_cast<void>(files.RemoveFile(temporary));
+            return Failed(renamed.Error(), path);
         }
         setAside = true;
     }
-    if (!files.RenameFile(temporary, path, error)) {
+    if (const auto renamed = files.RenameFile(temporary, path); !renamed) {
         // The old contents go back under their name. Should even that fail,
         // the temporary file must go too, so that the next load brings
         // back the old copy rather than the contents reported as unsaved.
-        if (setAside) files.RenameFile(aside, path, cleanup);
-        files.RemoveFile(temporary, cleanup);
-        return Failed(error, path);
+        if (setAside) static_cast<void>(files.RenameFile(aside, path));
+        static_cast<void>(files.RemoveFile(temporary));
+        return Failed(renamed.Error(), path);
     }
     // The new file is in place; an old copy that cannot be deleted now is
     // deleted by the next replace.
-    if (setAside || files.FileExists(aside)) files.RemoveFile(aside, cleanup);
-    return true;
+    if (setAside || files.FileExists(aside)) static_cast<void>(files.RemoveFile(aside));
+    return {};
 }
 
 void FinishInterruptedReplace(FileSystem& files, const std::string& path,
@@ -62,15 +63,16 @@ void FinishInterruptedReplace(FileSystem& files, const std::string& path,
     const std::string aside = SetAsideFileFor(path);
     // A failed step leaves the copies where they are: the load then sees
     // no file, and the next try (or the next save) starts from them again.
-    FileError ignored;
-    std::string text;
-    if (files.FileExists(temporary) && files.ReadFile(temporary, text, ignored) && complete(text)) {
-        if (files.RenameFile(temporary, path, ignored) && files.FileExists(aside)) {
-            files.RemoveFile(aside, ignored);
+    if (files.FileExists(temporary)) {
+        const auto text = files.ReadFile(temporary);
+        if (text && complete(text.Value())) {
+            if (files.RenameFile(temporary, path) && files.FileExists(aside)) {
+                static_cast<void>(files.RemoveFile(aside));
+            }
+            return;
         }
-        return;
     }
-    if (files.FileExists(aside)) files.RenameFile(aside, path, ignored);
+    if (files.FileExists(aside)) static_cast<void>(files.RenameFile(aside, path));
 }
 
 bool ReplaceUnderway(FileSystem& files, const std::string& path) {

@@ -20,8 +20,8 @@ std::string SetAsideFileFor(const std::string& path);
 
 // Puts the complete temporary file of `path` in its place by renames only.
 // On failure the old file is back under its name, the temporary file is
-// gone, and `error` says why the replace failed.
-bool MoveIntoPlaceByRenaming(FileSystem& files, const std::string& path, FileError& error);
+// gone, and the error says why the replace failed.
+FileResult<> MoveIntoPlaceByRenaming(FileSystem& files, const std::string& path);
 
 // When `path` is missing but a replace left its copies beside it: the
 // temporary file takes its place when `complete` accepts its text (the

@@ -249,16 +249,16 @@ void FinishInterruptedSave(TuningState& state, FileSystem& files, const std::str
 bool ReadSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
                       TuningSettings& settings, std::string& problem) {
     FinishInterruptedSave(state, files, path);
-    std::string text;
-    FileError error;
     if (!files.FileExists(path)) {
         problem = path + " is missing or not an ordinary file";
         return false;
     }
-    if (!files.ReadFile(path, text, error)) {
-        problem = "cannot read " + path + ": " + error.reason;
+    const auto read = files.ReadFile(path);
+    if (!read) {
+        problem = "cannot read " + path + ": " + read.Error().reason;
         return false;
     }
+    const std::string& text = read.Value();
     SettingsFileError malformed;
     TuningSettings loaded{};
     if (!ParseSettingsFile(text, state, loaded, malformed)) {
@@ -311,9 +311,12 @@ std::size_t SaveResult::SucceededCount() const {
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
                             Registry& registry, const WindowsFamily& family) {
     SaveResult result;
-    result.FileWritten =
-        files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings), result.FileFailure);
-    if (!result.FileWritten) return result;
+    const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
+    result.FileWritten = written.Ok();
+    if (!written) {
+        result.FileFailure = written.Error();
+        return result;
+    }
     result.Registry = ApplyTuningToRegistry(state.CurrentSettings, family, registry);
     return result;
 }

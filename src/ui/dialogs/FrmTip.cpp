@@ -69,13 +69,13 @@ void FrmTip::Form_Load() {
 bool FrmTip::LoadTips(const std::string& path) {
     if (path.empty()) return false;
     if (!services_.files.FileExists(path)) return false;
-    std::string contents;
-    FileError error;
-    if (!services_.files.ReadFile(path, contents, error)) {
-        readError_ = std::string("The tips file ") + path + " could not be read: " + error.reason;
+    const auto contents = services_.files.ReadFile(path);
+    if (!contents) {
+        readError_ = std::string("The tips file ") + path + " could not be read: " +
+                     contents.Error().reason;
         return false;
     }
-    for (std::string& line : TipLines(contents)) TipList.push_back(std::move(line));
+    for (std::string& line : TipLines(contents.Value())) TipList.push_back(std::move(line));
     ChooseRandomTip();
     return true;
 }

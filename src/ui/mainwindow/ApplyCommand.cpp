@@ -138,13 +138,13 @@ bool EndsWith(const std::string& text, const std::string& end) {
 // What is wrong with the export the editor left at `file`; empty when it
 // is a whole one.
 std::string ExportProblem(FileSystem& files, const std::string& file, const std::string& path) {
-    std::string start;
-    std::string end;
-    std::uint64_t size = 0;
-    FileError error;
-    if (!files.ReadFilePrefix(file, 96, start, error) ||
-        !files.ReadFileEnd(file, 8, end, size, error))
-        return "No backup file was written to " + path + ".";
+    const auto prefix = files.ReadFilePrefix(file, 96);
+    if (!prefix) return "No backup file was written to " + path + ".";
+    const auto last = files.ReadFileEnd(file, 8);
+    if (!last) return "No backup file was written to " + path + ".";
+    const std::string& start = prefix.Value();
+    const std::string& end = last.Value().bytes;
+    const std::uint64_t size = last.Value().size;
     if (!IsRegistryExport(start)) return "The registry editor wrote no registry export.";
     const ExportForm& form = StartsWith(start, UnicodeForm().header.substr(0, 2)) ? UnicodeForm()
                                                                                  : AnsiForm();
@@ -181,10 +181,9 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
         // While the editor runs the window's commands wait, as under a
         // modal window: nothing may change the registry mid-export.
         forms::DisabledForm busy(window);
-        FileError error;
         std::unique_ptr<WaitableProcess> editor;
-        if (!files.RemoveFile(temporary, error)) {
-            failure = "The file " + temporary + " is in the way: " + error.reason;
+        if (const auto removed = files.RemoveFile(temporary); !removed) {
+            failure = "The file " + temporary + " is in the way: " + removed.Error().reason;
         } else if (!(editor = launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
                                                    {"/E", temporary}, show::MinimizedActive))) {
             failure = "The registry editor could not be started.";
@@ -194,12 +193,15 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
             editor->WaitForExit([&host] { host.DoEvents(); });
             host.DoEvents();
             failure = ExportProblem(files, temporary, path);
-            if (failure.empty() && !files.MoveFileOver(temporary, path, error))
-                failure = "The export could not be put in place of " + path + ": " + error.reason;
+            if (failure.empty()) {
+                if (const auto moved = files.MoveFileOver(temporary, path); !moved)
+                    failure = "The export could not be put in place of " + path + ": " +
+                              moved.Error().reason;
+            }
         }
         if (!failure.empty()) {
-            FileError ignored;  // the failure is already what the user is told
-            files.RemoveFile(temporary, ignored);
+            // The failure is already what the user is told.
+            static_cast<void>(files.RemoveFile(temporary));
             if (files.FileExists(path))
                 failure += "\r\n\r\nThe older file " + path + " is left as it was.";
         }

@@ -116,9 +116,10 @@ void PingPanel::SavePingSettings() {
         s.PingHost = txtPingHost.Text();
         s.PingInterval = std::to_string(cmbPingInterval.ListIndex() + 1);
     }
-    FileError error;
-    if (!app_.services.files.ReplaceFileContents(app_.FilePath(PingFileName), FormatPingFile(s),
-                                                 error)) {
+    const auto written =
+        app_.services.files.ReplaceFileContents(app_.FilePath(PingFileName), FormatPingFile(s));
+    if (!written) {
+        const FileError& error = written.Error();
         // The new values stay in use for this run; the user must know they
         // will be gone at the next start.
         app_.services.boxes.Show("The ping settings could not be saved.\r\n\r\nCould not write " +
