@@ -69,6 +69,21 @@ void Settle(HWND window, const Where& where) {
     }
 }
 
+// A user opens a menu in the window in front. Wine delivers the X
+// server's focus events late: a window that a closing dialog gave its
+// activation back to may lose and regain it a moment later, and a menu
+// opened in between closes at once. So the driver waits until the window
+// is in front and then a moment more.
+void WaitUntilInFront(HWND window) {
+    constexpr DWORD InFrontTimeoutMs = 2000;
+    constexpr DWORD FocusSettleMs = 150;
+    const DWORD start = GetTickCount();
+    while (IsWindow(window) && GetForegroundWindow() != window &&
+           GetTickCount() - start < InFrontTimeoutMs)
+        Sleep(20);
+    Sleep(FocusSettleMs);
+}
+
 // Leaves the program usable after a failure: Escape until no menu is open.
 void CloseMenus(HWND window, DWORD thread, const Where& where) {
     for (int i = 0; i < 5; ++i) {
@@ -156,13 +171,17 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
     if (!NoMenuOpen(window, thread, where)) return false;
     const std::string in = Context("menu keys", keys, window);
 
-    // What the window still has to do for earlier input comes first, as
-    // it would for a user's keys: a menu opened in the middle of it is
-    // closed again by it.
-    Settle(window, where);
-    // Alt and a letter: the system command that opens that menu.
     const MenuKey& first = *keys.begin();
-    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, std::towlower(first.mnemonic));
+    // Alt and a letter: the system command that opens that menu. What the
+    // window still has to do for earlier input comes first, as it would
+    // for a user's keys: a menu opened in the middle of it is closed again
+    // by it.
+    const auto openMenu = [&] {
+        WaitUntilInFront(window);
+        Settle(window, where);
+        PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, std::towlower(first.mnemonic));
+    };
+    openMenu();
     if (keys.size() == 1) {
         // A command on the menu bar itself. The menu loop opens a popup a
         // few messages later, so only a popup that does not come shows it.
@@ -172,8 +191,14 @@ bool ChooseMenu(HWND window, std::initializer_list<MenuKey> keys, Where where) {
         return false;
     }
     if (!WaitForMenus(thread, [](size_t open) { return open > 0; })) {
-        Fail(where, "no menu opened for " + KeyName(first) + in);
-        return false;
+        // A late focus event of Wine's can close the menu before it shows
+        // (or keep it from opening); nothing was chosen, so once more.
+        PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
+        openMenu();
+        if (!WaitForMenus(thread, [](size_t open) { return open > 0; })) {
+            Fail(where, "no menu opened for " + KeyName(first) + in);
+            return false;
+        }
     }
     return PressMenuKeys(window, thread, keys.begin() + 1, keys.end(), in, where);
 }
