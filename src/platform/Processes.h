@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace quintel {
 
 // ShowWindow values, as the started program's first window should be shown.
@@ -32,14 +34,13 @@ public:
     virtual ~ProcessLauncher() = default;
     // Starts the program at the full path `program` (nothing is searched
     // for it) with the command line MakeCommandLine gives for it and its
-    // arguments, and lets it go: nobody waits for it. Returns the new
-    // process's identifier, or 0 when it could not start (an empty path
-    // never starts).
-    virtual std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
+    // arguments, and lets it go: nobody waits for it. Answers the new
+    // process's identifier, or why it could not start (an empty path
+    // never starts: the program was not found).
+    virtual Result<std::uint32_t> Start(const std::string& program, const std::vector<std::string>& arguments,
                                 int windowStyle) = 0;
-    // Starts the program as Start does, kept to be waited for; nothing
-    // when it could not start.
-    virtual std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+    // Starts the program as Start does, kept to be waited for.
+    virtual Result<std::unique_ptr<WaitableProcess>> StartToWait(const std::string& program,
                                                          const std::vector<std::string>& arguments,
                                                          int windowStyle) = 0;
     // The full path of a program that comes with Windows ("regedit.exe",

@@ -22,10 +22,10 @@ namespace {
 
 // The started process's handle, or none when it could not start; the
 // thread's handle is never needed.
-UniqueHandle Launch(const std::string& program, const std::vector<std::string>& arguments,
-                    int windowStyle, DWORD& id) {
+Result<UniqueHandle> Launch(const std::string& program, const std::vector<std::string>& arguments,
+                            int windowStyle, DWORD& id) {
     id = 0;
-    if (program.empty()) return {};
+    if (program.empty()) return SystemError{ERROR_FILE_NOT_FOUND, SystemErrorText(ERROR_FILE_NOT_FOUND)};
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -38,7 +38,8 @@ UniqueHandle Launch(const std::string& program, const std::vector<std::string>& 
     // for nothing, and a path with blanks cannot start a shorter one.
     if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        return {};
+        const DWORD code = GetLastError();
+        return SystemError{static_cast<long>(code), SystemErrorText(code)};
     }
     UniqueHandle thread(process.hThread);
     id = process.dwProcessId;
@@ -69,20 +70,23 @@ private:
 
 }  // namespace
 
-std::uint32_t Win32Launcher::Start(const std::string& program,
-                                   const std::vector<std::string>& arguments, int windowStyle) {
+Result<std::uint32_t> Win32Launcher::Start(const std::string& program,
+                                           const std::vector<std::string>& arguments,
+                                           int windowStyle) {
     DWORD id = 0;
-    Launch(program, arguments, windowStyle, id);
-    return id;
+    // The process is let go at once: nobody waits for it.
+    const auto started = Launch(program, arguments, windowStyle, id);
+    if (!started) return started.Error();
+    return static_cast<std::uint32_t>(id);
 }
 
-std::unique_ptr<WaitableProcess> Win32Launcher::StartToWait(const std::string& program,
-                                                            const std::vector<std::string>& arguments,
-                                                            int windowStyle) {
+Result<std::unique_ptr<WaitableProcess>> Win32Launcher::StartToWait(
+    const std::string& program, const std::vector<std::string>& arguments, int windowStyle) {
     DWORD id = 0;
-    UniqueHandle process = Launch(program, arguments, windowStyle, id);
-    if (!process) return nullptr;
-    return std::make_unique<Win32Process>(std::move(process));
+    auto started = Launch(program, arguments, windowStyle, id);
+    if (!started) return started.Error();
+    return std::unique_ptr<WaitableProcess>(
+        std::make_unique<Win32Process>(std::move(started.Value())));
 }
 
 std::string Win32Launcher::SystemProgram(const std::string& name) {

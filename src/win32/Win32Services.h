@@ -21,9 +21,9 @@ namespace quintel::win32 {
 // started to be waited for keeps its process handle until its owner goes.
 class Win32Launcher : public ProcessLauncher {
 public:
-    std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
+    Result<std::uint32_t> Start(const std::string& program, const std::vector<std::string>& arguments,
                         int windowStyle) override;
-    std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
+    Result<std::unique_ptr<WaitableProcess>> StartToWait(const std::string& program,
                                                  const std::vector<std::string>& arguments,
                                                  int windowStyle) override;
     std::string SystemProgram(const std::string& name) override;

@@ -97,18 +97,20 @@ public:
         {"regedit.exe", "C:\\WINDOWS\\regedit.exe"},
         {"rundll32.exe", "C:\\WINDOWS\\system32\\rundll32.exe"}};
 
-    std::uint32_t Start(const std::string& program, const std::vector<std::string>& arguments,
-                        int windowStyle) override {
+    Result<std::uint32_t> Start(const std::string& program, const std::vector<std::string>& arguments,
+                                int windowStyle) override {
         launches.push_back({program, arguments, MakeCommandLine(program, arguments), windowStyle});
-        if (fails || program.empty()) return 0;
+        if (program.empty()) return SystemError{2, "The system cannot find the file specified."};
+        if (fails) return SystemError{5, "Access is denied."};
         if (onRun) onRun(launches.back());
-        return 4242;
+        return std::uint32_t{4242};
     }
-    std::unique_ptr<WaitableProcess> StartToWait(const std::string& program,
-                                                 const std::vector<std::string>& arguments,
-                                                 int windowStyle) override {
-        if (Start(program, arguments, windowStyle) == 0) return nullptr;
-        return std::make_unique<Process>(*this);
+    Result<std::unique_ptr<WaitableProcess>> StartToWait(const std::string& program,
+                                                         const std::vector<std::string>& arguments,
+                                                         int windowStyle) override {
+        const auto started = Start(program, arguments, windowStyle);
+        if (!started) return started.Error();
+        return std::unique_ptr<WaitableProcess>(std::make_unique<Process>(*this));
     }
     std::string SystemProgram(const std::string& name) override {
         const auto found = systemPrograms.find(name);

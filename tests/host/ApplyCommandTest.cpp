@@ -299,7 +299,8 @@ TEST_F(Backup, AnEditorThatCannotStartIsReported) {
     fakes.launcher.fails = true;
     w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.boxes.shown.size());
-    EXPECT_EQ(Failure("The registry editor could not be started."), fakes.boxes.shown[0].text);
+    EXPECT_EQ(Failure("The registry editor could not be started: Access is denied."),
+              fakes.boxes.shown[0].text);
     EXPECT_EQ(mb::OkOnly | mb::IconExclamation, fakes.boxes.shown[0].style);
 }
 
@@ -310,7 +311,9 @@ TEST_F(Backup, WithoutTheSystemsEditorNothingElseOfThatNameStarts) {
     w.menus.mnuRegistryBackup.UserClick();
     ASSERT_EQ(1u, fakes.launcher.launches.size());
     EXPECT_EQ("", fakes.launcher.launches[0].program);
-    EXPECT_EQ(std::vector<std::string>{Failure("The registry editor could not be started.")},
+    EXPECT_EQ(std::vector<std::string>{Failure(
+                  "The registry editor could not be started: The system cannot find the file "
+                  "specified.")},
               Texts());
 }
 

@@ -55,7 +55,7 @@ TEST_F(ToolbarAndMenus, TheAppletsStartTheSystemsOwnStarterByItsPathAndNothingWi
 
     fakes.launcher.systemPrograms.clear();
     fakes.launcher.launches.clear();
-    EXPECT_EQ(0u, OpenSystemOptions(fakes.launcher));
+    EXPECT_FALSE(OpenSystemOptions(fakes.launcher).Ok());
     ASSERT_EQ(1u, fakes.launcher.launches.size());
     EXPECT_EQ("", fakes.launcher.launches[0].program);
 }
@@ -64,7 +64,7 @@ TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
     test::FakeLauncher launcher;
     for (std::int16_t code = 0; code <= 15; ++code) {
         launcher.launches.clear();
-        const std::uint32_t started = OpenNetworkOptions(launcher, WindowsFamily{code, ""});
+        const auto started = OpenNetworkOptions(launcher, WindowsFamily{code, ""});
         if (code >= 1 && code <= 4) {
             ASSERT_EQ(1u, launcher.launches.size());
             EXPECT_EQ(Rundll + "netcpl.cpl", launcher.launches[0].commandLine);
@@ -73,7 +73,7 @@ TEST_F(ToolbarAndMenus, TheNetworkAppletFollowsTheFamily) {
             EXPECT_EQ(Rundll + "ncpa.cpl", launcher.launches[0].commandLine);
         } else {
             EXPECT_TRUE(launcher.launches.empty()) << code;
-            EXPECT_EQ(0u, started);
+            EXPECT_FALSE(started.Ok());
         }
     }
 }

@@ -38,11 +38,11 @@ int Run() {
         launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
                              {"/E", exportPath, "HKEY_CURRENT_USER\\Software\\Wine"}, SW_HIDE);
     if (!editor) return 2;
-    editor->WaitForExit([] {});
+    editor.Value()->WaitForExit([] {});
     // With nothing to run, the starter ends at once.
     const auto starter = launcher.StartToWait(launcher.SystemProgram("rundll32.exe"), {}, SW_HIDE);
     if (!starter) return 3;
-    starter->WaitForExit([] {});
+    starter.Value()->WaitForExit([] {});
     return 0;
 }
 

@@ -84,7 +84,7 @@ protected:
         win32::Win32Launcher launcher;
         const auto started = launcher.StartToWait(program, arguments, SW_HIDE);
         ASSERT_TRUE(started) << program;
-        started->WaitForExit([] {});
+        started.Value()->WaitForExit([] {});
     }
     std::string probe_;
     wine::ScratchFolder scratch_{"quintel launch"};

@@ -76,7 +76,7 @@ void StartSysInfo(SysInfoServices services) {
         services.boxes.Show(Unavailable, services.title, mb::OkOnly);
         return;
     }
-    if (path.empty() || services.launcher.Start(Unquoted(path), {}, show::Normal) == 0) {
+    if (path.empty() || !services.launcher.Start(Unquoted(path), {}, show::Normal)) {
         services.boxes.Show(Unavailable, services.title, mb::OkOnly);
     }
 }

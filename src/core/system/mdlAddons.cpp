@@ -5,7 +5,7 @@ namespace quintel {
 namespace {
 // The Control Panel's own starter, with the applet and its page as the
 // last argument.
-std::uint32_t OpenApplet(ProcessLauncher& launcher, const std::string& applet) {
+Result<std::uint32_t> OpenApplet(ProcessLauncher& launcher, const std::string& applet) {
     return launcher.Start(launcher.SystemProgram("rundll32.exe"),
                           {"shell32.dll,Control_RunDLL", applet}, show::Show);
 }
@@ -21,22 +21,22 @@ void StartSupportEMail(Shell& shell) {
     (void)shell.Open(std::string("mailto:") + SupportEMail, show::Show);
 }
 
-std::uint32_t OpenInternetOptions(ProcessLauncher& launcher) {
+Result<std::uint32_t> OpenInternetOptions(ProcessLauncher& launcher) {
     return OpenApplet(launcher, "inetcpl.cpl,,0");
 }
 
-std::uint32_t OpenModemOptions(ProcessLauncher& launcher) {
+Result<std::uint32_t> OpenModemOptions(ProcessLauncher& launcher) {
     return OpenApplet(launcher, "modem.cpl");
 }
 
-std::uint32_t OpenSystemOptions(ProcessLauncher& launcher) {
+Result<std::uint32_t> OpenSystemOptions(ProcessLauncher& launcher) {
     return OpenApplet(launcher, "sysdm.cpl,,0");
 }
 
-std::uint32_t OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family) {
+Result<std::uint32_t> OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family) {
     if (family.Is9xBranch()) return OpenApplet(launcher, "netcpl.cpl");
     if (family.IsNTBranch()) return OpenApplet(launcher, "ncpa.cpl");
-    return 0;
+    return SystemError{2, "There is no network applet for this Windows."};
 }
 
 }  // namespace quintel

@@ -18,11 +18,12 @@ constexpr const char* SupportEMail = "support@quintel.example";
 void OpenProductWebSite(Shell& shell);
 void StartSupportEMail(Shell& shell);
 
-// Each returns the started process's identifier, 0 when nothing started.
-std::uint32_t OpenInternetOptions(ProcessLauncher& launcher);
-std::uint32_t OpenModemOptions(ProcessLauncher& launcher);
-std::uint32_t OpenSystemOptions(ProcessLauncher& launcher);
-// The network applet of the running family; nothing before the detection.
-std::uint32_t OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family);
+// Each answers the started process's identifier, or why nothing started.
+Result<std::uint32_t> OpenInternetOptions(ProcessLauncher& launcher);
+Result<std::uint32_t> OpenModemOptions(ProcessLauncher& launcher);
+Result<std::uint32_t> OpenSystemOptions(ProcessLauncher& launcher);
+// The network applet of the running family; nothing before the detection
+// (the answer is then that no such program was found).
+Result<std::uint32_t> OpenNetworkOptions(ProcessLauncher& launcher, const WindowsFamily& family);
 
 }  // namespace quintel

@@ -181,16 +181,16 @@ void BackupRegistry(AppContext& app, forms::FormHost& host, forms::Form& window)
         // While the editor runs the window's commands wait, as under a
         // modal window: nothing may change the registry mid-export.
         forms::DisabledForm busy(window);
-        std::unique_ptr<WaitableProcess> editor;
         if (const auto removed = files.RemoveFile(temporary); !removed) {
             failure = "The file " + temporary + " is in the way: " + removed.Error().reason;
-        } else if (!(editor = launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
-                                                   {"/E", temporary}, show::MinimizedActive))) {
-            failure = "The registry editor could not be started.";
+        } else if (auto editor = launcher.StartToWait(launcher.SystemProgram("regedit.exe"),
+                                                      {"/E", temporary}, show::MinimizedActive);
+                   !editor) {
+            failure = "The registry editor could not be started: " + editor.Error().Text;
         } else {
             // The editor reports nothing and exits 0 even when it fails, so
             // only the file it leaves can tell.
-            editor->WaitForExit([&host] { host.DoEvents(); });
+            editor.Value()->WaitForExit([&host] { host.DoEvents(); });
             host.DoEvents();
             failure = ExportProblem(files, temporary, path);
             if (failure.empty()) {

@@ -21,13 +21,13 @@ void FrmMain::tbrMain_ButtonClick(const forms::ToolbarButton& button) {
     } else if (key == "Backup") {
         BackupRegistry(app_, host_, *this);
     } else if (key == "Internet") {
-        OpenInternetOptions(launcher);
+        (void)OpenInternetOptions(launcher);
     } else if (key == "System") {
-        OpenSystemOptions(launcher);
+        (void)OpenSystemOptions(launcher);
     } else if (key == "Modem") {
-        OpenModemOptions(launcher);
+        (void)OpenModemOptions(launcher);
     } else if (key == "Network") {
-        OpenNetworkOptions(launcher, app_.CurrentWindowsFamily);
+        (void)OpenNetworkOptions(launcher, app_.CurrentWindowsFamily);
     } else if (key == "Help") {
         mnuUsersGuide_Click();
     } else if (key == "Exit") {

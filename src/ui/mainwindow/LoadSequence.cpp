@@ -29,7 +29,7 @@ void LoadSequence::Form_Load() {
     host.DoEvents();
 
     // A missing companion is no reason to stop: it only keeps the line up.
-    app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
+    (void)app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
     host.DoEvents();
     host.DoEvents();
 

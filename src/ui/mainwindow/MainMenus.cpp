@@ -68,10 +68,10 @@ void MainMenus::WireHandlers() {
     mnuRegistryBackup.Click = [this] {
         if (window_.Enabled()) BackupRegistry(app_, app_.services.host, window_);
     };
-    mnuSystem.Click = [this] { OpenSystemOptions(app_.services.launcher); };
-    mnuInternet.Click = [this] { OpenInternetOptions(app_.services.launcher); };
-    mnumodem.Click = [this] { OpenModemOptions(app_.services.launcher); };
-    mnuNetwork.Click = [this] { OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
+    mnuSystem.Click = [this] { (void)OpenSystemOptions(app_.services.launcher); };
+    mnuInternet.Click = [this] { (void)OpenInternetOptions(app_.services.launcher); };
+    mnumodem.Click = [this] { (void)OpenModemOptions(app_.services.launcher); };
+    mnuNetwork.Click = [this] { (void)OpenNetworkOptions(app_.services.launcher, app_.CurrentWindowsFamily); };
     // The Help menu's items do what the tray menu's do.
     mnuHelpUsersGuide.Click = [this] { window_.mnuUsersGuide_Click(); };
     mnuHelpWebSite.Click = [this] { window_.mnuwebsite_Click(); };

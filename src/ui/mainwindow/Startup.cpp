@@ -18,7 +18,7 @@ StartResult StartMainWindow(AppContext& app, const std::string& title, const Com
                             std::unique_ptr<FrmMain>& mainWindow) {
     if (command.Kind == CommandKind::Companion) {
         // Only the keep-alive companion; a missing one is skipped quietly.
-        app.services.launcher.Start(app.FilePath("Korvet.exe"), {}, show::Hide);
+        (void)app.services.launcher.Start(app.FilePath("Korvet.exe"), {}, show::Hide);
         return StartResult::Exit;
     }
     if (command.Kind != CommandKind::MainWindow) return StartResult::Exit;
