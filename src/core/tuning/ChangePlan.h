@@ -1,0 +1,48 @@
+// What Apply would do on this machine, value by value: every registry
+// value the writer touches for a choice, what it holds now and what it
+// would hold after. The preview window, /show, /verify and the state in
+// the status bar all read the registry through this one list, so they
+// cannot disagree with each other or with Apply.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/system/WindowsFamily.h"
+#include "core/tuning/TuningSettings.h"
+#include "platform/Registry.h"
+
+namespace quintel {
+
+struct PlannedValue {
+    std::string Key;        // path under HKEY_LOCAL_MACHINE
+    std::string ValueName;  // empty for the key's default value
+    // What the value holds now; nothing when it is not set (or its key
+    // cannot be read).
+    std::optional<RegValue> Now;
+    // What Apply would leave there; nothing when Apply removes it.
+    std::optional<RegValue> After;
+
+    // Whether Apply would change the value: its type or its bytes differ,
+    // or it would be set where nothing is, or removed where something is.
+    bool Changes() const;
+};
+
+using ChangePlan = std::vector<PlannedValue>;
+
+// Runs the writer for `settings` and `family` without writing, reading
+// through `registry` for the keys it lists and the values there now. The
+// values come in the order Apply writes them.
+ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& family,
+                       Registry& registry);
+
+std::size_t CountChanges(const ChangePlan& plan);
+
+// A value as the user reads it: "12" for a REG_DWORD, "\"32\"" for a
+// REG_SZ, the type and hex bytes for anything else, "(not set)" for
+// nothing. `removed` gives the text for an After of nothing instead.
+std::string ValueText(const std::optional<RegValue>& value, const char* missing = "(not set)");
+
+}  // namespace quintel
