@@ -149,6 +149,14 @@ bool ClickToolbarButton(HWND toolbar, const std::wstring& text, Where where = Wh
 
 // The texts of a status bar's panels, left to right.
 std::vector<std::wstring> StatusTexts(HWND statusBar, Where where = Where::current());
+// Double-clicks panel `part` (from 0) of a status bar with the mouse's
+// messages, at the panel's middle. Returns as Click does.
+bool DoubleClickStatusPanel(HWND statusBar, int part, Where where = Where::current());
+
+// Report-style list views (SysListView32): the column headings, and each
+// row's texts column by column.
+std::vector<std::wstring> ListViewHeadings(HWND list, Where where = Where::current());
+std::vector<std::vector<std::wstring>> ListViewRows(HWND list, Where where = Where::current());
 
 // --- The keyboard ---------------------------------------------------------
 

@@ -59,6 +59,14 @@ TEST_F(QuintelLook, EveryCaptionFitsItsControl) {
     ASSERT_TRUE(WaitForClose(explanation));
     ASSERT_TRUE(WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again"));
 
+    ASSERT_TRUE(ChooseMenu(main, {'F', 'P'}));
+    HWND preview = WaitForWindow(L"Preview Changes");
+    ASSERT_TRUE(preview);
+    ExpectEveryCaptionWhole(preview, "the preview of Apply");
+    ASSERT_TRUE(Click(FindControl(preview, L"Button", L"Close")));
+    ASSERT_TRUE(WaitForClose(preview));
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again"));
+
     // "About Quintel" is the Help menu's last item.
     ASSERT_TRUE(ChooseMenu(main, {'H', Up, Enter}));
     HWND about = WaitForWindow(L"About Quintel");

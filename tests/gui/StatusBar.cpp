@@ -30,4 +30,26 @@ std::vector<std::wstring> StatusTexts(HWND statusBar, Where where) {
     return texts;
 }
 
+bool DoubleClickStatusPanel(HWND statusBar, int part, Where where) {
+    if (!CanOperate(statusBar, "double-click panel " + std::to_string(part), where)) return false;
+    // SB_GETRECT writes into memory of the status bar's process.
+    RemoteMemory buffer(statusBar, sizeof(RECT), where);
+    RECT rect{};
+    if (!buffer) return false;
+    const auto got = Query(statusBar, SB_GETRECT, static_cast<WPARAM>(part), buffer.At(), where);
+    if (!got || !*got || !buffer.Read(0, &rect, sizeof rect)) {
+        Fail(where, Describe(statusBar) + " has no panel " + std::to_string(part));
+        return false;
+    }
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    // As the mouse sends them: down, up, the double click, up.
+    if (!Query(statusBar, WM_LBUTTONDOWN, MK_LBUTTON, at, where)) return false;
+    if (!Query(statusBar, WM_LBUTTONUP, 0, at, where)) return false;
+    if (!SendAsUser(statusBar, WM_LBUTTONDBLCLK, MK_LBUTTON, at, "a double click", where)) return false;
+    // What the double click opened may be waiting already: this one waits
+    // its turn.
+    PostMessageW(statusBar, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
 }  // namespace quintel::gui

@@ -3,6 +3,7 @@
 #include "fakes/FakeForms.h"
 #include "ui/forms/Form.h"
 #include "core/text/NumberText.h"
+#include "ui/forms/ListView.h"
 #include "ui/forms/ValueControls.h"
 
 namespace quintel::forms {
@@ -119,6 +120,39 @@ TEST(Toolbars, SeparatorsAndDisabledBarsDoNothing) {
     bar.SetEnabled(false);
     bar.UserClick(1);
     EXPECT_EQ(std::vector<std::string>{"A"}, keys);
+}
+
+TEST(StatusBars, ADoubleClickNamesItsPanelAndNoneOutsideTheBar) {
+    StatusBar bar("s", {}, 4);
+    std::vector<int> panels;
+    bar.PanelDblClick = [&](int panel) { panels.push_back(panel); };
+    for (int panel : {1, 4, 0, 5, -1}) bar.UserDblClick(panel);
+    bar.SetEnabled(false);
+    bar.UserDblClick(2);
+    EXPECT_EQ((std::vector<int>{1, 4}), panels);
+}
+
+TEST(ListViews, EveryRowHasATextPerColumnAndTheViewHearsOfEachChange) {
+    CountingObserver view;
+    ListView list("l", {}, {{"Key", 100}, {"Value", 50}});
+    list.SetObserver(&view);
+    list.Clear();
+    EXPECT_EQ(0, view.changes) << "nothing to clear";
+    list.AddRow(ListRow{{"a"}, false});
+    list.AddRow(ListRow{{"b", "2", "dropped"}, true});
+    ASSERT_EQ(2, list.ListCount());
+    EXPECT_EQ((std::vector<std::string>{"a", ""}), list.Rows()[0].Texts);
+    EXPECT_EQ((std::vector<std::string>{"b", "2"}), list.Rows()[1].Texts);
+    EXPECT_TRUE(list.Rows()[1].Grey);
+    EXPECT_EQ("2", list.Text(1, 1));
+    EXPECT_EQ("", list.Text(2, 0));
+    EXPECT_EQ("", list.Text(0, 2));
+    EXPECT_EQ("", list.Text(-1, 0));
+    list.SetRows({ListRow{{"c", "3", "x"}, false}});
+    EXPECT_EQ((std::vector<std::string>{"c", "3"}), list.Rows()[0].Texts);
+    list.Clear();
+    EXPECT_EQ(0, list.ListCount());
+    EXPECT_EQ(4, view.changes);
 }
 
 class Dialog : public Form {

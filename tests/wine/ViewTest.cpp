@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/forms/Form.h"
+#include "ui/forms/ListView.h"
 #include "ui/forms/ValueControls.h"
 #include "win32/TrayRecord.h"
 #include "win32/view/Layout.h"
@@ -1048,6 +1049,122 @@ TEST_F(ViewControls, PaintingLeavesNothingToPaint) {
     RedrawWindow(host.WindowOf(form), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     for (HWND child = GetWindow(host.WindowOf(form), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE)) << "control " << GetDlgCtrlID(child);
+}
+
+// A dialog with a report-style list and a status bar.
+class Report : public forms::Form {
+public:
+    explicit Report(forms::FormHost& host)
+        : Form(host, "Report", "Report", 6000, 3000),
+          list("list", Rect{120, 120, 5760, 2160}, {{"Key", 2880}, {"Value", 1440}, {"Now", 720}}),
+          status("status", Rect{0, 2685, 6000, 315}, 3) {
+        MinButton = false;
+        Add(list);
+        Add(status);
+    }
+    forms::ListView list;
+    forms::StatusBar status;
+};
+
+std::string ItemText(HWND list, int item, int column) {
+    char text[128] = {};
+    LVITEMA cell{};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell));
+    return text;
+}
+
+// What the list's parent answers when the list asks how to paint a row.
+LRESULT AskToPaint(HWND list, DWORD stage, int item, COLORREF& text) {
+    NMLVCUSTOMDRAW draw{};
+    draw.nmcd.hdr = NMHDR{list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_CUSTOMDRAW)};
+    draw.nmcd.dwDrawStage = stage;
+    draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(item);
+    draw.clrText = text;
+    const LRESULT answer =
+        SendMessageA(GetParent(list), WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
+    text = draw.clrText;
+    return answer;
+}
+
+TEST_F(ViewControls, AReportListShowsTheModelsColumnsAndRowsAndPaintsGreyRowsGrey) {
+    Report form(host);
+    form.list.AddRow({{"HKLM\\A", "MTU", "(not set)"}, false});
+    form.Show();
+    HWND list = Of(form.list);
+    ASSERT_TRUE(list);
+    char className[32] = {};
+    GetClassNameA(list, className, sizeof className);
+    EXPECT_STREQ(WC_LISTVIEWA, className);
+    EXPECT_EQ(LVS_REPORT, GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    ASSERT_TRUE(header);
+    EXPECT_EQ(3, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    char heading[32] = {};
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ("Value", heading);
+    EXPECT_EQ(Pixels(1440), column.cx);
+
+    ASSERT_EQ(1, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ("HKLM\\A", ItemText(list, 0, 0));
+    EXPECT_EQ("(not set)", ItemText(list, 0, 2));
+
+    // Rows the model replaces are replaced in the window.
+    form.list.SetRows({{{"B", "TTL", "128"}, false}, {{"C", "RWIN", "4288"}, true}});
+    ASSERT_EQ(2, SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ("TTL", ItemText(list, 0, 1));
+    EXPECT_EQ("4288", ItemText(list, 1, 2));
+
+    COLORREF text = RGB(1, 2, 3);
+    EXPECT_EQ(CDRF_NOTIFYITEMDRAW, AskToPaint(list, CDDS_PREPAINT, -1, text));
+    EXPECT_EQ(CDRF_DODEFAULT, AskToPaint(list, CDDS_ITEMPREPAINT, 0, text));
+    EXPECT_EQ(RGB(1, 2, 3), text) << "a row in black keeps the list's colour";
+    EXPECT_EQ(CDRF_NEWFONT, AskToPaint(list, CDDS_ITEMPREPAINT, 1, text));
+    EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), text);
+    text = RGB(1, 2, 3);
+    EXPECT_EQ(CDRF_DODEFAULT, AskToPaint(list, CDDS_ITEMPREPAINT, 7, text)) << "no such row";
+    EXPECT_EQ(RGB(1, 2, 3), text);
+
+    // Painting for real asks the same and leaves nothing to paint.
+    RedrawWindow(host.WindowOf(form), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+}
+
+TEST_F(ViewControls, ADoubleClickOnAStatusPanelReachesTheModelWithItsNumber) {
+    Report form(host);
+    std::vector<int> panels;
+    form.status.PanelDblClick = [&](int panel) { panels.push_back(panel); };
+    form.Show();
+    HWND status = Of(form.status);
+    ASSERT_TRUE(status);
+    auto doubleClick = [&](DWORD_PTR part) {
+        NMMOUSE mouse{};
+        mouse.hdr = NMHDR{status, static_cast<UINT_PTR>(GetDlgCtrlID(status)), static_cast<UINT>(NM_DBLCLK)};
+        mouse.dwItemSpec = part;
+        SendMessageA(GetParent(status), WM_NOTIFY, mouse.hdr.idFrom, reinterpret_cast<LPARAM>(&mouse));
+    };
+    doubleClick(0);
+    doubleClick(2);
+    doubleClick(3);                          // past the last part
+    doubleClick(static_cast<DWORD_PTR>(-1));  // on no part at all
+    EXPECT_EQ((std::vector<int>{1, 3}), panels);
+
+    // The bar's own double click, as the user makes it on the first panel.
+    panels.clear();
+    RECT part{};
+    SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+    const LPARAM at = MAKELPARAM((part.left + part.right) / 2, (part.top + part.bottom) / 2);
+    SendMessageA(status, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(status, WM_LBUTTONUP, 0, at);
+    SendMessageA(status, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(status, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(std::vector<int>{1}, panels);
 }
 
 TEST_F(ViewControls, ControlsUseTheDialogFontAtTheSystemsScale) {

@@ -32,6 +32,7 @@ enum class ControlKind {
     StatusBar,
     Toolbar,
     Picture,
+    ListView,
 };
 
 class Control;

@@ -151,6 +151,14 @@ public:
     void SetPanelText(int panel, const std::string& text);
     int PanelCount() const { return static_cast<int>(panels_.size()); }
 
+    // A double click on panel `panel` (from 1); one outside the panels,
+    // as on the bar's empty end, is nobody's.
+    void UserDblClick(int panel) {
+        if (panel < 1 || panel > PanelCount() || !Enabled()) return;
+        if (PanelDblClick) PanelDblClick(panel);
+    }
+    std::function<void(int panel)> PanelDblClick;
+
 private:
     std::vector<std::string> panels_;
 };

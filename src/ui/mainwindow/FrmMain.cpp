@@ -1,9 +1,11 @@
-// The View menu's toolbar and status bar commands, Exit, closing and the
-// mode explanation.
+// The View menu's toolbar and status bar commands, Exit, closing, the
+// mode explanation and the preview.
 #include "ui/mainwindow/FrmMain.h"
 
 #include "ui/mainwindow/ApplyCommand.h"
+#include "ui/mainwindow/PreviewCommand.h"
 #include "ui/dialogs/FrmDisplay.h"
+#include "ui/dialogs/FrmPreview.h"
 #include "ui/dialogs/FrmSupport.h"
 #include "ui/dialogs/FrmTip.h"
 
@@ -60,6 +62,20 @@ void FrmMain::ShowModeDialog() {
                                             Settings().OptiMode, modes.cmbOptimize.Text());
     display_->Show(true);
     display_.reset();
+}
+
+bool FrmMain::ShowPreview(const ChangePlan& plan) {
+    preview_ = std::make_unique<FrmPreview>(host_, plan);
+    preview_->Show(true);
+    const bool apply = preview_->ApplyChosen();
+    preview_.reset();
+    return apply;
+}
+
+// Panel 1 tells whether the registry holds the settings; what lies behind
+// that is the preview.
+void FrmMain::sbrMain_PanelDblClick(int panel) {
+    if (panel == 1 && Enabled()) PreviewChanges(*this);
 }
 
 }  // namespace quintel

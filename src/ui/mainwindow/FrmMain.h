@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "core/tuning/ChangePlan.h"
 #include "ui/forms/Form.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/AppContext.h"
@@ -23,6 +24,7 @@
 namespace quintel {
 
 class FrmDisplay;
+class FrmPreview;
 class FrmSupport;
 class FrmTip;
 
@@ -64,10 +66,18 @@ public:
 
     void tbrMain_ButtonClick(const forms::ToolbarButton& button);
 
+    // A double click on the status bar: panel 1 previews Apply.
+    void sbrMain_PanelDblClick(int panel);
+
     // The mode explanation dialog while it is open, for tests and the view.
     FrmDisplay* Display() { return display_.get(); }
     // Shows the explanation of the current mode and waits until it closes.
     void ShowModeDialog();
+    // The preview of Apply while it is open, for tests and the view.
+    FrmPreview* Preview() { return preview_.get(); }
+    // Shows what Apply would do and waits until the window closes; true
+    // when the user left it with "Apply".
+    bool ShowPreview(const ChangePlan& plan);
     // The tip of the day and the support window, once made.
     FrmTip* Tip() { return tip_.get(); }
     FrmSupport* Support() { return support_.get(); }
@@ -89,6 +99,7 @@ private:
 
     AppContext& app_;
     std::unique_ptr<FrmDisplay> display_;
+    std::unique_ptr<FrmPreview> preview_;
     std::unique_ptr<FrmTip> tip_;
     std::unique_ptr<FrmSupport> support_;
 };

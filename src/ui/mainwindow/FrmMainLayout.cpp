@@ -2,6 +2,7 @@
 // with their places and sizes in twips, and the parts registered in
 // creation order. Behaviour lives in the other files.
 #include "ui/dialogs/FrmDisplay.h"
+#include "ui/dialogs/FrmPreview.h"
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/dialogs/FrmSupport.h"
 #include "ui/dialogs/FrmTip.h"
@@ -79,6 +80,7 @@ FrmMain::FrmMain(AppContext& app)
     for (forms::MenuItem* top : menus.TopMenus()) AddMenu(*top);
     AddMenu(tray.mnuPopupMenu);
     tbrMain.ButtonClick = [this](const forms::ToolbarButton& b) { tbrMain_ButtonClick(b); };
+    sbrMain.PanelDblClick = [this](int panel) { sbrMain_PanelDblClick(panel); };
 }
 
 void FrmMain::AddAll(const PlacedControls& placed) {

@@ -3,12 +3,14 @@
 #include "core/system/mdlAddons.h"
 #include "ui/mainwindow/ApplyCommand.h"
 #include "ui/mainwindow/FrmMain.h"
+#include "ui/mainwindow/PreviewCommand.h"
 
 namespace quintel {
 
 MainMenus::MainMenus(FrmMain& window, AppContext& app)
     : mnuFile("mnuFile", "&File"),
       mnuApplyNewSettings("mnuApplyNewSettings", "&Apply New Settings"),
+      mnuPreviewChanges("mnuPreviewChanges", "&Preview Changes..."),
       mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
       mnuFileSeparator1("mnuFileSeparator1", "-"),
       mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
@@ -43,7 +45,7 @@ std::vector<forms::MenuItem*> MainMenus::TopMenus() {
 }
 
 void MainMenus::BuildMenus() {
-    mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
+    mnuFile.Add(mnuApplyNewSettings).Add(mnuPreviewChanges).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
         .Add(mnuFileSeparator2).Add(mnuExit);
     mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
     mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
@@ -61,6 +63,9 @@ void MainMenus::WireHandlers() {
     mnuExit.Click = [this] { window_.mnuExit_Click(); };
     mnuApplyNewSettings.Click = [this] {
         if (window_.Enabled()) ApplySettings(window_);
+    };
+    mnuPreviewChanges.Click = [this] {
+        if (window_.Enabled()) PreviewChanges(window_);
     };
     mnuRestore.Click = [this] {
         if (window_.Enabled()) RestoreWindowsSettings(window_);

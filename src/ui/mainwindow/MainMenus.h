@@ -18,7 +18,7 @@ public:
     MainMenus(const MainMenus&) = delete;
     MainMenus& operator=(const MainMenus&) = delete;
 
-    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
+    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuPreviewChanges, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
         mnuFileSeparator2, mnuExit;
     forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel,
         mnuSystem, mnuInternet, mnumodem, mnuNetwork;

@@ -66,6 +66,17 @@ void StatusView::SetParts() {
 
 void StatusView::ParentResized() { SendMessageA(Window(), WM_SIZE, 0, 0); }
 
+bool StatusView::UserNotify(const NMHDR& header) {
+    if (header.code != static_cast<UINT>(NM_DBLCLK)) return false;
+    // The bar names the part under the pointer, from 0; a click past the
+    // last part names none of them.
+    const auto& mouse = reinterpret_cast<const NMMOUSE&>(header);
+    const DWORD_PTR part = mouse.dwItemSpec;
+    if (part >= static_cast<DWORD_PTR>(status_.PanelCount())) return false;
+    status_.UserDblClick(static_cast<int>(part) + 1);
+    return true;
+}
+
 ControlView::Kind ToolbarView::WindowKind() const {
     return {TOOLBARCLASSNAMEA,
             TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER};

@@ -17,6 +17,8 @@ public:
         : ControlView(model, context), status_(model), sizeGrip_(sizeGrip) {}
     void Mirror() override;
     void ParentResized() override;
+    // A double click on a panel goes to the model with the panel's number.
+    bool UserNotify(const NMHDR& header) override;
 
 protected:
     Kind WindowKind() const override;

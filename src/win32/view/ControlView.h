@@ -54,10 +54,14 @@ public:
     virtual bool UserCommand(UINT /*code*/, int /*id*/) { return false; }
     virtual bool UserNotify(const NMHDR& /*header*/) { return false; }
     // Questions a control asks its parent: a tooltip's text, the colours
-    // of a static control (null: Windows' own), an owner-drawn picture.
+    // of a static control (null: Windows' own), an owner-drawn picture, a
+    // custom-drawn list's colours.
     virtual void TooltipText(NMHDR& /*header*/) {}
     virtual HBRUSH StaticColours(HDC /*dc*/) { return nullptr; }
     virtual void Draw(const DRAWITEMSTRUCT& /*item*/) {}
+    // How to paint the next part of a custom-drawn control (NM_CUSTOMDRAW):
+    // the answer to give, or nothing for Windows' own drawing.
+    virtual std::optional<LRESULT> CustomDraw(NMHDR& /*header*/) { return std::nullopt; }
     // The form's client area changed size.
     virtual void ParentResized() {}
 

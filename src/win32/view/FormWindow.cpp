@@ -257,6 +257,8 @@ LRESULT FormWindow::OnNotify(HWND, int, NMHDR* header) {
         view->TooltipText(*header);
         return 0;
     }
+    // Painting asks whatever the echo guard says: it is no user input.
+    if (header->code == NM_CUSTOMDRAW) return view->CustomDraw(*header).value_or(CDRF_DODEFAULT);
     if (!context_.Echo.Suppressed() && view->UserNotify(*header)) AfterUserInput(*view);
     return 0;
 }
