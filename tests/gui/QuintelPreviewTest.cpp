@@ -77,6 +77,8 @@ TEST_F(QuintelPreview, TheFileMenuShowsWhatApplyWouldDoForTheChoiceInTheWindow) 
     EXPECT_EQ(L"128", rows[ttl][3]);
     EXPECT_LT(window, ttl) << "the changes come first";
     EXPECT_LT(mtu, ttl) << "the changes come first";
+    // The first row is chosen, and its key shows whole under the list.
+    EXPECT_TRUE(FindControl(preview, L"Static", L"HKEY_LOCAL_MACHINE\\" + rows[0][0].substr(5)));
     SaveScreenshot(preview, ScreenshotFolder() + L"\\preview-changes.bmp");
 
     ASSERT_TRUE(Click(FindControl(preview, L"Button", L"Close")));

@@ -155,6 +155,26 @@ TEST(ListViews, EveryRowHasATextPerColumnAndTheViewHearsOfEachChange) {
     EXPECT_EQ(4, view.changes);
 }
 
+TEST(ListViews, ChoosingARowRunsClickAndNewRowsStartWithNoneChosen) {
+    ListView list("l", {}, {{"Key", 100}});
+    int clicks = 0;
+    list.Click = [&] { ++clicks; };
+    list.SetRows({ListRow{{"a"}, false}, ListRow{{"b"}, false}});
+    EXPECT_EQ(-1, list.ListIndex());
+    list.UserSelect(1);
+    list.SetListIndex(1);
+    list.SetListIndex(2);   // past the list
+    list.SetListIndex(-2);
+    EXPECT_EQ(1, list.ListIndex());
+    EXPECT_EQ(1, clicks);
+    list.SetEnabled(false);
+    list.UserSelect(0);
+    EXPECT_EQ(1, list.ListIndex());
+    list.SetRows({ListRow{{"c"}, false}});
+    EXPECT_EQ(-1, list.ListIndex());
+    EXPECT_EQ(1, clicks) << "refilling is no choice of the user's";
+}
+
 class Dialog : public Form {
 public:
     using Form::Form;

@@ -64,6 +64,26 @@ TEST(PreviewRows, RemovingWhatIsNotThereIsNoChangeAndTheUnnamedValueIsTheDefault
     EXPECT_EQ("0 of 2 values change", PreviewSummary(plan));
 }
 
+TEST(PreviewWindow, TheChosenRowsKeyShowsInFullUnderTheList) {
+    test::FakeFormHost host;
+    const std::string interfaceKey =
+        "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\"
+        "{4D36E972-E325-11CE-BFC1-08002BE10318}";
+    FrmPreview preview(host, ChangePlan{Planned("SYSTEM\\Same", "TTL", Dword(1), Dword(1)),
+                                        Planned(interfaceKey, "MTU", std::nullopt, Dword(576))});
+    EXPECT_EQ("1 of 2 values change", preview.lblSummary.Caption());
+    EXPECT_EQ("HKLM\\" + interfaceKey, preview.lvwChanges.Text(0, col::Key));
+    EXPECT_EQ(0, preview.lvwChanges.ListIndex()) << "the first row is chosen";
+    EXPECT_EQ("HKEY_LOCAL_MACHINE\\" + interfaceKey, preview.lblKey.Caption());
+    preview.lvwChanges.UserSelect(1);
+    EXPECT_EQ("HKEY_LOCAL_MACHINE\\SYSTEM\\Same", preview.lblKey.Caption());
+    preview.lvwChanges.UserSelect(-1);
+    EXPECT_EQ("", preview.lblKey.Caption());
+    EXPECT_TRUE(preview.cmdClose.Default) << "Enter must not apply";
+    EXPECT_FALSE(preview.cmdApply.Default);
+    EXPECT_FALSE(preview.MinButton) << "a dialog: Esc closes it";
+}
+
 // --- The window -------------------------------------------------------------
 
 class Preview : public ::testing::Test {

@@ -1136,6 +1136,36 @@ TEST_F(ViewControls, AReportListShowsTheModelsColumnsAndRowsAndPaintsGreyRowsGre
     EXPECT_FALSE(GetUpdateRect(list, nullptr, FALSE));
 }
 
+TEST_F(ViewControls, AReportListSelectsTheModelsRowAndTheUsersChoiceReachesIt) {
+    Report form(host);
+    form.list.SetRows({{{"A"}, false}, {{"B"}, false}, {{"C"}, true}});
+    std::vector<int> chosen;
+    form.list.Click = [&] { chosen.push_back(form.list.ListIndex()); };
+    form.Show();
+    HWND list = Of(form.list);
+    auto selected = [&] {
+        return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    };
+    EXPECT_EQ(-1, selected());
+    form.list.SetListIndex(2);
+    EXPECT_EQ(2, selected());
+    EXPECT_EQ(std::vector<int>{2}, chosen) << "mirroring is no choice of the user's";
+
+    // The user's click selects a row as this does, with the same
+    // notifications: the old row's selection goes, the new one's comes.
+    chosen.clear();
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    EXPECT_EQ(0, form.list.ListIndex());
+    EXPECT_EQ(0, selected());
+    EXPECT_EQ(0, chosen.back());
+
+    form.list.SetRows({{{"D"}, false}});
+    EXPECT_EQ(-1, selected()) << "new rows, none chosen";
+}
+
 TEST_F(ViewControls, ADoubleClickOnAStatusPanelReachesTheModelWithItsNumber) {
     Report form(host);
     std::vector<int> panels;

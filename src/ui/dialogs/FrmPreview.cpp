@@ -5,10 +5,11 @@ namespace quintel {
 namespace {
 
 constexpr int PreviewWidth = 9360;
-constexpr int PreviewHeight = 5160;
+constexpr int PreviewHeight = 5640;
 
 // The key column takes what the others leave: the longest keys (those of
-// a network interface) end in an ellipsis and show whole in a tip.
+// a network interface) end in an ellipsis there, and show whole under the
+// list when their row is chosen.
 std::vector<forms::ListColumn> PreviewColumns() {
     return {{"Key", 4260}, {"Value", 2340}, {"Now", 1080}, {"After", 1080}};
 }
@@ -33,18 +34,29 @@ std::string PreviewKeyText(const std::string& path) {
     return "HKLM\\" + path;
 }
 
+std::string FullKeyText(const std::string& path) {
+    return "HKEY_LOCAL_MACHINE\\" + path;
+}
+
 std::string PreviewSummary(const ChangePlan& plan) {
     return std::to_string(CountChanges(plan)) + " of " + std::to_string(plan.size()) +
            " values change";
 }
 
+ChangePlan ChangesFirst(const ChangePlan& plan) {
+    ChangePlan ordered;
+    ordered.reserve(plan.size());
+    for (const PlannedValue& value : plan)
+        if (value.Changes()) ordered.push_back(value);
+    for (const PlannedValue& value : plan)
+        if (!value.Changes()) ordered.push_back(value);
+    return ordered;
+}
+
 std::vector<forms::ListRow> PreviewRows(const ChangePlan& plan) {
     std::vector<forms::ListRow> rows;
     rows.reserve(plan.size());
-    for (const PlannedValue& value : plan)
-        if (value.Changes()) rows.push_back(RowOf(value));
-    for (const PlannedValue& value : plan)
-        if (!value.Changes()) rows.push_back(RowOf(value));
+    for (const PlannedValue& value : ChangesFirst(plan)) rows.push_back(RowOf(value));
     return rows;
 }
 
@@ -52,20 +64,30 @@ FrmPreview::FrmPreview(forms::FormHost& host, const ChangePlan& plan)
     : Form(host, "frmPreview", "Preview Changes", PreviewWidth, PreviewHeight),
       lblSummary("lblSummary", forms::Rect{120, 120, 9120, 255}),
       lvwChanges("lvwChanges", forms::Rect{120, 420, 9120, 4080}, PreviewColumns()),
-      cmdApply("cmdApply", forms::Rect{6900, 4665, 1095, 375}, "Apply"),
-      cmdClose("cmdClose", forms::Rect{8145, 4665, 1095, 375}, "Close") {
+      lblKey("lblKey", forms::Rect{120, 4590, 9120, 450}),
+      cmdApply("cmdApply", forms::Rect{6900, 5145, 1095, 375}, "Apply"),
+      cmdClose("cmdClose", forms::Rect{8145, 5145, 1095, 375}, "Close"),
+      listed_(ChangesFirst(plan)) {
     Icon = "app";
     MinButton = false;
     // Enter looks, it does not write: only a click on Apply applies.
     cmdClose.Default = true;
     Add(lblSummary);
     Add(lvwChanges);
+    Add(lblKey);
     Add(cmdApply);
     Add(cmdClose);
-    lblSummary.SetCaption(PreviewSummary(plan));
-    lvwChanges.SetRows(PreviewRows(plan));
+    lvwChanges.Click = [this] { lvwChanges_Click(); };
     cmdApply.Click = [this] { cmdApply_Click(); };
     cmdClose.Click = [this] { cmdClose_Click(); };
+    lblSummary.SetCaption(PreviewSummary(plan));
+    lvwChanges.SetRows(PreviewRows(plan));
+    lvwChanges.SetListIndex(0);
+}
+
+void FrmPreview::lvwChanges_Click() {
+    const int row = lvwChanges.ListIndex();
+    lblKey.SetCaption(row >= 0 ? FullKeyText(listed_[static_cast<std::size_t>(row)].Key) : "");
 }
 
 void FrmPreview::cmdApply_Click() {

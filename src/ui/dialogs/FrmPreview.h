@@ -19,9 +19,12 @@ public:
 
     forms::Label lblSummary;
     forms::ListView lvwChanges;
+    // The chosen row's key in full, which its column may have to cut.
+    forms::Label lblKey;
     forms::CommandButton cmdApply;
     forms::CommandButton cmdClose;
 
+    void lvwChanges_Click();
     void cmdApply_Click();
     void cmdClose_Click();
 
@@ -30,6 +33,7 @@ public:
     bool ApplyChosen() const { return applyChosen_; }
 
 private:
+    ChangePlan listed_;  // in the order of the rows
     bool applyChosen_ = false;
 };
 
@@ -41,11 +45,15 @@ constexpr int Now = 2;
 constexpr int After = 3;
 }  // namespace previewcolumn
 
-// The rows for a plan: the values that change first, then the others in
-// grey, each group in the order Apply writes them.
+// The values that change first, then the others, each group in the order
+// Apply writes them: the order of the rows.
+ChangePlan ChangesFirst(const ChangePlan& plan);
+// The rows for a plan in that order, the unchanged ones grey.
 std::vector<forms::ListRow> PreviewRows(const ChangePlan& plan);
 // A key as the list shows it, from its path under HKEY_LOCAL_MACHINE.
 std::string PreviewKeyText(const std::string& path);
+// A key written out in full.
+std::string FullKeyText(const std::string& path);
 // "3 of 19 values change".
 std::string PreviewSummary(const ChangePlan& plan);
 

@@ -15,13 +15,22 @@ void ListView::AddRow(ListRow row) {
 void ListView::SetRows(std::vector<ListRow> rows) {
     for (ListRow& row : rows) Fit(row);
     rows_ = std::move(rows);
+    index_ = -1;
     Changed();
 }
 
 void ListView::Clear() {
     if (rows_.empty()) return;
     rows_.clear();
+    index_ = -1;
     Changed();
+}
+
+void ListView::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount() || index == index_) return;
+    index_ = index;
+    Changed();
+    if (Click) Click();
 }
 
 std::string ListView::Text(int row, int column) const {

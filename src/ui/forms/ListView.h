@@ -1,8 +1,9 @@
-// A list of rows in columns under headings (a report-style list view),
-// read-only for the user: the program fills it, and a row can be shown in
-// grey to set it back from the others.
+// A list of rows in columns under headings (a report-style list view).
+// The program fills it, and a row can be shown in grey to set it back
+// from the others; the user reads it and chooses one row at a time.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,22 @@ public:
     // The text in a cell; empty outside the list.
     std::string Text(int row, int column) const;
 
+    // The chosen row, -1 for none. New rows start with none, without a
+    // Click. Runs Click when the choice changes; a row past the list is
+    // refused.
+    int ListIndex() const { return index_; }
+    void SetListIndex(int index);
+    void UserSelect(int index) {
+        if (Enabled()) SetListIndex(index);
+    }
+    std::function<void()> Click;
+
 private:
     void Fit(ListRow& row) const;
 
     std::vector<ListColumn> columns_;
     std::vector<ListRow> rows_;
+    int index_ = -1;
 };
 
 }  // namespace quintel::forms

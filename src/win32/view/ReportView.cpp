@@ -28,6 +28,36 @@ void ReportView::Created() {
 }
 
 void ReportView::Mirror() {
+    MirrorRows();
+    const int chosen = list_.ListIndex();
+    if (SelectedRow() == chosen) return;
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    SendMessageA(Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    if (chosen < 0) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(&state));
+    SendMessageA(Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(chosen), FALSE);
+}
+
+int ReportView::SelectedRow() const {
+    return static_cast<int>(
+        SendMessageA(Window(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+bool ReportView::UserNotify(const NMHDR& header) {
+    if (header.code != LVN_ITEMCHANGED) return false;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (!(change.uChanged & LVIF_STATE)) return false;
+    if (((change.uOldState ^ change.uNewState) & LVIS_SELECTED) == 0) return false;
+    // Moving to another row first takes the old one's selection away; the
+    // new one's comes next.
+    list_.UserSelect(SelectedRow());
+    return true;
+}
+
+void ReportView::MirrorRows() {
     const std::vector<forms::ListRow>& rows = list_.Rows();
     if (listed_ == rows) return;
     // Redrawn once when all are in, not once per row.
