@@ -5,6 +5,7 @@
 
 #include <objbase.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -272,6 +273,58 @@ TEST_F(Installer, AFailedRestoreSetsTheErrorLevelAndStillRemovesTheProgram) {
     EXPECT_FALSE(Exists(StartMenuFolder()));
     EXPECT_FALSE(Exists(StartupLink()));
     EXPECT_FALSE(UninstallString("DisplayName"));
+}
+
+TEST_F(Installer, TheSettingsSwitchInstallsTheFileAndAppliesIt) {
+    PutDword(Current, "DefaultTTL", 64);
+    ASSERT_TRUE(CreateDirectoryA((root / "fleet settings").c_str(), nullptr));
+    const std::string settings = root / "fleet settings\\VarOderudi.cfg";
+    WriteTextFile(settings, Automatic1);
+
+    Install("/SETTINGS=\"" + settings + "\"");
+
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL")) << "Quintel.exe /apply ran";
+    EXPECT_EQ(4288u, Dword(Set001, "TcpWindowSize"));
+    const std::vector<std::string> expected = {"Help", "Help\\Help.chm", "Korvet.exe",
+                                               "Ping.wav", "Quintel.exe", "TIPs.TXT",
+                                               "Uninstall.exe", "VarOderudi.cfg"};
+    std::vector<std::string> found = ListTree(folder);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(expected, found) << "nothing of the replace left behind";
+    EXPECT_EQ(Automatic1, ReadTextFile(settings)) << "the administrator's file is only read";
+
+    ASSERT_EQ(0u, Uninstall());
+    EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
+    EXPECT_FALSE(Exists(folder));
+}
+
+TEST_F(Installer, SettingsThatAreMissingOrDoNotApplyFailTheSetupWithErrorLevelTwo) {
+    PutDword(Current, "DefaultTTL", 64);
+    ASSERT_TRUE(CreateDirectoryA((root / "fleet settings").c_str(), nullptr));
+
+    // Not there: nothing is installed.
+    const RunResult missing = RunProgram(
+        SetupExe(), "/S /SETTINGS=\"" + (root / "fleet settings\\missing.cfg") + "\" /D=" + folder);
+    EXPECT_EQ(2u, missing.exitCode);
+    EXPECT_FALSE(Exists(folder + "\\Quintel.exe")) << "a setup that cannot apply its settings starts nothing";
+
+    // Kept by an earlier uninstall; the new file names a mode that does not
+    // exist, so Quintel.exe /apply refuses it and writes nothing.
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
+    const std::string broken = root / "fleet settings\\VarOderudi.cfg";
+    WriteTextFile(broken, "ConnectionType,1\r\nOptiMode,7\r\n");
+    const RunResult failed = RunProgram(SetupExe(), "/S /SETTINGS=\"" + broken + "\" /D=" + folder);
+    EXPECT_EQ(2u, failed.exitCode) << "a failed apply must not pass for success";
+    EXPECT_EQ(64u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg")) << "the earlier file, put back";
+    EXPECT_FALSE(Exists(folder + "\\VarOderudi.cfg.setup"));
+    EXPECT_FALSE(Exists(folder + "\\VarOderudi.cfg.previous"));
+    EXPECT_TRUE(Exists(folder + "\\Quintel.exe")) << "the program itself is installed";
+
+    ASSERT_EQ(0u, Uninstall("/KEEPSETTINGS"));
+    RemoveTree(folder);
 }
 
 }  // namespace
