@@ -213,8 +213,23 @@ extern "C" __declspec(dllexport) UINT __stdcall ApplySettings(MSIHANDLE install)
     return Fail(install, problem + notApplied);
 }
 
-// Data: the installation folder, then KEEPSETTINGS. Stops the companion,
-// then, where Quintel applied settings (VarOderudi.cfg is there) and they
+// Data: the installation folder. Runs as the user who uninstalls, in that
+// user's session, where the companion runs and takes its /stop: the
+// companion holds Korvet.exe open, and /stop waits until it has ended.
+extern "C" __declspec(dllexport) UINT __stdcall StopCompanion(MSIHANDLE install) {
+    const std::vector<std::string> data = Fields(Property(install, "CustomActionData"));
+    if (data.empty() || data[0].empty()) return ERROR_SUCCESS;
+    Win32FileSystem files;
+    const std::string companion = InFolder(Folder(data[0]), "Korvet.exe");
+    if (!files.FileExists(companion)) return ERROR_SUCCESS;
+    Note(install, "stopping the keep-alive companion");
+    const Finished run = RunToEnd(companion, {"/stop"});
+    if (!run.started) Note(install, companion + " could not be started: " + run.whyNot);
+    return ERROR_SUCCESS;
+}
+
+// Data: the installation folder, then KEEPSETTINGS. Where Quintel applied
+// settings (VarOderudi.cfg is there) and they
 // are not to be kept, puts the Windows defaults back with
 // Quintel.exe /restore; the settings files go when that succeeded or there
 // was nothing to put back. Without that file Quintel never changed the
@@ -226,13 +241,6 @@ extern "C" __declspec(dllexport) UINT __stdcall RestoreSettings(MSIHANDLE instal
     const std::string folder = Folder(data[0]);
     const bool keep = data[1] == "1";
     Win32FileSystem files;
-
-    // The companion holds Korvet.exe open; /stop waits until it has ended.
-    const std::string companion = InFolder(folder, "Korvet.exe");
-    if (files.FileExists(companion)) {
-        Note(install, "stopping the keep-alive companion");
-        RunToEnd(companion, {"/stop"});
-    }
 
     const std::string settings = InFolder(folder, SettingsFileName);
     const std::string ping = InFolder(folder, PingFileName);
