@@ -33,6 +33,12 @@ std::string PackageMsi() {
     return unixPath ? WindowsPathOf(unixPath) : "Quintel.msi";
 }
 
+// The same package one version on, made for this test.
+std::string NextPackageMsi() {
+    const char* unixPath = std::getenv("QUINTEL_NEXT_PACKAGE");
+    return unixPath ? WindowsPathOf(unixPath) : "Quintel-next.msi";
+}
+
 std::string DecoyExe() {
     const char* unixPath = std::getenv("QUINTEL_DECOY");
     return unixPath ? WindowsPathOf(unixPath) : "decoy.exe";
@@ -105,6 +111,7 @@ protected:
         }
         // What a failed test may have left, so the next one starts clean.
         if (InstalledProduct()) RunMsiexec("/x", "");
+        if (InstalledProduct()) RunMsiexec("/x", "", NextPackageMsi());
         DeleteKeyTree(HKEY_LOCAL_MACHINE, Adapter);
         RemoveTree(PackageMenuFolder());
         DeleteFileA(PackageStartupLink().c_str());
@@ -119,9 +126,10 @@ protected:
 
     // msiexec's exit code; its verbose log goes to `log`. INSTALLDIR is a
     // folder with blanks in its path, and so is the settings file's.
-    DWORD RunMsiexec(const std::string& action, const std::string& properties) {
+    DWORD RunMsiexec(const std::string& action, const std::string& properties,
+                     const std::string& package = PackageMsi()) {
         const RunResult run = RunProgram(
-            Msiexec(), action + " \"" + PackageMsi() + "\" /qn /l*v \"" + log + "\" INSTALLDIR=\"" +
+            Msiexec(), action + " \"" + package + "\" /qn /l*v \"" + log + "\" INSTALLDIR=\"" +
                            folder + "\" " + properties);
         return run.exitCode;
     }
@@ -337,10 +345,38 @@ TEST_F(Package, AFailedRestoreFailsTheUninstallAndKeepsTheProgramToTryAgain) {
     EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
 
     // Once nothing holds the file, the uninstall goes through.
-    if (RunningOnWine()) ASSERT_EQ(0u, Install()) << ReadLog(log);
+    if (RunningOnWine()) {
+        ASSERT_EQ(0u, Install()) << ReadLog(log);
+    }
     EXPECT_EQ(0u, Uninstall()) << ReadLog(log);
     EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
     EXPECT_FALSE(Exists(folder));
+}
+
+TEST_F(Package, ANewerVersionReplacesTheInstalledOneAndKeepsItsSettings) {
+    ASSERT_TRUE(Exists(NextPackageMsi())) << NextPackageMsi();
+    ASSERT_EQ(0u, Install(WithSettings(Automatic1))) << ReadLog(log);
+    const auto older = InstalledProduct();
+    ASSERT_TRUE(older);
+
+    ASSERT_EQ(0u, RunMsiexec("/i", "", NextPackageMsi())) << ReadLog(log);
+
+    const auto newer = InstalledProduct();
+    ASSERT_TRUE(newer);
+    EXPECT_NE(*older, *newer) << "a new version is a new product";
+    char product[39] = {};
+    EXPECT_NE(static_cast<UINT>(ERROR_SUCCESS), MsiEnumRelatedProductsA(UpgradeCode, 0, 1, product))
+        << "the older version stayed beside the newer one: " << product;
+    EXPECT_EQ(INSTALLSTATE_UNKNOWN, MsiQueryProductStateA(older->c_str()));
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL")) << "the settings are not put back for an upgrade";
+    for (const char* name : ShippedFiles) EXPECT_TRUE(Exists(folder + "\\" + name)) << name;
+    EXPECT_TRUE(Exists(PackageMenuFolder() + "\\Quintel.lnk"));
+
+    ASSERT_EQ(0u, RunMsiexec("/x", "", NextPackageMsi())) << ReadLog(log);
+    EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_FALSE(InstalledProduct());
 }
 
 }  // namespace
