@@ -23,6 +23,7 @@ const char* const UpgradeCode = "{6F1D3C0E-8A4B-4F7E-9C2D-3B5A7E9F1A20}";
 const std::string Current = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
 const std::string Set001 = "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters";
 const std::string Inet = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const std::string UserKey = "Software\\Quintel";
 const std::string ArpKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
 const std::string Adapter =
@@ -218,8 +219,13 @@ TEST_F(Package, InstallsWithTheSettingsAppliedAndTheUninstallPutsTheDefaultsBack
     PutDword(Adapter, "MTU", 576);
     companion_ = StartCompanionIn(folder);
     ASSERT_TRUE(companion_);
+    // The tip-of-the-day choice of the user who uninstalls.
+    PutString(HKEY_CURRENT_USER, UserKey + "\\Options", "Show Tips at Startup", "0");
 
     ASSERT_EQ(0u, Uninstall()) << ReadLog(log);
+
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, UserKey + "\\Options", "Show Tips at Startup"))
+        << "the user's own Quintel settings go with the settings files";
 
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(companion_, 0))
         << "the uninstall left the companion running";
@@ -244,7 +250,13 @@ TEST_F(Package, NoStartupLeavesTheLogonEntryOutAndKeepSettingsKeepsTheTuning) {
     EXPECT_TRUE(Exists(folder + "\\Korvet.exe")) << "the companion itself is still installed";
     EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
 
+    PutString(HKEY_CURRENT_USER, UserKey + "\\Options", "Show Tips at Startup", "0");
+
     ASSERT_EQ(0u, Uninstall("KEEPSETTINGS=1")) << ReadLog(log);
+
+    EXPECT_TRUE(ReadValue(HKEY_CURRENT_USER, UserKey + "\\Options", "Show Tips at Startup"))
+        << "kept with the settings";
+    DeleteKeyTree(HKEY_CURRENT_USER, UserKey);
 
     EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
     EXPECT_EQ(4288u, Dword(Current, "TcpWindowSize"));
