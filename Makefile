@@ -1,7 +1,7 @@
 # make test  installs what is missing, builds both builds, runs every test
 # make run   installs, builds, starts Quintel in the project's Wine prefix
 # make bench runs the benchmarks (not part of make test)
-# make dist  builds the setup program and the portable zip into build/win/dist
+# make dist  builds the setup program, the MSI package and the portable zip into build/win/dist
 # make fuzz  runs each fuzz target for FUZZ_SECONDS (60) seconds
 
 BUILD   ?= build
@@ -72,8 +72,8 @@ test: test-host test-wine test-fuzz
 run: win
 	./tools/run-quintel.sh $(WIN)/bin/Quintel.exe $(RUN_ARGS)
 
-# Quintel-<version>-setup.exe (also part of `make win`, for its test) and
-# Quintel-<version>-portable.zip.
+# Quintel-<version>-setup.exe and Quintel-<version>.msi (also part of
+# `make win`, for their tests) and Quintel-<version>-portable.zip.
 dist: win
 	cmake --build $(WIN) --target quintel_dist
 	@ls -l $(WIN)/dist

@@ -20,6 +20,7 @@ bool Known(CommandKind kind) {
     case CommandKind::Show:
     case CommandKind::Apply:
     case CommandKind::Restore:
+    case CommandKind::Export:
     case CommandKind::Help:
     case CommandKind::Invalid:
         return true;
@@ -61,9 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(ParseCommandLine("-" + t.substr(1)).Kind == command.Kind);
     }
     if (command.Kind == CommandKind::Show || command.Kind == CommandKind::Apply ||
-        command.Kind == CommandKind::Restore || command.Kind == CommandKind::Help) {
+        command.Kind == CommandKind::Restore || command.Kind == CommandKind::Help ||
+        command.Kind == CommandKind::Export) {
         FUZZ_CHECK(t[0] == '/' || t[0] == '-');
     }
+    // Only /export carries a file, never empty, never with a quote in it.
+    FUZZ_CHECK((command.Kind == CommandKind::Export) == !command.Path.empty());
+    FUZZ_CHECK(command.Path.find('"') == std::string::npos);
 
     // After the program's name, quoted or not, the argument is the rest.
     const Command plain = ParseCommandLine(ArgumentText("Quintel.exe " + text));

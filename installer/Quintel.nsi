@@ -7,9 +7,12 @@
 ;   OUT_FILE      the setup program to write
 ;
 ; Silent use, for deployment to many machines:
-;   Quintel-5.0.0-setup.exe /S [/NOSTARTUP] [/D=C:\Path\To\Quintel]
+;   Quintel-5.0.0-setup.exe /S [/NOSTARTUP] [/SETTINGS=path] [/D=C:\Path\To\Quintel]
 ;   Uninstall.exe /S [/KEEPSETTINGS]
-; /NOSTARTUP leaves out the logon keep-alive; /KEEPSETTINGS keeps the
+; /NOSTARTUP leaves out the logon keep-alive; /SETTINGS= installs that
+; VarOderudi.cfg beside the program and applies it with Quintel.exe /apply
+; (quotes around a path with blanks; a file that is missing or does not
+; apply is reported and the setup exits with 2); /KEEPSETTINGS keeps the
 ; TCP/IP settings Quintel wrote and its settings files. /D= must come last
 ; and takes the path without quotes, even with blanks in it.
 
@@ -31,6 +34,9 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quintel"
 !define UNINSTALLER "Uninstall.exe"
 !define STARTUP_LINK "$SMSTARTUP\Quintel Keep-Alive.lnk"
+
+; The settings file of /SETTINGS=, as a full path; empty without it.
+Var Settings
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -128,6 +134,58 @@ Section "Keep my connection alive at logon" SecStartup
     CreateShortCut "${STARTUP_LINK}" "$INSTDIR\Korvet.exe"
 SectionEnd
 
+;  The settings file of /SETTINGS=, once everything else is in place. The
+; file goes in under a name of its own and replaces VarOderudi.cfg only by
+; renames, the earlier one set aside, so a file that does not apply leaves
+; the folder as it was; Quintel.exe /apply writes nothing from a file it
+; cannot use. nsExec hands its words to the log and the message.
+Section "-Apply the settings file" SecSettings
+    ${If} $Settings == ""
+        Return
+    ${EndIf}
+    DetailPrint "Applying the settings of $Settings"
+    Delete "$INSTDIR\VarOderudi.cfg.setup"
+    Delete "$INSTDIR\VarOderudi.cfg.previous"
+    System::Call 'kernel32::CopyFileA(t "$Settings", t "$INSTDIR\VarOderudi.cfg.setup", i 1) i .r0'
+    ${If} $0 == 0
+        StrCpy $1 "it could not be copied to $INSTDIR"
+        Goto failed
+    ${EndIf}
+    ClearErrors
+    ${If} ${FileExists} "$INSTDIR\VarOderudi.cfg"
+        Rename "$INSTDIR\VarOderudi.cfg" "$INSTDIR\VarOderudi.cfg.previous"
+    ${EndIf}
+    ${IfNot} ${Errors}
+        Rename "$INSTDIR\VarOderudi.cfg.setup" "$INSTDIR\VarOderudi.cfg"
+    ${EndIf}
+    ${If} ${Errors}
+        StrCpy $1 "VarOderudi.cfg in $INSTDIR could not be replaced"
+        Goto putBack
+    ${EndIf}
+
+    nsExec::ExecToStack '"$INSTDIR\Quintel.exe" /apply'
+    Pop $0
+    Pop $1
+    DetailPrint "Quintel.exe /apply: $1"
+    ${If} $0 == 0
+        Delete "$INSTDIR\VarOderudi.cfg.previous"
+        Return
+    ${EndIf}
+    StrCpy $1 "Quintel.exe /apply: $0$\r$\n$1"
+
+putBack:
+    Delete "$INSTDIR\VarOderudi.cfg"
+    ${If} ${FileExists} "$INSTDIR\VarOderudi.cfg.previous"
+        Rename "$INSTDIR\VarOderudi.cfg.previous" "$INSTDIR\VarOderudi.cfg"
+    ${EndIf}
+failed:
+    Delete "$INSTDIR\VarOderudi.cfg.setup"
+    DetailPrint "The settings of $Settings were not applied: $1"
+    MessageBox MB_ICONSTOP|MB_OK "The settings of$\r$\n$Settings$\r$\nwere not applied: $1$\r$\n$\r$\nQuintel is installed; no TCP/IP setting was changed." /SD IDOK
+    SetErrorLevel 2
+    Abort
+SectionEnd
+
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "Quintel, its keep-alive companion, the tips and the user's guide, with Start menu shortcuts."
     !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Starts the keep-alive companion when anyone logs on, so an idle connection is not dropped."
@@ -149,5 +207,21 @@ Function .onInit
     ${GetOptions} $0 "/NOSTARTUP" $1
     ${IfNot} ${Errors}
         !insertmacro UnselectSection ${SecStartup}
+    ${EndIf}
+    ; Checked before anything is installed: a file that is not there would
+    ; leave a machine without the settings it was meant to get.
+    StrCpy $Settings ""
+    ClearErrors
+    ${GetOptions} $0 "/SETTINGS=" $1
+    ${IfNot} ${Errors}
+        GetFullPathName $Settings $1
+        ${If} $1 == ""
+        ${OrIf} $Settings == ""
+        ${OrIfNot} ${FileExists} $Settings
+        ${OrIf} ${FileExists} "$Settings\*.*"
+            MessageBox MB_ICONSTOP|MB_OK "The settings file given with /SETTINGS= was not found:$\r$\n$1$\r$\n$\r$\nNothing was installed." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
     ${EndIf}
 FunctionEnd

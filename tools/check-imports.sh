@@ -2,12 +2,14 @@
 # Fails when a shipped program imports a DLL that is not part of Windows,
 # or a function that Windows XP does not have (it would not even load
 # there). Usage: check-imports.sh objdump program.exe...
+# QUINTEL_MORE_DLLS names further system DLLs one of them may import
+# (the MSI package's custom actions import msi.dll and shlwapi.dll).
 set -eu
 objdump=$1
 shift
 status=0
 allowed="KERNEL32.DLL ADVAPI32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL COMDLG32.DLL SHELL32.DLL
-VERSION.DLL WINMM.DLL WSOCK32.DLL MSVCRT.DLL"
+VERSION.DLL WINMM.DLL WSOCK32.DLL MSVCRT.DLL ${QUINTEL_MORE_DLLS:-}"
 newer="GetTickCount64 InitializeSRWLock AcquireSRWLockExclusive InitOnceExecuteOnce
 InitializeConditionVariable SleepConditionVariableCS GetSystemTimePreciseAsFileTime FlsAlloc
 CreateEventExA CreateEventExW CompareStringEx LCMapStringEx GetLocaleInfoEx"

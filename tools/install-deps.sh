@@ -4,7 +4,9 @@
 set -eu
 
 # fp-utils brings chmcmd, the compiler of the user's guide (Help.chm); nsis
-# makes the setup program, zip the portable archive, sox the ping sound;
+# makes the setup program, wixl (from msitools, whose package of that name
+# holds only msiinfo and the other readers) the MSI package, zip the
+# portable archive, sox the ping sound;
 # clang and libclang-rt-14-dev build the fuzz targets (libFuzzer);
 # fonts-wine holds Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the
 # title bar's buttons), which tools/wine-env.sh copies into every prefix.
@@ -14,7 +16,7 @@ set -eu
 # (package xvfb) needs xauth, which it only recommends.
 packages="cmake ninja-build make g++ libgtest-dev googletest g++-mingw-w64-i686-win32 \
 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 \
-wine wine32 wine64 xvfb xauth x11-apps imagemagick fp-utils nsis zip sox clang libclang-rt-14-dev \
+wine wine32 wine64 xvfb xauth x11-apps imagemagick fp-utils nsis wixl msitools zip sox clang libclang-rt-14-dev \
 fonts-wine"
 
 need_i386=0

@@ -49,11 +49,14 @@ int RunEngineCommand(const quintel::Command& command) {
     case CommandKind::Show: return RunShow(ctx, console.out(), console.err());
     case CommandKind::Apply: return RunApply(ctx, console.out(), console.err());
     case CommandKind::Restore: return RunRestore(ctx, console.out(), console.err());
+    case CommandKind::Export: return RunExport(ctx, command.Path, console.out(), console.err());
     case CommandKind::Help:
         console.out() += UsageText();
         return exitcode::Ok;
     default:
-        console.err() += "Quintel: unknown switch " + command.Text + "\n\n" + UsageText();
+        console.err() += "Quintel: " +
+                         (command.Problem.empty() ? "unknown switch " + command.Text : command.Problem) +
+                         "\n\n" + UsageText();
         return exitcode::Usage;
     }
 }
@@ -103,7 +106,8 @@ bool RefusedForTheFolder(const quintel::Command& command) {
         return true;
     case CommandKind::Show:
     case CommandKind::Apply:
-    case CommandKind::Restore: {
+    case CommandKind::Restore:
+    case CommandKind::Export: {
         win32::ConsoleOutput console;
         console.err() += UnusableFolderLine(unusable->ansi);
         return true;

@@ -46,6 +46,44 @@ TEST(CommandLine, AnythingElseIsInvalid) {
     EXPECT_EQ("/frobnicate", ParseCommandLine(" /frobnicate ").Text);
 }
 
+TEST(CommandLine, ExportTakesTheFileAfterItQuotedOrNot) {
+    struct Case {
+        const char* arguments;
+        const char* path;
+    };
+    for (const Case& c : {Case{"/export C:\\fleet.reg", "C:\\fleet.reg"},
+                          Case{"-EXPORT fleet.reg", "fleet.reg"},
+                          Case{"/export \"C:\\Fleet Settings\\tcp.reg\"", "C:\\Fleet Settings\\tcp.reg"},
+                          Case{"/export C:\\Fleet Settings\\tcp.reg", "C:\\Fleet Settings\\tcp.reg"},
+                          Case{" /export\t  x.reg  ", "x.reg"}}) {
+        SCOPED_TRACE(c.arguments);
+        const Command command = ParseCommandLine(c.arguments);
+        EXPECT_EQ(CommandKind::Export, command.Kind);
+        EXPECT_EQ(c.path, command.Path);
+    }
+    // The program's name in front, quoted, as Windows passes it.
+    EXPECT_EQ("C:\\a b\\x.reg",
+              ParseCommandLine(ArgumentText("\"C:\\Program Files\\Quintel\\Quintel.exe\" /export \"C:\\a b\\x.reg\""))
+                  .Path);
+}
+
+TEST(CommandLine, ExportWithoutOneFileIsAUsageErrorThatSaysSo) {
+    for (const char* arguments : {"/export", "/export   ", "/export \"\"", "/export \"  \"",
+                                  "/export \"a.reg", "/export \"a.reg\" \"b.reg\"",
+                                  "/export a\"b.reg"}) {
+        SCOPED_TRACE(arguments);
+        const Command command = ParseCommandLine(arguments);
+        EXPECT_EQ(CommandKind::Invalid, command.Kind);
+        EXPECT_EQ("", command.Path);
+        EXPECT_NE(std::string::npos, command.Problem.find("/export")) << command.Problem;
+    }
+    EXPECT_EQ("/export needs the file to write: /export FILE.reg", ParseCommandLine("/export").Problem);
+    // Another switch is unknown, not a file for it.
+    EXPECT_EQ(CommandKind::Invalid, Kind("/exportx a.reg"));
+    EXPECT_EQ("", ParseCommandLine("/exportx a.reg").Problem);
+    EXPECT_EQ(CommandKind::Invalid, Kind("/show a.reg"));
+}
+
 TEST(ArgumentText, DropsTheProgramNameQuotedOrNot) {
     EXPECT_EQ("/show", ArgumentText("Quintel.exe /show"));
     EXPECT_EQ("/show", ArgumentText("\"C:\\Program Files\\Quintel\\Quintel.exe\" /show"));

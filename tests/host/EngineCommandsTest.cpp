@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/switches/EngineCommands.h"
+#include "core/system/WindowsFamily.h"
+#include "core/tuning/ChangePlan.h"
+#include "core/tuning/RegFile.h"
+#include "core/tuning/TuningSettings.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
 #include "fakes/FakeRegistry.h"
@@ -296,9 +302,136 @@ TEST_F(Commands, EveryNTReleaseAfterXPGetsTheNTMap) {
     }
 }
 
+// The text of a version 5 file (UTF-16LE with its byte order mark) as
+// bytes, for a file that holds ASCII only.
+std::string Narrowed(const std::string& wide) {
+    EXPECT_EQ(0u, wide.find("\xFF\xFE")) << "no byte order mark";
+    std::string text;
+    for (std::size_t i = 2; i + 1 < wide.size(); i += 2) {
+        EXPECT_EQ('\0', wide[i + 1]) << "not ASCII at " << i;
+        text += wide[i];
+    }
+    return text;
+}
+
+class Export : public Commands {
+protected:
+    int RunExportTo(const std::string& path) {
+        EngineContext ctx{reg, files, version, instance, Folder};
+        out.clear();
+        err.clear();
+        return RunExport(ctx, path, out, err);
+    }
+    const std::string Out = "C:\\Fleet Settings\\tcp.reg";
+};
+
+TEST_F(Export, OnXPWritesVersionFiveWithEveryValueApplyWritesAndRemovalsAsMinus) {
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    reg.PutDword(Tcpip, "DefaultTTL", 64);
+    files.MakeFolder("C:\\Fleet Settings");
+    files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");  // Automatic #2: RWIN removed, MTU 576
+
+    ASSERT_EQ(0, RunExportTo(Out)) << err;
+
+    const std::string text = Narrowed(files.Contents(Out));
+    EXPECT_EQ(0u, text.find("Windows Registry Editor Version 5.00\r\n\r\n")) << text;
+    EXPECT_NE(std::string::npos,
+              text.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters]\r\n"
+                        "\"GlobalMaxTcpWindowSize\"=-\r\n\"TcpWindowSize\"=-\r\n"
+                        "\"DefaultTTL\"=dword:00000080\r\n"))
+        << text;
+    EXPECT_NE(std::string::npos,
+              text.find("[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\"
+                        "Interfaces\\{AAA}]\r\n\"MTU\"=dword:00000240\r\n"))
+        << text;
+    EXPECT_NE(std::string::npos,
+              text.find("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\VxD\\NWLink\\Ndi\\"
+                        "params\\cachesize]\r\n@=dword:00000000\r\n"))
+        << text;
+    EXPECT_NE(std::string::npos, text.find("; The adapter and interface keys are those of the machine"));
+
+    // Exactly what Apply would leave, value for value, each key once.
+    const auto parsed = ParseRegFile(files.Contents(Out));
+    ASSERT_TRUE(parsed.Ok()) << parsed.Error().Reason;
+    EXPECT_EQ(RegFileFlavour::Version5, parsed.Value().Flavour);
+    WindowsFamily xp = DetectWindowsFamily(version);
+    TuningState state;
+    state.LoadPresets();
+    state.CurrentSettings = state.AutoPreset2;
+    const ChangePlan plan = PlanChanges(state.CurrentSettings, xp, reg);
+    ASSERT_EQ(plan.size(), parsed.Value().Entries.size());
+    for (const PlannedValue& value : plan) {
+        SCOPED_TRACE(value.Key + " " + value.ValueName);
+        const auto found = std::find_if(
+            parsed.Value().Entries.begin(), parsed.Value().Entries.end(), [&](const RegFileEntry& e) {
+                return e.Key == value.Key && e.ValueName == value.ValueName;
+            });
+        ASSERT_NE(parsed.Value().Entries.end(), found);
+        EXPECT_EQ(value.After.has_value(), found->Value.has_value());
+        if (value.After && found->Value) {
+            EXPECT_EQ(value.After->type, found->Value->type);
+            EXPECT_EQ(value.After->data, found->Value->data);
+        }
+    }
+    std::size_t headers = 0;
+    for (std::size_t at = text.find("\r\n[HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters]");
+         at != std::string::npos;
+         at = text.find("\r\n[HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters]", at + 1))
+        ++headers;
+    EXPECT_EQ(1u, headers) << "the values of one key stand together";
+
+    EXPECT_EQ(64u, reg.GetDword(Tcpip, "DefaultTTL")) << "the registry is only read";
+    EXPECT_FALSE(reg.HasKey("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"));
+    EXPECT_EQ("ConnectionType,1\r\nOptiMode,1\r\n", files.Contents(Cfg));
+    EXPECT_EQ(0u, reg.OpenHandles());
+    EXPECT_NE(std::string::npos, out.find("Exported Automatic #2 for Windows XP to " + Out)) << out;
+}
+
+TEST_F(Export, OnWindows98WritesRegedit4WithTheTtlAsText) {
+    version.version = OsVersion{1, 4, 10};
+    reg.AddKey("System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000");
+    files.MakeFolder("C:\\Fleet Settings");
+    files.Put(Cfg, ManualDefaults);
+
+    ASSERT_EQ(0, RunExportTo(Out)) << err;
+
+    const std::string text = files.Contents(Out);
+    EXPECT_EQ(0u, text.find("REGEDIT4\r\n\r\n")) << "ANSI, no byte order mark";
+    EXPECT_NE(std::string::npos,
+              text.find("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\VxD\\MSTCP]\r\n"
+                        "\"DefaultRcvWindow\"=dword:00002000\r\n\"DefaultTTL\"=\"32\"\r\n"))
+        << text;
+    EXPECT_NE(std::string::npos,
+              text.find("[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000]\r\n"
+                        "\"MaxMTU\"=dword:000005dc\r\n\"MaxMSS\"=dword:000005b4\r\n"))
+        << text;
+    EXPECT_EQ(std::string::npos, text.find("tcpip\\parameters")) << "no value of the NT map";
+}
+
+TEST_F(Export, WithoutAUsableSettingsFileOrWhereTheFileCannotGoNothingIsWritten) {
+    // No settings file: named, as /show and /apply name it.
+    EXPECT_EQ(1, RunExportTo("C:\\Quintel\\tcp.reg"));
+    EXPECT_NE(std::string::npos, err.find("VarOderudi.cfg")) << err;
+    EXPECT_NE(std::string::npos, err.find("No registry file was written.")) << err;
+    EXPECT_FALSE(files.Has("C:\\Quintel\\tcp.reg"));
+
+    // A folder that is not there.
+    files.Put(Cfg, "ConnectionType,1\r\nOptiMode,0\r\n");
+    EXPECT_EQ(1, RunExportTo("C:\\Nowhere\\tcp.reg"));
+    EXPECT_NE(std::string::npos, err.find("could not write C:\\Nowhere\\tcp.reg")) << err;
+    EXPECT_EQ("", out);
+
+    // A full disk: the older file at the path stays whole.
+    files.Put("C:\\Quintel\\tcp.reg", "REGEDIT4\r\n\r\n");
+    files.FailWritesAfter(10);
+    EXPECT_EQ(1, RunExportTo("C:\\Quintel\\tcp.reg"));
+    EXPECT_EQ("REGEDIT4\r\n\r\n", files.Contents("C:\\Quintel\\tcp.reg"));
+    EXPECT_EQ(0u, reg.ValueCount());
+}
+
 TEST(Usage, NamesEverySwitch) {
     const std::string usage = UsageText();
-    for (const char* s : {"/show", "/apply", "/restore", "/?"}) {
+    for (const char* s : {"/show", "/apply", "/restore", "/export FILE", "/?"}) {
         EXPECT_NE(std::string::npos, usage.find(s)) << s;
     }
 }

@@ -2,6 +2,8 @@
 // reporting the Windows version each test asks for.
 #include <gtest/gtest.h>
 
+#include "core/tuning/RegFile.h"
+#include "wine/SetupChecks.h"
 #include "wine/WineHelpers.h"
 
 namespace quintel::wine {
@@ -317,6 +319,98 @@ TEST_F(EngineSwitches, HelpGoesToOutputAndAnUnknownSwitchExitsTwo) {
     EXPECT_EQ("", run.out);
     EXPECT_NE(std::string::npos, run.err.find("unknown switch -BOGUS"));
     EXPECT_NE(std::string::npos, run.err.find("Usage: Quintel.exe"));
+}
+
+TEST_F(EngineSwitches, AnExportedFileImportedByTheEditorGivesTheValuesApplyGives) {
+    struct Case {
+        const char* windows;
+        const char* settings;
+        // Where Quintel.exe's values land and the editor that imports
+        // there: Wine, like Windows 95, ignores a 9x program's access mask,
+        // so its values go to the 32-bit view, which the 32-bit editor in
+        // the system folder sees (real Windows 9x has one registry). An NT
+        // program writes the 64-bit view, the Windows folder's editor's.
+        REGSAM view;
+        bool systemFolderEditor;
+    };
+    const Case cases[] = {{"winxp", Automatic1.c_str(), KEY_WOW64_64KEY, false},
+                          {"winxp", Automatic3.c_str(), KEY_WOW64_64KEY, false},
+                          {"win98", Automatic1.c_str(), 0, true},
+                          {"win98", Automatic3.c_str(), 0, true}};
+    char systemFolder[MAX_PATH] = {}, windowsFolder[MAX_PATH] = {};
+    GetSystemDirectoryA(systemFolder, MAX_PATH);
+    GetWindowsDirectoryA(windowsFolder, MAX_PATH);
+    CreateKey(IfCurrent + "\\{QUINTEL-TEST-1}");
+    CreateKey(If001 + "\\{QUINTEL-TEST-1}");
+    CreateKey(NetTrans + "\\0000");
+    const std::string file = app / "fleet tcp.reg";
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.windows) + " " + c.settings);
+        SetWindowsVersion(c.windows);
+        Settings(c.settings);
+
+        RunResult run = Quintel("/export \"" + file + "\"");
+        ASSERT_EQ(0u, run.exitCode) << run.err;
+        EXPECT_NE(std::string::npos, run.out.find("Exported")) << run.out;
+        const auto parsed = ParseRegFile(ReadTextFile(file));
+        ASSERT_TRUE(parsed.Ok()) << parsed.Error().Reason;
+        const std::vector<RegFileEntry>& entries = parsed.Value().Entries;
+        ASSERT_FALSE(entries.empty());
+
+        // What /apply leaves, value by value.
+        run = Quintel("/apply");
+        ASSERT_EQ(0u, run.exitCode) << run.err;
+        std::vector<std::optional<RegValue>> applied;
+        for (const RegFileEntry& entry : entries)
+            applied.push_back(ReadValue(entry.Key, entry.ValueName, c.view));
+
+        // Windows' editor in the Windows folder is the 64-bit one and
+        // imports where Quintel.exe writes. Wine 8's, though 64-bit too,
+        // puts HKLM\\SOFTWARE into the 32-bit view (Wow6432Node): there
+        // those values are looked for.
+        const auto importView = [&](const RegFileEntry& entry) -> REGSAM {
+            const bool software = entry.Key.compare(0, 9, "SOFTWARE\\") == 0 ||
+                                  entry.Key.compare(0, 9, "Software\\") == 0;
+            return RunningOnWine() && c.view == KEY_WOW64_64KEY && software ? KEY_WOW64_32KEY
+                                                                             : c.view;
+        };
+        // Every one of them otherwise, then the editor imports the file.
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const REGSAM view = importView(entries[i]);
+            if (applied[i]) {
+                DeleteValue(entries[i].Key, entries[i].ValueName, view);
+            } else {
+                CreateKey(entries[i].Key, view);
+                PutDword(entries[i].Key, entries[i].ValueName, 12345, view);
+            }
+        }
+        const std::string editor = std::string(c.systemFolderEditor ? systemFolder : windowsFolder) +
+                                   "\\regedit.exe";
+        run = RunProgram(editor, "/S \"" + file + "\"");
+        ASSERT_EQ(0u, run.exitCode) << editor;
+
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            SCOPED_TRACE(entries[i].Key + " " + entries[i].ValueName);
+            const auto imported = ReadValue(entries[i].Key, entries[i].ValueName, importView(entries[i]));
+            ASSERT_EQ(applied[i].has_value(), imported.has_value());
+            if (!imported) continue;
+            EXPECT_EQ(applied[i]->type, imported->type);
+            EXPECT_EQ(applied[i]->data, imported->data);
+        }
+    }
+}
+
+TEST_F(EngineSwitches, ExportWithoutAFileIsAUsageErrorAndABadSettingsFileWritesNone) {
+    RunResult run = Quintel("/export");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("/export needs the file to write")) << run.err;
+
+    Settings("ConnectionType,1\r\nOptiMode,9\r\n");
+    run = Quintel("/export \"" + (app / "fleet tcp.reg") + "\"");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("No registry file was written.")) << run.err;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / "fleet tcp.reg").c_str()));
 }
 
 struct VersionRow {

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
-#include <shlobj.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 #include "core/ping/PingSettings.h"
-#include "win32/korvet/KorvetControl.h"
+#include "wine/SetupChecks.h"
 #include "wine/WineHelpers.h"
 
 namespace quintel::wine {
@@ -30,9 +30,6 @@ const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
 // default 1500.
 const std::string Adapter = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{QUINTEL-SETUP-TEST}";
 
-const char* const ShippedFiles[] = {"Quintel.exe", "Korvet.exe", "TIPs.TXT", "Ping.wav",
-                                    "Help\\Help.chm"};
-
 std::string SetupExe() {
     const char* unixPath = std::getenv("QUINTEL_SETUP");
     return unixPath ? WindowsPathOf(unixPath) : "Quintel-setup.exe";
@@ -49,37 +46,6 @@ std::string BuiltFolder() {
     return exe.substr(0, exe.find_last_of('\\'));
 }
 
-std::string ShellFolder(int csidl) {
-    char path[MAX_PATH] = {};
-    EXPECT_EQ(S_OK, SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) << csidl;
-    return path;
-}
-std::string StartMenuFolder() { return ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\Quintel"; }
-std::string StartupLink() { return ShellFolder(CSIDL_COMMON_STARTUP) + "\\Quintel Keep-Alive.lnk"; }
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Every file and folder under `folder`, relative to it.
-void ListTree(const std::string& folder, const std::string& prefix, std::vector<std::string>& found) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") continue;
-        found.push_back(prefix + name);
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            ListTree(folder + "\\" + name, prefix + name + "\\", found);
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-}
-std::vector<std::string> ListTree(const std::string& folder) {
-    std::vector<std::string> found;
-    ListTree(folder, "", found);
-    return found;
-}
-
 std::optional<std::string> UninstallString(const std::string& name, REGSAM view = SetupView) {
     const auto value = ReadValue(HKEY_LOCAL_MACHINE, UninstallKey, name, view);
     if (!value || value->type != REG_SZ) return std::nullopt;
@@ -89,39 +55,10 @@ std::optional<std::uint32_t> UninstallDword(const std::string& name) {
     const auto value = ReadValue(HKEY_LOCAL_MACHINE, UninstallKey, name, SetupView);
     return value ? value->dword() : std::nullopt;
 }
-bool CompanionRunning() { return FindWindowA(korvet::WindowClass, nullptr) != nullptr; }
 
 std::optional<std::uint32_t> Dword(const std::string& key, const std::string& name) {
     const auto value = ReadValue(key, name);
     return value ? value->dword() : std::nullopt;
-}
-
-struct Shortcut {
-    std::string target;
-    std::string arguments;
-};
-// The target and arguments of a .lnk file, read the way Explorer does.
-std::optional<Shortcut> ReadShortcut(const std::string& path) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link)))) {
-        ADD_FAILURE() << "no shell link object";
-        return std::nullopt;
-    }
-    std::optional<Shortcut> result;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        std::wstring wide(path.begin(), path.end());
-        if (SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
-            char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
-            link->GetPath(target, MAX_PATH, nullptr, 0);
-            link->GetArguments(arguments, MAX_PATH);
-            result = Shortcut{target, arguments};
-        }
-        file->Release();
-    }
-    link->Release();
-    return result;
 }
 
 class Installer : public ::testing::Test {
@@ -189,20 +126,8 @@ protected:
     // Starts the installed companion without waiting, as Quintel.exe does,
     // pinging this machine only.
     void StartCompanion() {
-        WriteTextFile(folder + "\\Ping.cfg",
-                      FormatPingFile(PingSettings{false, "127.0.0.1", "1", false}));
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        std::string line = "\"" + folder + "\\Korvet.exe\"";
-        std::vector<char> text(line.begin(), line.end());
-        text.push_back('\0');
-        ASSERT_TRUE(CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        CloseHandle(process.hThread);
-        companion_ = process.hProcess;
-        for (int i = 0; i < 200 && !CompanionRunning(); ++i) Sleep(50);
-        ASSERT_TRUE(CompanionRunning()) << "the companion's window did not appear";
+        companion_ = StartCompanionIn(folder);
+        ASSERT_TRUE(companion_);
     }
 
     std::vector<std::string> Decoys() const {
@@ -348,6 +273,58 @@ TEST_F(Installer, AFailedRestoreSetsTheErrorLevelAndStillRemovesTheProgram) {
     EXPECT_FALSE(Exists(StartMenuFolder()));
     EXPECT_FALSE(Exists(StartupLink()));
     EXPECT_FALSE(UninstallString("DisplayName"));
+}
+
+TEST_F(Installer, TheSettingsSwitchInstallsTheFileAndAppliesIt) {
+    PutDword(Current, "DefaultTTL", 64);
+    ASSERT_TRUE(CreateDirectoryA((root / "fleet settings").c_str(), nullptr));
+    const std::string settings = root / "fleet settings\\VarOderudi.cfg";
+    WriteTextFile(settings, Automatic1);
+
+    Install("/SETTINGS=\"" + settings + "\"");
+
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
+    EXPECT_EQ(128u, Dword(Current, "DefaultTTL")) << "Quintel.exe /apply ran";
+    EXPECT_EQ(4288u, Dword(Set001, "TcpWindowSize"));
+    const std::vector<std::string> expected = {"Help", "Help\\Help.chm", "Korvet.exe",
+                                               "Ping.wav", "Quintel.exe", "TIPs.TXT",
+                                               "Uninstall.exe", "VarOderudi.cfg"};
+    std::vector<std::string> found = ListTree(folder);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(expected, found) << "nothing of the replace left behind";
+    EXPECT_EQ(Automatic1, ReadTextFile(settings)) << "the administrator's file is only read";
+
+    ASSERT_EQ(0u, Uninstall());
+    EXPECT_EQ(32u, Dword(Current, "DefaultTTL"));
+    EXPECT_FALSE(Exists(folder));
+}
+
+TEST_F(Installer, SettingsThatAreMissingOrDoNotApplyFailTheSetupWithErrorLevelTwo) {
+    PutDword(Current, "DefaultTTL", 64);
+    ASSERT_TRUE(CreateDirectoryA((root / "fleet settings").c_str(), nullptr));
+
+    // Not there: nothing is installed.
+    const RunResult missing = RunProgram(
+        SetupExe(), "/S /SETTINGS=\"" + (root / "fleet settings\\missing.cfg") + "\" /D=" + folder);
+    EXPECT_EQ(2u, missing.exitCode);
+    EXPECT_FALSE(Exists(folder + "\\Quintel.exe")) << "a setup that cannot apply its settings starts nothing";
+
+    // Kept by an earlier uninstall; the new file names a mode that does not
+    // exist, so Quintel.exe /apply refuses it and writes nothing.
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
+    const std::string broken = root / "fleet settings\\VarOderudi.cfg";
+    WriteTextFile(broken, "ConnectionType,1\r\nOptiMode,7\r\n");
+    const RunResult failed = RunProgram(SetupExe(), "/S /SETTINGS=\"" + broken + "\" /D=" + folder);
+    EXPECT_EQ(2u, failed.exitCode) << "a failed apply must not pass for success";
+    EXPECT_EQ(64u, Dword(Current, "DefaultTTL"));
+    EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg")) << "the earlier file, put back";
+    EXPECT_FALSE(Exists(folder + "\\VarOderudi.cfg.setup"));
+    EXPECT_FALSE(Exists(folder + "\\VarOderudi.cfg.previous"));
+    EXPECT_TRUE(Exists(folder + "\\Quintel.exe")) << "the program itself is installed";
+
+    ASSERT_EQ(0u, Uninstall("/KEEPSETTINGS"));
+    RemoveTree(folder);
 }
 
 }  // namespace

@@ -21,6 +21,31 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// "/export" followed by a file, in quotes or not; a path with blanks needs
+// none, as it cannot be taken for a second switch.
+Command ExportCommand(Command command, const std::string& rest) {
+    const std::string path = Trim(rest);
+    bool usable = !path.empty();
+    if (usable && path.front() == '"') {
+        usable = path.size() > 2 && path.back() == '"' &&
+                 path.find('"', 1) == path.size() - 1;
+        command.Path = usable ? path.substr(1, path.size() - 2) : std::string();
+        usable = usable && !Trim(command.Path).empty();
+    } else {
+        usable = usable && path.find('"') == std::string::npos;
+        command.Path = usable ? path : std::string();
+    }
+    if (usable) {
+        command.Kind = CommandKind::Export;
+    } else {
+        command.Kind = CommandKind::Invalid;
+        command.Path.clear();
+        command.Problem = path.empty() ? "/export needs the file to write: /export FILE.reg"
+                                       : "/export takes one file, in quotes or not: " + path;
+    }
+    return command;
+}
+
 }  // namespace
 
 std::string ArgumentText(const std::string& commandLine) {
@@ -52,6 +77,9 @@ Command ParseCommandLine(const std::string& arguments) {
     }
 
     if (text.size() > 1 && (text[0] == '/' || text[0] == '-')) {
+        const auto blank = text.find_first_of(" \t\r\n");
+        if (Lower(text.substr(1, blank == std::string::npos ? blank : blank - 1)) == "export")
+            return ExportCommand(command, blank == std::string::npos ? "" : text.substr(blank));
         const std::string name = Lower(text.substr(1));
         if (name == "show") command.Kind = CommandKind::Show;
         else if (name == "apply") command.Kind = CommandKind::Apply;

@@ -1,6 +1,7 @@
 // The program's command line: one optional argument. A number starts the
 // companion (or, for 0, the window); a switch runs one engine command
-// without a window, for scripts and deployment.
+// without a window, for scripts and deployment. /export alone takes a
+// file after it.
 #pragma once
 
 #include <string>
@@ -13,6 +14,7 @@ enum class CommandKind {
     Show,        // /show
     Apply,       // /apply
     Restore,     // /restore
+    Export,      // /export FILE
     Help,        // /? or /help
     Invalid,     // anything else
 };
@@ -20,6 +22,10 @@ enum class CommandKind {
 struct Command {
     CommandKind Kind = CommandKind::MainWindow;
     std::string Text;  // the argument as given, for messages
+    std::string Path;  // /export's file, without its quotes
+    // Why a command line of a known switch is Invalid all the same (a
+    // missing file), for the message; empty for an unknown switch.
+    std::string Problem;
 };
 
 // The argument text of a whole command line: what follows the program's

@@ -1,6 +1,10 @@
 #include "core/switches/EngineCommands.h"
 
+#include <algorithm>
+
+#include "core/tuning/ChangePlan.h"
 #include "core/tuning/DryRunRegistry.h"
+#include "core/tuning/RegFile.h"
 #include "core/tuning/RegistryWriter.h"
 #include "core/tuning/SettingsFile.h"
 #include "core/tuning/TuningSettings.h"
@@ -85,18 +89,22 @@ bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /?]\n"
+    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /export FILE | /?]\n"
            "\n"
            "  (none), 0   open the main window\n"
            "  number      start only the keep-alive companion, Korvet.exe\n"
            "  /show       list the registry values Apply would write; changes nothing\n"
            "  /apply      apply the saved settings (VarOderudi.cfg) to the registry again\n"
            "  /restore    put the Windows default TCP/IP settings back\n"
+           "  /export FILE\n"
+           "              write the registry values Apply would write here into FILE,\n"
+           "              a registry file for regedit /s; changes nothing else\n"
            "  /?, /help   show this text\n"
            "\n"
            "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
-           "settings file is missing or damaged (/show, /apply) or a setting could\n"
-           "not be written, 2 for an unknown switch, 4 when /apply or /restore finds\n"
+           "settings file is missing or damaged (/show, /apply, /export) or a setting\n"
+           "or the file could not be written, 2 for an unknown switch or /export\n"
+           "without a file, 4 when /apply or /restore finds\n"
            "Quintel already running (close its window first).\n";
 }
 
@@ -140,6 +148,55 @@ int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
     if (!LoadAsMainWindowDoes(ctx, l, ignored)) l.state.CurrentSettings = l.state.WindowsDefaults;
     l.state.ResetToWindowsDefaults();
     return Save(ctx, l, out, err);
+}
+
+int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std::string& err) {
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        const bool sentence = !problem.empty() && problem.back() == '.';
+        err += "Quintel: " + problem + (sentence ? " " : ". ") + "No registry file was written.\n";
+        return exitcode::Failed;
+    }
+    const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
+
+    RegFileContents contents;
+    contents.Flavour = RegFileFlavourFor(l.family);
+    contents.Comments = {
+        std::string("Quintel: ") + ModeName(l.state.CurrentSettings.OptiMode) + " for " +
+            l.family.Name + ", from " + SettingsFileName,
+        "The adapter and interface keys are those of the machine this was written on."};
+    // The values of one key together, keys in the order Apply first
+    // reaches them; within a key Apply's order.
+    std::vector<std::string> keys;
+    for (const PlannedValue& value : plan) {
+        if (std::find(keys.begin(), keys.end(), value.Key) == keys.end()) keys.push_back(value.Key);
+    }
+    int removed = 0;
+    for (const std::string& key : keys) {
+        for (const PlannedValue& value : plan) {
+            if (value.Key != key) continue;
+            contents.Entries.push_back({value.Key, value.ValueName, value.After});
+            if (!value.After) ++removed;
+        }
+    }
+    const auto text = FormatRegFile(contents);
+    if (!text) {
+        err += "Quintel: no registry file was written: " + text.Error().Reason + "\n";
+        return exitcode::Failed;
+    }
+    const auto written = ctx.files.ReplaceFileContents(path, text.Value());
+    if (!written) {
+        err += "Quintel: could not write " + written.Error().path + ": " + written.Error().reason +
+               "\n";
+        return exitcode::Failed;
+    }
+    out += std::string("Exported ") + ModeName(l.state.CurrentSettings.OptiMode) + " for " +
+           l.family.Name + " to " + path + ": " +
+           std::to_string(contents.Entries.size() - static_cast<std::size_t>(removed)) +
+           " registry values set, " + std::to_string(removed) +
+           " removed. Import it with regedit /s.\n";
+    return exitcode::Ok;
 }
 
 }  // namespace quintel

@@ -1,4 +1,4 @@
-// The window-less engine commands: /show, /apply and /restore.
+// The window-less engine commands: /show, /apply, /restore and /export.
 #pragma once
 
 #include <string>
@@ -42,5 +42,11 @@ int RunShow(EngineContext& ctx, std::string& out, std::string& err);
 int RunApply(EngineContext& ctx, std::string& out, std::string& err);
 // Puts the Windows defaults into the file and the registry.
 int RunRestore(EngineContext& ctx, std::string& out, std::string& err);
+// Writes what Apply would write on this machine, for the saved choice, as
+// a registry file the system's editor imports (regedit /s): the form of
+// the running family, removals as "Name"=-. Reads the registry only for
+// the adapters and interfaces it lists. The file is replaced whole or not
+// at all.
+int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std::string& err);
 
 }  // namespace quintel
