@@ -21,6 +21,14 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// A host given in quotes, as a script may quote every argument.
+std::string Unquoted(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        return Trim(text.substr(1, text.size() - 2));
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string ArgumentText(const std::string& commandLine) {
@@ -52,6 +60,15 @@ Command ParseCommandLine(const std::string& arguments) {
     }
 
     if (text.size() > 1 && (text[0] == '/' || text[0] == '-')) {
+        // The one switch that takes a word after it: /findmtu host.
+        const auto blank = text.find_first_of(" \t");
+        if (Lower(text.substr(1, blank == std::string::npos ? std::string::npos : blank - 1)) ==
+            "findmtu") {
+            command.Kind = CommandKind::FindMtu;
+            if (blank != std::string::npos) command.Host = Unquoted(Trim(text.substr(blank)));
+            if (command.Host.find_first_of(" \t") != std::string::npos) command.Kind = CommandKind::Invalid;
+            return command;
+        }
         const std::string name = Lower(text.substr(1));
         if (name == "show") command.Kind = CommandKind::Show;
         else if (name == "apply") command.Kind = CommandKind::Apply;

@@ -13,6 +13,7 @@ enum class CommandKind {
     Show,        // /show
     Apply,       // /apply
     Restore,     // /restore
+    FindMtu,     // /findmtu [host]
     Help,        // /? or /help
     Invalid,     // anything else
 };
@@ -20,6 +21,7 @@ enum class CommandKind {
 struct Command {
     CommandKind Kind = CommandKind::MainWindow;
     std::string Text;  // the argument as given, for messages
+    std::string Host;  // /findmtu's host; empty for the ping host
 };
 
 // The argument text of a whole command line: what follows the program's

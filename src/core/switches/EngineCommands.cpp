@@ -1,5 +1,7 @@
 #include "core/switches/EngineCommands.h"
 
+#include "core/ping/MtuFinder.h"
+#include "core/ping/PingSettings.h"
 #include "core/tuning/DryRunRegistry.h"
 #include "core/tuning/RegistryWriter.h"
 #include "core/tuning/SettingsFile.h"
@@ -85,19 +87,22 @@ bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /?]\n"
+    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /findmtu [host] | /?]\n"
            "\n"
            "  (none), 0   open the main window\n"
            "  number      start only the keep-alive companion, Korvet.exe\n"
            "  /show       list the registry values Apply would write; changes nothing\n"
            "  /apply      apply the saved settings (VarOderudi.cfg) to the registry again\n"
            "  /restore    put the Windows default TCP/IP settings back\n"
+           "  /findmtu    find the largest MTU the line carries to host (default: the\n"
+           "              ping host of Ping.cfg); changes nothing\n"
            "  /?, /help   show this text\n"
            "\n"
            "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
            "settings file is missing or damaged (/show, /apply) or a setting could\n"
-           "not be written, 2 for an unknown switch, 4 when /apply or /restore finds\n"
-           "Quintel already running (close its window first).\n";
+           "not be written, or /findmtu found no MTU, 2 for an unknown switch, 4\n"
+           "when /apply or /restore finds Quintel already running (close its\n"
+           "window first).\n";
 }
 
 int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
@@ -140,6 +145,23 @@ int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
     if (!LoadAsMainWindowDoes(ctx, l, ignored)) l.state.CurrentSettings = l.state.WindowsDefaults;
     l.state.ResetToWindowsDefaults();
     return Save(ctx, l, out, err);
+}
+
+int RunFindMtu(EngineContext& ctx, Sockets& sockets, Icmp& icmp, const std::string& host,
+               std::string& out, std::string& err) {
+    std::string target = host;
+    if (target.empty()) {
+        const PingSettings ping = LoadPingSettingsFile(
+            ctx.files, AppFilePath(ctx.appFolder, PingFileName), DefaultPingSettings(false));
+        target = ping.PingHost;
+    }
+    const MtuFinding finding = FindLargestMtu(sockets, icmp, target);
+    if (!finding.Found) {
+        err += "Quintel: " + finding.Text + "\n";
+        return exitcode::Failed;
+    }
+    out += finding.Text + "\n";
+    return exitcode::Ok;
 }
 
 }  // namespace quintel
