@@ -63,14 +63,39 @@ struct Win32Icmp::Library {
     IcmpCalls calls;
 };
 
-Win32Icmp::Win32Icmp() = default;
+struct Win32Icmp::LoadLock {
+    LoadLock() { InitializeCriticalSection(&section); }
+    ~LoadLock() { DeleteCriticalSection(&section); }
+    LoadLock(const LoadLock&) = delete;
+    LoadLock& operator=(const LoadLock&) = delete;
+    CRITICAL_SECTION section;
+};
 
-Win32Icmp::Win32Icmp(const IcmpCalls& calls) : tried_(true), library_(std::make_unique<Library>()) {
+namespace {
+
+class Entered {
+public:
+    explicit Entered(CRITICAL_SECTION& section) : section_(section) { EnterCriticalSection(&section_); }
+    ~Entered() { LeaveCriticalSection(&section_); }
+    Entered(const Entered&) = delete;
+    Entered& operator=(const Entered&) = delete;
+
+private:
+    CRITICAL_SECTION& section_;
+};
+
+}  // namespace
+
+Win32Icmp::Win32Icmp() : lock_(std::make_unique<LoadLock>()) {}
+
+Win32Icmp::Win32Icmp(const IcmpCalls& calls)
+    : lock_(std::make_unique<LoadLock>()), tried_(true), library_(std::make_unique<Library>()) {
     library_->calls = calls;
 }
 Win32Icmp::~Win32Icmp() = default;
 
 const Win32Icmp::Library* Win32Icmp::Load() {
+    const Entered entered(lock_->section);
     if (!tried_) {
         // Asked for once: a library that is missing stays missing.
         tried_ = true;

@@ -25,7 +25,8 @@ constexpr std::size_t EchoReplySize = 278;
 // ICMP.DLL, loaded on first use: newer Windows keep these calls in
 // IPHLPAPI.DLL and leave ICMP.DLL as a forwarder, and a system without it
 // must still start the program. Without the library or one of its calls
-// nothing is sent. Each echo opens its own ICMP handle and closes it.
+// nothing is sent. Each echo opens its own ICMP handle and closes it, so
+// echoes may be sent from several threads at once.
 struct IcmpCalls;
 
 class Win32Icmp : public Icmp {
@@ -55,6 +56,10 @@ private:
                                           const std::vector<std::uint8_t>& data,
                                           std::uint32_t timeout, bool dontFragment);
 
+    // The finder's echoes come from a thread of their own while a ping
+    // may come from the window's: the library is looked for once.
+    struct LoadLock;
+    std::unique_ptr<LoadLock> lock_;
     bool tried_ = false;
     std::unique_ptr<Library> library_;
     SystemError loadError_;

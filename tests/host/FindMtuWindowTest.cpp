@@ -199,6 +199,21 @@ TEST_F(FindMtuWindow, AnEmptyHostOrNoThreadGivesAClearMessageAndNoEcho) {
     EXPECT_TRUE(fakes.icmp.echoes.empty());
 }
 
+TEST_F(FindMtuWindow, AnotherHostTypedAfterAnAnswerLeavesNothingToUse) {
+    OpenFinder([this](FrmFindMTU& f) {
+        f.cmdStart.UserClick();
+        fakes.background.RunAll();
+        ASSERT_TRUE(f.cmdUse.Enabled());
+        f.txtHost.UserText("10.0.0.9");
+        EXPECT_FALSE(f.cmdUse.Enabled());
+        EXPECT_EQ(0, f.FoundMtu());
+        f.cmdUse.UserClick();
+        EXPECT_TRUE(f.Loaded());
+        f.cmdCancel.UserClick();
+    });
+    EXPECT_FALSE(app.tuning.CurrentSettings.MTUCustom);
+}
+
 TEST_F(FindMtuWindow, EachOpeningStartsAfresh) {
     OpenFinder([this](FrmFindMTU& f) {
         f.cmdStart.UserClick();

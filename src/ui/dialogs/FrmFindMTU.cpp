@@ -27,14 +27,15 @@ struct FrmFindMTU::Run {
 };
 
 FrmFindMTU::FrmFindMTU(forms::FormHost& host, FindMtuServices services)
-    : Form(host, "frmFindMTU", "Find the Largest MTU", 4800, 2235),
+    : Form(host, "frmFindMTU", "Find the Largest MTU", 4800, 2325),
       lblHost("lblHost", Rect{120, 165, 600, 255}, "&Host:"),
       txtHost("txtHost", Rect{720, 120, 2640, 285}),
       cmdStart("cmdStart", Rect{3480, 90, 1185, 345}, "Start"),
       prgSearch("prgSearch", Rect{120, 600, 4545, 255}, mtusearch::MaxEchoes),
-      lblResult("lblResult", Rect{120, 975, 4545, 675}),
-      cmdUse("cmdUse", Rect{2160, 1770, 1185, 345}, "Use"),
-      cmdCancel("cmdCancel", Rect{3480, 1770, 1185, 345}, "Cancel"),
+      // Four lines: the longest answer names the host and what to do.
+      lblResult("lblResult", Rect{120, 975, 4545, 780}),
+      cmdUse("cmdUse", Rect{2160, 1860, 1185, 345}, "Use"),
+      cmdCancel("cmdCancel", Rect{3480, 1860, 1185, 345}, "Cancel"),
       services_(std::move(services)) {
     Icon = "app";
     MinButton = false;
@@ -49,6 +50,7 @@ FrmFindMTU::FrmFindMTU(forms::FormHost& host, FindMtuServices services)
     cmdStart.Click = [this] { cmdStart_Click(); };
     cmdUse.Click = [this] { cmdUse_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
+    txtHost.Change = [this] { txtHost_Change(); };
 }
 
 FrmFindMTU::~FrmFindMTU() {
@@ -81,6 +83,14 @@ void FrmFindMTU::cmdStart_Click() {
     prgSearch.SetValue(0);
     lblResult.SetCaption("Looking up " + run->host + "...");
     InBackground(run, &LookUp, &FrmFindMTU::Resolved);
+}
+
+void FrmFindMTU::txtHost_Change() {
+    // An answer is about the host it was found for.
+    if (Searching() || found_ == 0) return;
+    found_ = 0;
+    cmdUse.SetEnabled(false);
+    prgSearch.SetValue(0);
 }
 
 void FrmFindMTU::cmdUse_Click() {

@@ -41,6 +41,7 @@ public:
     void cmdStart_Click();
     void cmdUse_Click();
     void cmdCancel_Click();
+    void txtHost_Change();
 
     bool Searching() const { return static_cast<bool>(run_); }
     // The MTU the last search found; 0 when it found none.
