@@ -1,4 +1,5 @@
 // The command line as any bytes: every input is one of the known kinds,
+// /findmtu's host is a single word,
 // the program's name (quoted or not) never leaks into the argument,
 // switches ignore case and take "-" as well as "/".
 #include <cctype>
@@ -20,6 +21,7 @@ bool Known(CommandKind kind) {
     case CommandKind::Show:
     case CommandKind::Apply:
     case CommandKind::Restore:
+    case CommandKind::FindMtu:
     case CommandKind::Help:
     case CommandKind::Invalid:
         return true;
@@ -61,8 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(ParseCommandLine("-" + t.substr(1)).Kind == command.Kind);
     }
     if (command.Kind == CommandKind::Show || command.Kind == CommandKind::Apply ||
-        command.Kind == CommandKind::Restore || command.Kind == CommandKind::Help) {
+        command.Kind == CommandKind::Restore || command.Kind == CommandKind::Help ||
+        command.Kind == CommandKind::FindMtu) {
         FUZZ_CHECK(t[0] == '/' || t[0] == '-');
+    }
+    // /findmtu's host is one word of the argument, or none.
+    if (command.Kind == CommandKind::FindMtu) {
+        FUZZ_CHECK(t.find(command.Host) != std::string::npos);
+        for (char c : command.Host) FUZZ_CHECK(!IsBlank(c));
+    } else {
+        FUZZ_CHECK(command.Host.empty());
     }
 
     // After the program's name, quoted or not, the argument is the rest.

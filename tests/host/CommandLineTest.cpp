@@ -44,6 +44,9 @@ TEST(CommandLine, FindMtuTakesOneHostOrNone) {
     EXPECT_EQ("gateway.example", ParseCommandLine("/findmtu \"gateway.example\"").Host);
     EXPECT_EQ("router", ParseCommandLine("/findmtu\trouter").Host);
     EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu one two"));
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu one\ntwo"));
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu \"one two\""));
+    EXPECT_EQ("", ParseCommandLine("/findmtu one two").Host);
     EXPECT_EQ(CommandKind::Invalid, Kind("/findmtus"));
     // The other switches still take nothing after them.
     EXPECT_EQ(CommandKind::Invalid, Kind("/show 10.0.0.1"));

@@ -61,12 +61,15 @@ Command ParseCommandLine(const std::string& arguments) {
 
     if (text.size() > 1 && (text[0] == '/' || text[0] == '-')) {
         // The one switch that takes a word after it: /findmtu host.
-        const auto blank = text.find_first_of(" \t");
+        const auto blank = text.find_first_of(" \t\r\n");
         if (Lower(text.substr(1, blank == std::string::npos ? std::string::npos : blank - 1)) ==
             "findmtu") {
             command.Kind = CommandKind::FindMtu;
             if (blank != std::string::npos) command.Host = Unquoted(Trim(text.substr(blank)));
-            if (command.Host.find_first_of(" \t") != std::string::npos) command.Kind = CommandKind::Invalid;
+            if (command.Host.find_first_of(" \t\r\n") != std::string::npos) {
+                command.Kind = CommandKind::Invalid;
+                command.Host.clear();
+            }
             return command;
         }
         const std::string name = Lower(text.substr(1));
