@@ -167,12 +167,15 @@ TEST_F(FindMtuWindow, AHostThatDoesNotAnswerIsToldAndNothingCanBeUsed) {
         f.cmdUse.UserClick();
         EXPECT_TRUE(f.Loaded());
 
-        // Another host, and the search runs again.
+        // Another host, and the search runs again; the blanks around a
+        // host are no part of it.
         fakes.icmp.path.answers = true;
-        f.txtHost.UserText("10.0.0.2");
+        f.txtHost.UserText("  10.0.0.2 ");
         f.cmdStart.UserClick();
         fakes.background.RunAll();
         EXPECT_EQ(1492, f.FoundMtu());
+        EXPECT_EQ(0u, f.lblResult.Caption().find("The largest packet that reaches 10.0.0.2 whole"))
+            << f.lblResult.Caption();
         f.cmdCancel.UserClick();
     });
     EXPECT_TRUE(fakes.boxes.shown.empty()) << "the window says it, no message box";

@@ -74,7 +74,12 @@ void FrmFindMTU::Form_QueryUnload(bool&) {
 void FrmFindMTU::cmdStart_Click() {
     if (Searching()) return;
     found_ = 0;
-    auto run = std::make_shared<Run>(services_.sockets, services_.icmp, txtHost.Text());
+    // Blanks typed around the host are no part of its name.
+    const std::string& typed = txtHost.Text();
+    const auto first = typed.find_first_not_of(" \t");
+    const std::string host =
+        first == std::string::npos ? std::string() : typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
+    auto run = std::make_shared<Run>(services_.sockets, services_.icmp, host);
     run->form = this;
     run_ = run;
     cmdStart.SetEnabled(false);
