@@ -1,4 +1,5 @@
 // The command line as any bytes: every input is one of the known kinds,
+// /findmtu's host is a single word,
 // the program's name (quoted or not) never leaks into the argument,
 // switches ignore case and take "-" as well as "/".
 #include <cctype>
@@ -21,6 +22,7 @@ bool Known(CommandKind kind) {
     case CommandKind::Apply:
     case CommandKind::Restore:
     case CommandKind::Export:
+    case CommandKind::FindMtu:
     case CommandKind::Help:
     case CommandKind::Invalid:
         return true;
@@ -63,12 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (command.Kind == CommandKind::Show || command.Kind == CommandKind::Apply ||
         command.Kind == CommandKind::Restore || command.Kind == CommandKind::Help ||
-        command.Kind == CommandKind::Export) {
+        command.Kind == CommandKind::Export || command.Kind == CommandKind::FindMtu) {
         FUZZ_CHECK(t[0] == '/' || t[0] == '-');
     }
     // Only /export carries a file, never empty, never with a quote in it.
     FUZZ_CHECK((command.Kind == CommandKind::Export) == !command.Path.empty());
     FUZZ_CHECK(command.Path.find('"') == std::string::npos);
+    // /findmtu's host is one word of the argument, or none.
+    if (command.Kind == CommandKind::FindMtu) {
+        FUZZ_CHECK(t.find(command.Host) != std::string::npos);
+        for (char c : command.Host) FUZZ_CHECK(!IsBlank(c));
+    } else {
+        FUZZ_CHECK(command.Host.empty());
+    }
 
     // After the program's name, quoted or not, the argument is the rest.
     const Command plain = ParseCommandLine(ArgumentText("Quintel.exe " + text));

@@ -39,6 +39,11 @@ struct EchoReply {
     // host or network that cannot be reached, a time to live run out).
     std::uint32_t Status = Success;
     std::uint32_t RoundTripMilliseconds = 0;
+    // How many bytes of data came back.
+    std::uint32_t DataSize = 0;
+    // The echo was refused on the way because it would have had to be
+    // split and was marked not to be (the status says "packet too big").
+    bool NeedsFragmenting = false;
 };
 
 class Icmp {
@@ -51,6 +56,12 @@ public:
     virtual Result<std::optional<EchoReply>> Echo(std::uint32_t address,
                                                   const std::vector<std::uint8_t>& data,
                                                   std::uint32_t timeout) = 0;
+    // The same echo with the Don't Fragment flag in its IP header: a
+    // router whose next link cannot carry it whole answers "too big" (or
+    // drops it) instead of splitting it, which is how the largest packet
+    // a path carries is found. `data` may be up to 1472 bytes and more.
+    virtual Result<std::optional<EchoReply>> EchoUnfragmented(
+        std::uint32_t address, const std::vector<std::uint8_t>& data, std::uint32_t timeout) = 0;
 };
 
 class SoundPlayer {

@@ -6,6 +6,7 @@
 #include <ipexport.h>
 
 #include "win32/Handles.h"
+#include "win32/IcmpCalls.h"
 #include "win32/SystemFolders.h"
 #include "win32/Win32Registry.h"
 
@@ -41,14 +42,6 @@ std::optional<std::vector<std::vector<std::uint8_t>>> Win32Sockets::GetHostByNam
 
 namespace {
 
-using IcmpCreateFileFn = HANDLE(WINAPI*)();
-// The options argument is always null here, so its structure is not
-// declared.
-using IcmpSendEchoFn = DWORD(WINAPI*)(HANDLE icmp, ULONG address, LPVOID request,
-                                      WORD requestSize, LPVOID options, LPVOID reply,
-                                      DWORD replySize, DWORD timeout);
-using IcmpCloseHandleFn = BOOL(WINAPI*)(HANDLE icmp);
-
 static_assert(sizeof(ICMP_ECHO_REPLY) + 250 == EchoReplySize);
 
 // A FARPROC turned into the call's own type: GCC accepts casts through
@@ -67,15 +60,42 @@ SystemError LastError(const char* what) {
 
 struct Win32Icmp::Library {
     UniqueModule module;
-    IcmpCreateFileFn create = nullptr;
-    IcmpSendEchoFn send = nullptr;
-    IcmpCloseHandleFn close = nullptr;
+    IcmpCalls calls;
 };
 
-Win32Icmp::Win32Icmp() = default;
+struct Win32Icmp::LoadLock {
+    LoadLock() { InitializeCriticalSection(&section); }
+    ~LoadLock() { DeleteCriticalSection(&section); }
+    LoadLock(const LoadLock&) = delete;
+    LoadLock& operator=(const LoadLock&) = delete;
+    CRITICAL_SECTION section;
+};
+
+namespace {
+
+class Entered {
+public:
+    explicit Entered(CRITICAL_SECTION& section) : section_(section) { EnterCriticalSection(&section_); }
+    ~Entered() { LeaveCriticalSection(&section_); }
+    Entered(const Entered&) = delete;
+    Entered& operator=(const Entered&) = delete;
+
+private:
+    CRITICAL_SECTION& section_;
+};
+
+}  // namespace
+
+Win32Icmp::Win32Icmp() : lock_(std::make_unique<LoadLock>()) {}
+
+Win32Icmp::Win32Icmp(const IcmpCalls& calls)
+    : lock_(std::make_unique<LoadLock>()), tried_(true), library_(std::make_unique<Library>()) {
+    library_->calls = calls;
+}
 Win32Icmp::~Win32Icmp() = default;
 
 const Win32Icmp::Library* Win32Icmp::Load() {
+    const Entered entered(lock_->section);
     if (!tried_) {
         // Asked for once: a library that is missing stays missing.
         tried_ = true;
@@ -86,10 +106,11 @@ const Win32Icmp::Library* Win32Icmp::Load() {
         }
         auto library = std::make_unique<Library>();
         library->module.Reset(module);
-        library->create = Find<IcmpCreateFileFn>(module, "IcmpCreateFile");
-        library->send = Find<IcmpSendEchoFn>(module, "IcmpSendEcho");
-        library->close = Find<IcmpCloseHandleFn>(module, "IcmpCloseHandle");
-        if (library->create && library->send && library->close) library_ = std::move(library);
+        IcmpCalls& calls = library->calls;
+        calls.create = Find<IcmpCreateFileFn>(module, "IcmpCreateFile");
+        calls.send = Find<IcmpSendEchoFn>(module, "IcmpSendEcho");
+        calls.close = Find<IcmpCloseHandleFn>(module, "IcmpCloseHandle");
+        if (calls.create && calls.send && calls.close) library_ = std::move(library);
         else loadError_ = LastError("icmp.dll");
     }
     return library_.get();
@@ -98,24 +119,59 @@ const Win32Icmp::Library* Win32Icmp::Load() {
 Result<std::optional<EchoReply>> Win32Icmp::Echo(std::uint32_t address,
                                                  const std::vector<std::uint8_t>& data,
                                                  std::uint32_t timeout) {
+    return Send(address, data, timeout, false);
+}
+
+Result<std::optional<EchoReply>> Win32Icmp::EchoUnfragmented(std::uint32_t address,
+                                                             const std::vector<std::uint8_t>& data,
+                                                             std::uint32_t timeout) {
+    return Send(address, data, timeout, true);
+}
+
+Result<std::optional<EchoReply>> Win32Icmp::Send(std::uint32_t address,
+                                                 const std::vector<std::uint8_t>& data,
+                                                 std::uint32_t timeout, bool dontFragment) {
     const Library* library = Load();
     if (!library) return loadError_;
-    const HANDLE handle = library->create();
+    if (data.size() > 0xFFFF) return SystemError{ERROR_INVALID_PARAMETER, "The echo's data is too large."};
+    const IcmpCalls& calls = library->calls;
+    const HANDLE handle = calls.create();
     // Without a handle there is nothing to send with.
     if (handle == INVALID_HANDLE_VALUE) return LastError("IcmpCreateFile");
     // The call takes the request through a non-const pointer.
     std::vector<std::uint8_t> request(data);
-    alignas(ICMP_ECHO_REPLY) std::uint8_t reply[EchoReplySize] = {};
+    // The keep-alive echo passes no options at all, so the system's own
+    // time to live and flags apply. Options, once passed, are taken whole:
+    // the unfragmented echo names a time to live that reaches any host.
+    IP_OPTION_INFORMATION options{};
+    options.Ttl = 128;
+    options.Flags = IP_FLAG_DF;
+    // The plain echo's reply area is the fixed one; the unfragmented one
+    // must hold the whole echoed data, and 8 bytes more for an ICMP error.
+    const std::size_t replySize =
+        dontFragment ? sizeof(ICMP_ECHO_REPLY) + request.size() + 8 : EchoReplySize;
+    std::vector<std::uint64_t> replyArea((replySize + 7) / 8, 0);
+    void* reply = replyArea.data();
     const DWORD replies =
-        library->send(handle, address, request.empty() ? nullptr : request.data(),
-                      static_cast<WORD>(request.size()), nullptr, reply, sizeof reply, timeout);
+        calls.send(handle, address, request.empty() ? nullptr : request.data(),
+                   static_cast<WORD>(request.size()), dontFragment ? &options : nullptr, reply,
+                   static_cast<DWORD>(replySize), timeout);
     const DWORD error = GetLastError();
-    library->close(handle);
+    calls.close(handle);
     SetLastError(error);
-    // A reply area the call did not fill is never read.
-    if (replies == 0) return std::optional<EchoReply>();
-    const auto& first = *reinterpret_cast<const ICMP_ECHO_REPLY*>(reply);
-    return std::optional<EchoReply>(EchoReply{first.Status, first.RoundTripTime});
+    if (replies == 0) {
+        // Windows reports a refused size as a failed call with this code
+        // as well as in a reply's status.
+        if (dontFragment && error == IP_PACKET_TOO_BIG) {
+            EchoReply tooBig{IP_PACKET_TOO_BIG, 0, 0, true};
+            return std::optional<EchoReply>(tooBig);
+        }
+        // A reply area the call did not fill is never read.
+        return std::optional<EchoReply>();
+    }
+    const auto& first = *static_cast<const ICMP_ECHO_REPLY*>(reply);
+    return std::optional<EchoReply>(EchoReply{first.Status, first.RoundTripTime, first.DataSize,
+                                              first.Status == IP_PACKET_TOO_BIG});
 }
 
 void Win32SoundPlayer::PlayInBackground(const std::string& path) {

@@ -25,10 +25,15 @@ constexpr std::size_t EchoReplySize = 278;
 // ICMP.DLL, loaded on first use: newer Windows keep these calls in
 // IPHLPAPI.DLL and leave ICMP.DLL as a forwarder, and a system without it
 // must still start the program. Without the library or one of its calls
-// nothing is sent. Each echo opens its own ICMP handle and closes it.
+// nothing is sent. Each echo opens its own ICMP handle and closes it, so
+// echoes may be sent from several threads at once.
+struct IcmpCalls;
+
 class Win32Icmp : public Icmp {
 public:
     Win32Icmp();
+    // With these calls in place of the library's (all three set).
+    explicit Win32Icmp(const IcmpCalls& calls);
     ~Win32Icmp() override;
     Win32Icmp(const Win32Icmp&) = delete;
     Win32Icmp& operator=(const Win32Icmp&) = delete;
@@ -36,13 +41,25 @@ public:
     Result<std::optional<EchoReply>> Echo(std::uint32_t address,
                                           const std::vector<std::uint8_t>& data,
                                           std::uint32_t timeout) override;
+    // With IP options whose flags are IP_FLAG_DF, and a reply area as
+    // large as the data needs.
+    Result<std::optional<EchoReply>> EchoUnfragmented(std::uint32_t address,
+                                                      const std::vector<std::uint8_t>& data,
+                                                      std::uint32_t timeout) override;
 
 private:
     // The library and its calls, declared where <windows.h> is: this
     // header stays without it.
     struct Library;
     const Library* Load();
+    Result<std::optional<EchoReply>> Send(std::uint32_t address,
+                                          const std::vector<std::uint8_t>& data,
+                                          std::uint32_t timeout, bool dontFragment);
 
+    // The finder's echoes come from a thread of their own while a ping
+    // may come from the window's: the library is looked for once.
+    struct LoadLock;
+    std::unique_ptr<LoadLock> lock_;
     bool tried_ = false;
     std::unique_ptr<Library> library_;
     SystemError loadError_;

@@ -10,6 +10,7 @@
 #include "ui/mainwindow/Startup.h"
 #include "core/system/ProgramFolder.h"
 #include "win32/Console.h"
+#include "win32/Win32Background.h"
 #include "win32/FolderCheck.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
@@ -50,6 +51,11 @@ int RunEngineCommand(const quintel::Command& command) {
     case CommandKind::Apply: return RunApply(ctx, console.out(), console.err());
     case CommandKind::Restore: return RunRestore(ctx, console.out(), console.err());
     case CommandKind::Export: return RunExport(ctx, command.Path, console.out(), console.err());
+    case CommandKind::FindMtu: {
+        win32::Win32Sockets sockets;
+        win32::Win32Icmp icmp;
+        return RunFindMtu(ctx, sockets, icmp, command.Host, console.out(), console.err());
+    }
     case CommandKind::Help:
         console.out() += UsageText();
         return exitcode::Ok;
@@ -80,10 +86,13 @@ int RunWindows(const quintel::Command& command) {
     win32::Win32Shell shell;
     win32::KorvetKeepAliveControl keepAlive;
     win32::Win32NotifyArea tray;
+    // After the sockets and the ICMP calls its threads use: it goes first
+    // and waits for them.
+    win32::Win32BackgroundWork background(host.Errors());
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
-                            keepAlive, tray},
+                            keepAlive, tray, background},
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
@@ -107,7 +116,10 @@ bool RefusedForTheFolder(const quintel::Command& command) {
     case CommandKind::Show:
     case CommandKind::Apply:
     case CommandKind::Restore:
-    case CommandKind::Export: {
+    case CommandKind::Export:
+    case CommandKind::FindMtu: {
+        // A host named on the command line needs no file of the program.
+        if (command.Kind == CommandKind::FindMtu && !command.Host.empty()) return false;
         win32::ConsoleOutput console;
         console.err() += UnusableFolderLine(unusable->ansi);
         return true;

@@ -4,9 +4,11 @@
 // Windows does.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/Background.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -38,5 +40,16 @@ struct FileTarget {
     virtual bool AnythingAt(const std::string& path) = 0;
 };
 std::unique_ptr<FileTarget> MakeFileTarget();
+
+// Background work, and the loop that hands its completions back.
+struct BackgroundTarget {
+    virtual ~BackgroundTarget() = default;
+    virtual BackgroundWork& work() = 0;
+    // Lets waiting completions run until `until` holds or none can come.
+    virtual void RunUntil(const std::function<bool()>& until) = 0;
+    // Which thread this is, to tell them apart.
+    virtual unsigned long ThisThread() = 0;
+};
+std::unique_ptr<BackgroundTarget> MakeBackgroundTarget();
 
 }  // namespace quintel::contract

@@ -2,6 +2,7 @@
 // tests of the windows.
 #pragma once
 
+#include "fakes/FakeBackground.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
 #include "fakes/FakeNetwork.h"
@@ -29,6 +30,7 @@ struct FakeServices {
     FakeShell shell;
     FakeKeepAliveControl keepAlive;
     FakeNotifyArea tray;
+    FakeBackgroundWork background;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -44,7 +46,8 @@ struct FakeServices {
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray},
+                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray,
+                                background},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }

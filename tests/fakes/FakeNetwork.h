@@ -2,6 +2,7 @@
 // played, without a network.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,6 +43,29 @@ struct SentEcho {
     std::uint32_t address;
     std::vector<std::uint8_t> request;
     std::uint32_t timeout;
+    bool dontFragment = false;
+};
+
+// A path to a host as the unfragmented echoes find it: sizes up to `mtu`
+// come back whole; a larger one is refused "too big" by a router (or
+// dropped without a word when `silentRouter`); a host that answers only
+// small echoes drops those above `largestAnswered` data bytes; a host
+// that does not answer drops them all.
+struct ScriptedPath {
+    int mtu = 1500;
+    bool silentRouter = false;
+    int largestAnswered = 65535;
+    bool answers = true;
+
+    std::optional<EchoReply> Answer(std::size_t size) const {
+        const int bytes = static_cast<int>(size);
+        if (bytes + 28 > mtu) {
+            if (silentRouter) return std::nullopt;
+            return EchoReply{11009, 0, 0, true};
+        }
+        if (!answers || bytes > largestAnswered) return std::nullopt;
+        return EchoReply{EchoReply::Success, 1, static_cast<std::uint32_t>(size), false};
+    }
 };
 
 class FakeIcmp : public Icmp {
@@ -56,7 +80,17 @@ public:
         if (sendFails) return SystemError{126, "icmp.dll: The specified module could not be found."};
         echoes.push_back({address, request, timeout});
         if (!answered) return std::optional<EchoReply>();
-        return std::optional<EchoReply>(EchoReply{status, 1});
+        return std::optional<EchoReply>(EchoReply{status, 1, static_cast<std::uint32_t>(request.size())});
+    }
+
+    // The unfragmented echoes meet `path`.
+    ScriptedPath path;
+    Result<std::optional<EchoReply>> EchoUnfragmented(std::uint32_t address,
+                                                      const std::vector<std::uint8_t>& request,
+                                                      std::uint32_t timeout) override {
+        if (sendFails) return SystemError{126, "icmp.dll: The specified module could not be found."};
+        echoes.push_back({address, request, timeout, true});
+        return path.Answer(request.size());
     }
 };
 

@@ -26,6 +26,9 @@ TEST_F(QuintelKeyboard, TabWalksTheMainWindowAndTheShownPageInTheDesignedOrder) 
         {ModeList(), "the mode list"},
         {Tabs(), "the tabs"},
         {InFrame(MtuFrame, L"Button", L"Windows Default"), "MTU's chosen option"},
+        // The MTU box is locked while "Windows Default" is chosen; the
+        // finder is not.
+        {InFrame(MtuFrame, L"Button", L"Find..."), "MTU's Find button"},
         {InFrame(RwinFrame, L"Button", L"Windows Default"), "RWIN's chosen option"},
         {InFrame(TtlFrame, L"Button", L"Windows Default"), "TTL's chosen option"},
     };

@@ -67,6 +67,16 @@ TEST_F(QuintelLook, EveryCaptionFitsItsControl) {
     ASSERT_TRUE(WaitForClose(preview));
     ASSERT_TRUE(WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again"));
 
+    // The largest-MTU finder, before it has sent anything.
+    ASSERT_TRUE(SelectTab(tabs, L"General"));
+    ASSERT_TRUE(Click(InFrame(L"MTU (Max Transmission Unit)", L"Button", L"Find...")));
+    HWND finder = WaitForWindow(L"Find the Largest MTU");
+    ASSERT_TRUE(finder);
+    ExpectEveryCaptionWhole(finder, "the MTU finder");
+    ASSERT_TRUE(Click(FindControl(finder, L"Button", L"Cancel")));
+    ASSERT_TRUE(WaitForClose(finder));
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(main) != FALSE; }, "the main window to take input again"));
+
     // "About Quintel" is the Help menu's last item.
     ASSERT_TRUE(ChooseMenu(main, {'H', Up, Enter}));
     HWND about = WaitForWindow(L"About Quintel");

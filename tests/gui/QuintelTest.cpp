@@ -9,6 +9,8 @@
 
 #include "gui/QuintelApp.h"
 
+#include <commctrl.h>
+
 namespace quintel::gui {
 namespace {
 
@@ -135,7 +137,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
         HWND box = Frame(frame);
         ASSERT_TRUE(box);
         EXPECT_FALSE(IsEnabled(box));
-        // Two options and their box or list each.
+        // Two options and their box or list each; the MTU's "Find..." too.
         size_t controls = 0;
         for (const wchar_t* kind : {L"Button", L"Edit", L"ComboBox"}) {
             for (HWND control : FindControlsInFrame(box, kind)) {
@@ -143,7 +145,7 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
                 ++controls;
             }
         }
-        EXPECT_EQ(3u, controls);
+        EXPECT_EQ(frame == MtuFrame ? 4u : 3u, controls);
     }
     ASSERT_TRUE(SelectTab(tabs, L"Advanced"));
     for (const wchar_t* frame : {KeepAliveFrame, NdiFrame, SessionsFrame}) {
@@ -169,6 +171,56 @@ TEST_F(QuintelWindow, AnAutomaticModeClearsAndLocksWhatWasTypedInManualMode) {
         ExpectLockedAndEmpty(box);
     }
     SaveScreenshot(main, ScreenshotFolder() + L"\\main-automatic3-advanced.bmp");
+}
+
+TEST_F(QuintelWindow, FindOpensTheFinderAndUseTypesTheMtuFoundIntoTheBox) {
+    // The ping host is the loopback address: nothing else is pinged.
+    wine::WriteTextFile(AppFile("Ping.cfg"),
+                        "PingAutomatic,#FALSE#\r\nPingHost,127.0.0.1\r\nPingInterval,5\r\nPingSound,#FALSE#\r\n");
+    Start();
+    ASSERT_TRUE(main);
+    HWND find = InFrame(MtuFrame, L"Button", L"Find...");
+    ASSERT_TRUE(find);
+    EXPECT_TRUE(IsEnabled(find));
+    ASSERT_TRUE(Click(find));
+    HWND finder = WaitForWindow(L"Find the Largest MTU");
+    ASSERT_TRUE(finder);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(main) == FALSE; }, "the finder to hold the main window"));
+    const std::vector<HWND> edits = FindControls(finder, L"Edit");
+    const std::vector<HWND> bars = FindControls(finder, L"msctls_progress32");
+    ASSERT_EQ(1u, edits.size());
+    ASSERT_EQ(1u, bars.size());
+    HWND host = edits.front();
+    HWND bar = bars.front();
+    HWND start = FindControl(finder, L"Button", L"Start");
+    HWND use = FindControl(finder, L"Button", L"Use");
+    ASSERT_TRUE(start && use);
+    EXPECT_EQ(L"127.0.0.1", ReadText(host));
+    EXPECT_FALSE(IsEnabled(use));
+
+    ASSERT_TRUE(Click(start));
+    // The loopback carries the largest packet tried.
+    const std::wstring found = L"The path to 127.0.0.1 carries 1500-byte packets whole, the largest tried: MTU 1500.";
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (HWND label : FindControls(finder, L"Static"))
+                if (ReadText(label) == found) return true;
+            return false;
+        },
+        "the finder's answer"));
+    EXPECT_TRUE(IsEnabled(use));
+    EXPECT_TRUE(IsEnabled(start));
+    EXPECT_EQ(12, SendMessageW(bar, PBM_GETPOS, 0, 0));
+    SaveScreenshot(finder, ScreenshotFolder() + L"\\find-mtu.bmp");
+
+    ASSERT_TRUE(Click(use));
+    ASSERT_TRUE(WaitForClose(finder));
+    HWND mtuCustom = InFrame(MtuFrame, L"Button", L"Custom");
+    HWND mtu = OnlyInFrame(MtuFrame, L"Edit");
+    ASSERT_TRUE(mtuCustom && mtu);
+    EXPECT_TRUE(WaitUntil([&] { return IsChecked(mtuCustom); }, "\"Custom\" chosen"));
+    EXPECT_TRUE(IsEnabled(mtu));
+    EXPECT_EQ(L"1500", ReadText(mtu));
 }
 
 TEST_F(QuintelWindow, ASecondStartShowsNoWindowAndEndsAtOnce) {

@@ -35,6 +35,23 @@ TEST(CommandLine, SwitchesIgnoreCaseAndAcceptADash) {
     EXPECT_EQ(CommandKind::Help, Kind("-help"));
 }
 
+TEST(CommandLine, FindMtuTakesOneHostOrNone) {
+    EXPECT_EQ(CommandKind::FindMtu, Kind("/findmtu"));
+    EXPECT_EQ("", ParseCommandLine("/findmtu").Host);
+    const Command named = ParseCommandLine("  -FindMTU   10.0.0.1  ");
+    EXPECT_EQ(CommandKind::FindMtu, named.Kind);
+    EXPECT_EQ("10.0.0.1", named.Host);
+    EXPECT_EQ("gateway.example", ParseCommandLine("/findmtu \"gateway.example\"").Host);
+    EXPECT_EQ("router", ParseCommandLine("/findmtu\trouter").Host);
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu one two"));
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu one\ntwo"));
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtu \"one two\""));
+    EXPECT_EQ("", ParseCommandLine("/findmtu one two").Host);
+    EXPECT_EQ(CommandKind::Invalid, Kind("/findmtus"));
+    // The other switches still take nothing after them.
+    EXPECT_EQ(CommandKind::Invalid, Kind("/show 10.0.0.1"));
+}
+
 TEST(CommandLine, AnythingElseIsInvalid) {
     EXPECT_EQ(CommandKind::Invalid, Kind("/frobnicate"));
     EXPECT_EQ(CommandKind::Invalid, Kind("/"));

@@ -1,5 +1,6 @@
 // The contract suites' hooks for the host: the in-memory fakes.
 #include "contract/Contract.h"
+#include "fakes/FakeBackground.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 
@@ -28,7 +29,21 @@ struct FakeFileTarget : FileTarget {
     }
 };
 
+struct FakeBackgroundTarget : BackgroundTarget {
+    test::FakeBackgroundWork fake;
+    BackgroundWork& work() override { return fake; }
+    void RunUntil(const std::function<bool()>& until) override {
+        while (!until() && fake.Step()) {
+        }
+    }
+    unsigned long ThisThread() override { return 1; }
+};
+
 }  // namespace
+
+std::unique_ptr<BackgroundTarget> MakeBackgroundTarget() {
+    return std::make_unique<FakeBackgroundTarget>();
+}
 
 std::unique_ptr<RegistryTarget> MakeRegistryTarget() {
     return std::make_unique<FakeRegistryTarget>();

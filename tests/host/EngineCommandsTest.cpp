@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ping/PingSettings.h"
 #include "core/switches/EngineCommands.h"
 #include "core/system/WindowsFamily.h"
 #include "core/tuning/ChangePlan.h"
@@ -9,6 +10,7 @@
 #include "core/tuning/TuningSettings.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
+#include "fakes/FakeNetwork.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSystem.h"
 
@@ -47,6 +49,54 @@ const std::string ManualDefaults =
 
 int LineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+class FindMtuCommand : public Commands {
+protected:
+    int FindMtu(const std::string& host) {
+        EngineContext ctx{reg, files, version, instance, Folder};
+        out.clear();
+        err.clear();
+        return RunFindMtu(ctx, sockets, icmp, host, out, err);
+    }
+    test::FakeSockets sockets;
+    test::FakeIcmp icmp;
+};
+
+TEST_F(FindMtuCommand, PrintsTheMtuFoundAndExitsZeroWritingNothing) {
+    icmp.path.mtu = 1492;
+    EXPECT_EQ(0, FindMtu("10.0.0.1"));
+    EXPECT_EQ("The largest packet that reaches 10.0.0.1 whole is 1492 bytes (1464 of data): MTU 1492.\n", out);
+    EXPECT_EQ("", err);
+    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_FALSE(files.FileExists(Cfg));
+    EXPECT_EQ(0, files.Writes());
+    // It writes nothing, so it runs beside the window.
+    instance.another = true;
+    EXPECT_EQ(0, FindMtu("10.0.0.1"));
+}
+
+TEST_F(FindMtuCommand, WithoutAHostItTakesThePingHostOfPingCfg) {
+    files.Put(Folder + "\\Ping.cfg",
+              "PingAutomatic,#FALSE#\r\nPingHost,gateway.example\r\nPingInterval,5\r\nPingSound,#FALSE#\r\n");
+    sockets.hosts["gateway.example"] = {{10, 0, 0, 1}};
+    EXPECT_EQ(0, FindMtu(""));
+    EXPECT_EQ(std::vector<std::string>{"gateway.example"}, sockets.lookups);
+    // Without the file, the default host the window would offer.
+    files.Remove(Folder + "\\Ping.cfg");
+    sockets.lookups.clear();
+    EXPECT_EQ(1, FindMtu(""));
+    EXPECT_EQ(std::vector<std::string>{DefaultPingHost}, sockets.lookups);
+}
+
+TEST_F(FindMtuCommand, AHostThatDoesNotAnswerExitsOneWithTheReason) {
+    icmp.path.answers = false;
+    EXPECT_EQ(1, FindMtu("10.0.0.1"));
+    EXPECT_EQ("", out);
+    EXPECT_EQ("Quintel: 10.0.0.1 does not answer: not even the smallest echo (576 bytes) came back "
+              "within 1 second. Try another host, one that answers pings.\n",
+              err);
+    EXPECT_EQ(1u, icmp.echoes.size());
 }
 
 TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {

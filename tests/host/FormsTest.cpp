@@ -107,6 +107,24 @@ TEST(Controls, TheViewIsToldOfEveryChangeButNotOfSettingTheSameState) {
     EXPECT_EQ(4, view.changes);
 }
 
+TEST(ProgressBars, StayWithinTheirRangeAndTellTheViewOfRealChangesOnly) {
+    CountingObserver view;
+    ProgressBar bar("bar", Rect{}, 12);
+    bar.SetObserver(&view);
+    EXPECT_EQ(0, bar.Value());
+    EXPECT_EQ(12, bar.Max());
+    bar.SetValue(5);
+    EXPECT_EQ(5, bar.Value());
+    bar.SetValue(5);
+    bar.SetValue(99);
+    EXPECT_EQ(12, bar.Value());
+    bar.SetValue(-3);
+    EXPECT_EQ(0, bar.Value());
+    EXPECT_EQ(3, view.changes);
+    // A range of nothing would divide by zero in a view.
+    EXPECT_EQ(1, ProgressBar("empty", Rect{}, 0).Max());
+}
+
 TEST(Toolbars, SeparatorsAndDisabledBarsDoNothing) {
     ToolbarButton separator;
     separator.Separator = true;

@@ -7,6 +7,7 @@
 
 #include "contract/Contract.h"
 #include "wine/WineHelpers.h"
+#include "win32/Win32Background.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 
@@ -52,7 +53,30 @@ struct Win32FileTarget : FileTarget {
     }
 };
 
+struct Win32BackgroundTarget : BackgroundTarget {
+    win32::PendingError errors;
+    win32::Win32BackgroundWork real{errors};
+    BackgroundWork& work() override { return real; }
+    // The message loop, for as long as the work may take and no longer
+    // than a minute: a completion that never comes fails the test instead
+    // of hanging it.
+    void RunUntil(const std::function<bool()>& until) override {
+        const DWORD start = GetTickCount();
+        while (!until() && GetTickCount() - start < 60000) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+            MSG message{};
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            errors.RethrowIfAny();
+        }
+    }
+    unsigned long ThisThread() override { return GetCurrentThreadId(); }
+};
+
 }  // namespace
+
+std::unique_ptr<BackgroundTarget> MakeBackgroundTarget() {
+    return std::make_unique<Win32BackgroundTarget>();
+}
 
 std::unique_ptr<RegistryTarget> MakeRegistryTarget() {
     return std::make_unique<Win32RegistryTarget>();

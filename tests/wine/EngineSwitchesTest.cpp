@@ -411,6 +411,32 @@ TEST_F(EngineSwitches, ExportWithoutAFileIsAUsageErrorAndABadSettingsFileWritesN
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("No registry file was written.")) << run.err;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / "fleet tcp.reg").c_str()));
+TEST_F(EngineSwitches, FindMtuToTheLoopbackFindsTheLargestAndChangesNothing) {
+    RunResult run = Quintel("/findmtu 127.0.0.1");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ("The path to 127.0.0.1 carries 1500-byte packets whole, the largest tried: MTU 1500.\n",
+              run.out);
+    EXPECT_EQ("", run.err);
+    for (const char* name : {"VarOderudi.cfg", "Ping.cfg"})
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / name).c_str())) << name;
+
+    // Without a host, the ping host of Ping.cfg, as the window offers it.
+    WriteTextFile(app / "Ping.cfg",
+                  "PingAutomatic,#FALSE#\r\nPingHost,localhost\r\nPingInterval,5\r\nPingSound,#FALSE#\r\n");
+    run = Quintel("-FINDMTU");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_NE(std::string::npos, run.out.find("The path to localhost carries")) << run.out;
+}
+
+TEST_F(EngineSwitches, FindMtuWithAHostItCannotUseExitsOneWithTheReason) {
+    // Nothing is sent: the text is no address, and it is not looked up.
+    RunResult run = Quintel("/findmtu 10.0.0");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ("Quintel: 10.0.0 is not an IP address (four numbers, such as 192.168.0.1).\n", run.err);
+    EXPECT_EQ("", run.out);
+    // Two hosts are one too many.
+    run = Quintel("/findmtu 127.0.0.1 127.0.0.2");
+    EXPECT_EQ(2u, run.exitCode);
 }
 
 struct VersionRow {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/ping/MtuFinder.h"
 #include "core/ping/PingSettings.h"
 #include "core/ping/Pinger.h"
 #include "win32/Win32FileSystem.h"
@@ -18,6 +19,8 @@
 #include "win32/korvet/KorvetSwitches.h"
 #include "win32/korvet/SteadyClock.h"
 #include "wine/WineHelpers.h"
+#include "win32/IcmpCalls.h"
+#include "win32/SystemFolders.h"
 
 // <windows.h> came last so the interfaces keep their own names; the
 // macro would turn the calls below into CreateFileA.
@@ -48,6 +51,12 @@ public:
         answered = reply && reply.Value();
         status = answered ? reply.Value()->Status : 0;
         return reply;
+    }
+    Result<std::optional<EchoReply>> EchoUnfragmented(std::uint32_t address,
+                                                      const std::vector<std::uint8_t>& data,
+                                                      std::uint32_t timeout) override {
+        addresses.push_back(address);
+        return real_.EchoUnfragmented(address, data, timeout);
     }
 
     std::vector<std::uint32_t> addresses;
@@ -140,6 +149,107 @@ TEST(PingIcmp, TheLargestEchoThePingSendsFitsTheReplyArea) {
     ASSERT_TRUE(reply) << reply.Error().Text;
     ASSERT_TRUE(reply.Value()) << "error " << GetLastError();
     EXPECT_EQ(EchoReply::Success, reply.Value()->Status);
+}
+
+// --- The unfragmented echoes of the MTU finder ---------------------------
+
+// What the program asked of IcmpSendEcho, noted on the way to the real one.
+struct SentRequest {
+    bool options = false;
+    UCHAR flags = 0;
+    UCHAR ttl = 0;
+    WORD size = 0;
+    DWORD replySize = 0;
+    DWORD timeout = 0;
+};
+
+struct IcmpSpy {
+    static std::vector<SentRequest>& Sent() {
+        static std::vector<SentRequest> sent;
+        return sent;
+    }
+    static win32::IcmpCalls& Real() {
+        static win32::IcmpCalls real;
+        return real;
+    }
+    static DWORD WINAPI Send(HANDLE icmp, IPAddr address, LPVOID request, WORD size,
+                             PIP_OPTION_INFORMATION options, LPVOID reply, DWORD replySize,
+                             DWORD timeout) {
+        SentRequest noted{options != nullptr, options ? options->Flags : UCHAR(0),
+                          options ? options->Ttl : UCHAR(0), size, replySize, timeout};
+        Sent().push_back(noted);
+        return Real().send(icmp, address, request, size, options, reply, replySize, timeout);
+    }
+};
+
+template <typename Entry>
+Entry Find(HMODULE module, const char* name) {
+    return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+class PingUnfragmented : public ::testing::Test {
+protected:
+    void SetUp() override {
+        library_ = win32::LoadSystemLibrary("icmp.dll");
+        ASSERT_TRUE(library_) << GetLastError();
+        win32::IcmpCalls& real = IcmpSpy::Real();
+        real.create = Find<win32::IcmpCreateFileFn>(library_, "IcmpCreateFile");
+        real.send = Find<win32::IcmpSendEchoFn>(library_, "IcmpSendEcho");
+        real.close = Find<win32::IcmpCloseHandleFn>(library_, "IcmpCloseHandle");
+        ASSERT_TRUE(real.create && real.send && real.close);
+        IcmpSpy::Sent().clear();
+        icmp = std::make_unique<win32::Win32Icmp>(win32::IcmpCalls{real.create, IcmpSpy::Send, real.close});
+    }
+    void TearDown() override {
+        icmp.reset();
+        if (library_) FreeLibrary(library_);
+    }
+
+    std::unique_ptr<win32::Win32Icmp> icmp;
+
+private:
+    HMODULE library_ = nullptr;
+};
+
+TEST_F(PingUnfragmented, TheRequestCarriesTheDontFragmentFlagAndEverySize) {
+    for (int size : {548, 1010, 1472}) {
+        const auto reply = icmp->EchoUnfragmented(Loopback, EchoPayload(size), 1000);
+        ASSERT_TRUE(reply) << reply.Error().Text;
+        const SentRequest& sent = IcmpSpy::Sent().back();
+        EXPECT_TRUE(sent.options);
+        EXPECT_EQ(IP_FLAG_DF, sent.flags & IP_FLAG_DF);
+        EXPECT_GT(sent.ttl, 0) << "a time to live of 0 would not leave the machine";
+        EXPECT_EQ(size, sent.size);
+        // Room for the reply record, the whole echoed data and an ICMP error.
+        EXPECT_GE(sent.replySize, sizeof(ICMP_ECHO_REPLY) + size + 8);
+        EXPECT_EQ(1000u, sent.timeout);
+        // The loopback interface carries 64 KB whole, so the flag never
+        // bites there and Wine gives no way to see it bite: every size
+        // comes back, with all its data.
+        ASSERT_TRUE(reply.Value()) << "no reply for " << size << ", error " << GetLastError();
+        EXPECT_EQ(EchoReply::Success, reply.Value()->Status);
+        EXPECT_FALSE(reply.Value()->NeedsFragmenting);
+        EXPECT_EQ(static_cast<std::uint32_t>(size), reply.Value()->DataSize);
+    }
+}
+
+TEST_F(PingUnfragmented, TheKeepAliveEchoStillCarriesNoOptions) {
+    const std::vector<std::uint8_t> data{'E', 'c', 'h', 'o', ' ', 'T', 'h', 'i', 's'};
+    const auto reply = icmp->Echo(Loopback, data, 1000);
+    ASSERT_TRUE(reply) << reply.Error().Text;
+    ASSERT_EQ(1u, IcmpSpy::Sent().size());
+    EXPECT_FALSE(IcmpSpy::Sent()[0].options);
+    EXPECT_EQ(9, IcmpSpy::Sent()[0].size);
+    EXPECT_EQ(278u, IcmpSpy::Sent()[0].replySize);
+}
+
+TEST_F(PingUnfragmented, TheLoopbackPathIsFoundToCarryTheLargestMtu) {
+    win32::Win32Sockets sockets;
+    const MtuFinding found = FindLargestMtu(sockets, *icmp, "127.0.0.1");
+    EXPECT_TRUE(found.Found) << found.Text;
+    EXPECT_EQ(1500, found.Mtu);
+    // The smallest, then the largest, which comes back.
+    EXPECT_EQ(2u, IcmpSpy::Sent().size());
 }
 
 // --- Korvet.exe's parts ------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "win32/AddressTable.h"
+#include "win32/Win32Background.h"
 #include "win32/TrayRecord.h"
 #include "win32/Win32Services.h"
 #include "wine/WineHelpers.h"
@@ -91,6 +92,33 @@ TEST_F(PlatformAddressTable, ATableThatGrewBetweenTheCallsGivesNothing) {
     call.table = TableCall::Rows({{10, 0, 0, 1}, {10, 0, 0, 2}});
     call.reportedSize = 28;  // the size of one row, asked before the table grew
     EXPECT_EQ(std::nullopt, First());
+}
+
+TEST(BackgroundWin32, WorkRunsOffTheAskingThreadAndTheEndWaitsForIt) {
+    // The work is held until the service is about to go: its end must
+    // wait for it (the work uses services that go after it) and drop the
+    // completion that no loop will run any more.
+    win32::UniqueHandle gate(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(gate);
+    DWORD workThread = 0;
+    bool finished = false, completed = false;
+    {
+        win32::PendingError errors;
+        win32::Win32BackgroundWork work(errors);
+        const auto started = work.Run(
+            [&] {
+                workThread = GetCurrentThreadId();
+                WaitForSingleObject(gate.Get(), INFINITE);
+                finished = true;
+            },
+            [&] { completed = true; });
+        ASSERT_TRUE(started) << started.Error().Text;
+        SetEvent(gate.Get());
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(completed);
+    EXPECT_NE(0u, workThread);
+    EXPECT_NE(GetCurrentThreadId(), workThread);
 }
 
 TEST(PlatformIpHelper, WinesTableGivesAnAddress) {

@@ -596,6 +596,38 @@ TEST_F(ViewControls, ACheckBoxClickedTogglesTheModelOnce) {
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(Of(form.check), BM_GETCHECK, 0, 0));
 }
 
+// A window with a progress bar, as the MTU finder has.
+class Progress : public forms::Form {
+public:
+    explicit Progress(forms::FormHost& host)
+        : Form(host, "Progress", "Progress", 4800, 1200), bar("bar", Rect{120, 120, 4545, 255}, 12) {
+        Add(bar);
+    }
+    forms::ProgressBar bar;
+};
+
+TEST_F(ViewControls, AProgressBarShowsTheModelsRangeAndPosition) {
+    Progress form(host);
+    form.bar.SetValue(3);
+    form.Show();
+    HWND bar = Of(form.bar);
+    ASSERT_TRUE(bar);
+    char className[64] = {};
+    GetClassNameA(bar, className, sizeof className);
+    EXPECT_STREQ(PROGRESS_CLASSA, className);
+    EXPECT_EQ(0, SendMessageA(bar, PBM_GETRANGE, TRUE, 0));
+    EXPECT_EQ(12, SendMessageA(bar, PBM_GETRANGE, FALSE, 0));
+    EXPECT_EQ(3, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    form.bar.SetValue(12);
+    EXPECT_EQ(12, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    // Past the end is the end; the bar never runs backwards past 0.
+    form.bar.SetValue(40);
+    EXPECT_EQ(12, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    form.bar.SetValue(-1);
+    EXPECT_EQ(0, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    form.Close();
+}
+
 TEST_F(ViewControls, TextFromTheModelIsShownAndTextFromTheUserReachesIt) {
     Sample form(host);
     std::vector<std::string> changes;

@@ -46,6 +46,14 @@ Command ExportCommand(Command command, const std::string& rest) {
     return command;
 }
 
+// A host given in quotes, as a script may quote every argument.
+std::string Unquoted(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        return Trim(text.substr(1, text.size() - 2));
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string ArgumentText(const std::string& commandLine) {
@@ -80,6 +88,20 @@ Command ParseCommandLine(const std::string& arguments) {
         const auto blank = text.find_first_of(" \t\r\n");
         if (Lower(text.substr(1, blank == std::string::npos ? blank : blank - 1)) == "export")
             return ExportCommand(command, blank == std::string::npos ? "" : text.substr(blank));
+}
+
+        // The one switch that takes a word after it: /findmtu host.
+        const auto blank = text.find_first_of(" \t\r\n");
+        if (Lower(text.substr(1, blank == std::string::npos ? std::string::npos : blank - 1)) ==
+            "findmtu") {
+            command.Kind = CommandKind::FindMtu;
+            if (blank != std::string::npos) command.Host = Unquoted(Trim(text.substr(blank)));
+            if (command.Host.find_first_of(" \t\r\n") != std::string::npos) {
+                command.Kind = CommandKind::Invalid;
+                command.Host.clear();
+            }
+            return command;
+        }
         const std::string name = Lower(text.substr(1));
         if (name == "show") command.Kind = CommandKind::Show;
         else if (name == "apply") command.Kind = CommandKind::Apply;

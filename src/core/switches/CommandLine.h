@@ -15,6 +15,7 @@ enum class CommandKind {
     Apply,       // /apply
     Restore,     // /restore
     Export,      // /export FILE
+    FindMtu,     // /findmtu [host]
     Help,        // /? or /help
     Invalid,     // anything else
 };
@@ -26,6 +27,7 @@ struct Command {
     // Why a command line of a known switch is Invalid all the same (a
     // missing file), for the message; empty for an unknown switch.
     std::string Problem;
+    std::string Host;  // /findmtu's host; empty for the ping host
 };
 
 // The argument text of a whole command line: what follows the program's

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/ping/MtuFinder.h"
+#include "core/ping/PingSettings.h"
 #include "core/tuning/ChangePlan.h"
 #include "core/tuning/DryRunRegistry.h"
 #include "core/tuning/RegFile.h"
@@ -89,7 +91,8 @@ bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /export FILE | /?]\n"
+    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /export FILE |\n"
+           "                   /findmtu [host] | /?]\n"
            "\n"
            "  (none), 0   open the main window\n"
            "  number      start only the keep-alive companion, Korvet.exe\n"
@@ -99,12 +102,14 @@ std::string UsageText() {
            "  /export FILE\n"
            "              write the registry values Apply would write here into FILE,\n"
            "              a registry file for regedit /s; changes nothing else\n"
+           "  /findmtu    find the largest MTU the line carries to host (default: the\n"
+           "              ping host of Ping.cfg); changes nothing\n"
            "  /?, /help   show this text\n"
            "\n"
            "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
            "settings file is missing or damaged (/show, /apply, /export) or a setting\n"
-           "or the file could not be written, 2 for an unknown switch or /export\n"
-           "without a file, 4 when /apply or /restore finds\n"
+           "or the file could not be written, or /findmtu found no MTU, 2 for an\n"
+           "unknown switch or /export without a file, 4 when /apply or /restore finds\n"
            "Quintel already running (close its window first).\n";
 }
 
@@ -196,6 +201,23 @@ int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std
            std::to_string(contents.Entries.size() - static_cast<std::size_t>(removed)) +
            " registry values set, " + std::to_string(removed) +
            " removed. Import it with regedit /s.\n";
+    return exitcode::Ok;
+}
+
+int RunFindMtu(EngineContext& ctx, Sockets& sockets, Icmp& icmp, const std::string& host,
+               std::string& out, std::string& err) {
+    std::string target = host;
+    if (target.empty()) {
+        const PingSettings ping = LoadPingSettingsFile(
+            ctx.files, AppFilePath(ctx.appFolder, PingFileName), DefaultPingSettings(false));
+        target = ping.PingHost;
+    }
+    const MtuFinding finding = FindLargestMtu(sockets, icmp, target);
+    if (!finding.Found) {
+        err += "Quintel: " + finding.Text + "\n";
+        return exitcode::Failed;
+    }
+    out += finding.Text + "\n";
     return exitcode::Ok;
 }
 

@@ -1,10 +1,11 @@
-// The window-less engine commands: /show, /apply, /restore and /export.
+// The window-less engine commands: /show, /apply, /restore, /export and /findmtu.
 #pragma once
 
 #include <string>
 
 #include "platform/FileSystem.h"
 #include "platform/Instance.h"
+#include "platform/Network.h"
 #include "platform/Registry.h"
 #include "platform/VersionQuery.h"
 
@@ -48,5 +49,10 @@ int RunRestore(EngineContext& ctx, std::string& out, std::string& err);
 // the adapters and interfaces it lists. The file is replaced whole or not
 // at all.
 int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std::string& err);
+// Finds the largest MTU on the path to `host` (empty: the ping host of
+// "Ping.cfg", as the window offers it) and says what it found, or why it
+// found none. Writes nothing.
+int RunFindMtu(EngineContext& ctx, Sockets& sockets, Icmp& icmp, const std::string& host,
+               std::string& out, std::string& err);
 
 }  // namespace quintel

@@ -33,6 +33,7 @@ enum class ControlKind {
     Toolbar,
     Picture,
     ListView,
+    ProgressBar,
 };
 
 class Control;
@@ -141,6 +142,22 @@ public:
     Picture(std::string name, Rect bounds, std::string image)
         : Control(ControlKind::Picture, std::move(name), bounds), Image(std::move(image)) {}
     std::string Image;
+};
+
+// How far a long task has come: Value from 0 to Max, shown as a bar.
+class ProgressBar : public Control {
+public:
+    ProgressBar(std::string name, Rect bounds, int max)
+        : Control(ControlKind::ProgressBar, std::move(name), bounds), max_(max > 0 ? max : 1) {}
+
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+    // Kept within 0 to Max.
+    void SetValue(int value);
+
+private:
+    int max_;
+    int value_ = 0;
 };
 
 }  // namespace quintel::forms

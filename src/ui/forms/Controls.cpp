@@ -35,6 +35,13 @@ void Control::SetCaption(const std::string& caption) {
     Changed();
 }
 
+void ProgressBar::SetValue(int value) {
+    value = value < 0 ? 0 : value > max_ ? max_ : value;
+    if (value_ == value) return;
+    value_ = value;
+    Changed();
+}
+
 void OptionButton::SetValue(bool value) {
     if (!value) {
         if (value_) {

@@ -73,6 +73,8 @@ TuningPanel::TuningPanel(FrmMain& window, AppContext& app)
       optMTU1("optMTU1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", mtuGroup),
       optMTU2("optMTU2", Rect{240, 840, 1000, OptionHeight}, "Custom", mtuGroup),
       txtMTU("txtMTU", Rect{1320, 840, 735, TextHeight}),
+      // Under the box it fills, in the room the frame has below it.
+      cmdFindMTU("cmdFindMTU", Rect{1320, 1155, 735, 255}, "Find..."),
       fraRWIN("fraRWIN", Rect{2535, 2280, 2295, 1455}, "RWIN (Receive Window)"),
       optRWIN1("optRWIN1", Rect{240, 360, 1935, OptionHeight}, "Windows Default", rwinGroup),
       optRWIN2("optRWIN2", Rect{240, 840, 1000, OptionHeight}, "Custom", rwinGroup),
@@ -118,7 +120,7 @@ PlacedControls TuningPanel::Place(forms::TabSet& tabs) {
     constexpr int Advanced = 1;
     PlacedControls placed;
     placed.In(tabs, {&lblGeneral, &fraMTU}, General)
-        .In(fraMTU, {&optMTU1, &optMTU2, &txtMTU})
+        .In(fraMTU, {&optMTU1, &optMTU2, &txtMTU, &cmdFindMTU})
         .In(tabs, {&fraRWIN}, General)
         .In(fraRWIN, {&optRWIN1, &optRWIN2, &cmbRWIN})
         .In(tabs, {&fraTTL}, General)
@@ -138,6 +140,7 @@ void TuningPanel::WireHandlers() {
     optMTU2.Click = [this] { optMTU2_Click(); };
     txtMTU.Change = [this] { txtMTU_Change(); };
     txtMTU.KeyPress = [this](int& key) { txtMTU_KeyPress(key); };
+    cmdFindMTU.Click = [this] { cmdFindMTU_Click(); };
     optTTL1.Click = [this] { optTTL1_Click(); };
     optTTL2.Click = [this] { optTTL2_Click(); };
     txtTTL.Change = [this] { txtTTL_Change(); };
@@ -200,6 +203,21 @@ void TuningPanel::txtMTU_Change() {
 
 void TuningPanel::txtMTU_KeyPress(int& keyAscii) {
     NumberBoxKeyFilter(keyAscii);
+}
+
+void TuningPanel::cmdFindMTU_Click() {
+    // A fresh window each time: the last search's answer is not this one's.
+    findMtu_ = std::make_unique<FrmFindMTU>(
+        app_.services.host,
+        FindMtuServices{app_.services.sockets, app_.services.icmp, app_.services.background,
+                        app_.pingSettings.PingHost,
+                        [this](int mtu) { UseFoundMtu(mtu); }});
+    findMtu_->Show(true);
+}
+
+void TuningPanel::UseFoundMtu(int mtu) {
+    optMTU2.SetValue(true);
+    txtMTU.SetText(std::to_string(mtu));
 }
 
 // --- TTL -----------------------------------------------------------------
@@ -302,7 +320,7 @@ void TuningPanel::EnableManualControls(bool enabled) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              &fraMTU, &fraRWIN, &fraTTL, &fraSKA, &fraNDI, &fraMaxSessions, &optMTU1, &optMTU2, &optRWIN1,
              &optRWIN2, &optTTL1, &optTTL2, &optSKA1, &optSKA2, &optNDI1, &optNDI2, &chkPMTU,
-             &chkBlackHole, &txtMTU, &txtTTL, &cmbMSCPS0, &cmbMSCPS1, &cmbNDI, &cmbRWIN, &cmbSKA,
+             &chkBlackHole, &txtMTU, &cmdFindMTU, &txtTTL, &cmbMSCPS0, &cmbMSCPS1, &cmbNDI, &cmbRWIN, &cmbSKA,
              &lblHttp10, &lblHttp11}) {
         c->SetEnabled(enabled);
     }

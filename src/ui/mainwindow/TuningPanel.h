@@ -4,6 +4,9 @@
 // before it saves a manual record.
 #pragma once
 
+#include <memory>
+
+#include "ui/dialogs/FrmFindMTU.h"
 #include "ui/forms/ValueControls.h"
 #include "ui/mainwindow/PanelLayout.h"
 
@@ -25,6 +28,7 @@ public:
     forms::Frame fraMTU;  // designer: Frame2
     forms::OptionButton optMTU1, optMTU2;
     forms::TextBox txtMTU;
+    forms::CommandButton cmdFindMTU;  // opens the largest-MTU finder
     forms::Frame fraRWIN;  // designer: Frame3
     forms::OptionButton optRWIN1, optRWIN2;
     forms::ComboBox cmbRWIN;
@@ -58,6 +62,10 @@ public:
     void optMTU2_Click();
     void txtMTU_Change();
     void txtMTU_KeyPress(int& keyAscii);
+    void cmdFindMTU_Click();
+    // "Custom" and `mtu` in the MTU box, through their handlers, as if
+    // the user had chosen and typed them.
+    void UseFoundMtu(int mtu);
     void optTTL1_Click();
     void optTTL2_Click();
     void txtTTL_Change();
@@ -90,6 +98,7 @@ private:
 
     FrmMain& window_;  // for the connection type and mode the checks read
     AppContext& app_;
+    std::unique_ptr<FrmFindMTU> findMtu_;
 };
 
 }  // namespace quintel

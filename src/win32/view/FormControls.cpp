@@ -7,6 +7,7 @@
 #include "win32/view/ButtonViews.h"
 #include "win32/view/ComboView.h"
 #include "win32/view/ReportView.h"
+#include "win32/view/ProgressView.h"
 #include "win32/view/StaticViews.h"
 #include "win32/view/TabView.h"
 #include "win32/view/TextView.h"
@@ -38,6 +39,8 @@ std::unique_ptr<ControlView> MakeView(forms::Control& control, const ViewContext
     case ControlKind::Toolbar: return std::make_unique<ToolbarView>(static_cast<forms::Toolbar&>(control), context);
     case ControlKind::Picture: return std::make_unique<PictureView>(static_cast<forms::Picture&>(control), context);
     case ControlKind::ListView: return std::make_unique<ReportView>(static_cast<forms::ListView&>(control), context);
+    case ControlKind::ProgressBar:
+        return std::make_unique<ProgressView>(static_cast<forms::ProgressBar&>(control), context);
     }
     throw std::logic_error("no view for the control " + control.Name());
 }

@@ -59,6 +59,9 @@ public:
 
     // The image lists and icons, for other Windows code (the tray icon).
     ImageStore& Images() { return images_; }
+    // Where code that Windows calls back keeps an exception for the
+    // host's message loops to raise again.
+    PendingError& Errors() { return errors_; }
     int Dpi() const { return context_.Scale.Dpi(); }
 
 private:

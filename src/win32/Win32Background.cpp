@@ -1,0 +1,114 @@
+#include "win32/Win32Background.h"
+
+#include <memory>
+
+#include "win32/Win32Registry.h"
+
+namespace quintel::win32 {
+
+namespace {
+
+constexpr const char* WindowClass = "Quintel.BackgroundWork";
+// A job's work has ended: lParam is the job.
+constexpr UINT WorkDone = WM_APP + 0x51;
+
+SystemError LastError(const char* what) {
+    const DWORD code = GetLastError();
+    return SystemError{static_cast<long>(code), std::string(what) + ": " + SystemErrorText(code)};
+}
+
+}  // namespace
+
+struct Win32BackgroundWork::Job {
+    std::function<void()> work;
+    std::function<void()> done;
+    HWND window = nullptr;
+    // What the work threw, raised again on the window's thread.
+    std::exception_ptr failure;
+};
+
+Win32BackgroundWork::Win32BackgroundWork(PendingError& errors, HINSTANCE instance)
+    : errors_(errors), instance_(instance) {}
+
+Win32BackgroundWork::~Win32BackgroundWork() {
+    for (UniqueHandle& thread : threads_) WaitForSingleObject(thread.Get(), INFINITE);
+    threads_.clear();
+    if (!window_) return;
+    MSG message{};
+    while (PeekMessageA(&message, window_, WorkDone, WorkDone, PM_REMOVE))
+        delete reinterpret_cast<Job*>(message.lParam);
+    DestroyWindow(window_);
+}
+
+// Made on first use, by the thread whose loop is to run the completions;
+// a program that never works in the background has no such window.
+Result<> Win32BackgroundWork::MakeWindow() {
+    if (window_) return {};
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.lpszClassName = WindowClass;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return LastError("RegisterClassEx");
+    // Hidden and never shown: a tool window stays out of the task list.
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, instance_, nullptr);
+    if (!window_) return LastError("CreateWindowEx");
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return {};
+}
+
+Result<> Win32BackgroundWork::Run(std::function<void()> work, std::function<void()> done) {
+    if (auto made = MakeWindow(); !made) return made.Error();
+    // Threads that have ended are let go of.
+    std::erase_if(threads_, [](const UniqueHandle& thread) {
+        return WaitForSingleObject(thread.Get(), 0) == WAIT_OBJECT_0;
+    });
+    auto job = std::make_unique<Job>();
+    job->work = std::move(work);
+    job->done = std::move(done);
+    job->window = window_;
+    DWORD id = 0;
+    UniqueHandle thread(CreateThread(nullptr, 0, ThreadMain, job.get(), 0, &id));
+    if (!thread) return LastError("CreateThread");
+    job.release();  // the thread owns it now
+    threads_.push_back(std::move(thread));
+    return {};
+}
+
+DWORD WINAPI Win32BackgroundWork::ThreadMain(LPVOID parameter) noexcept {
+    auto* job = static_cast<Job*>(parameter);
+    try {
+        if (job->work) job->work();
+    } catch (...) {
+        job->failure = std::current_exception();
+    }
+    // Without the window there is nobody to hand the result to.
+    if (!PostMessageA(job->window, WorkDone, 0, reinterpret_cast<LPARAM>(job))) delete job;
+    return 0;
+}
+
+LRESULT CALLBACK Win32BackgroundWork::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) noexcept {
+    if (message == WorkDone) {
+        auto* self = reinterpret_cast<Win32BackgroundWork*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        auto* job = reinterpret_cast<Job*>(lParam);
+        if (self) self->Deliver(job);
+        else delete job;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32BackgroundWork::Deliver(Job* job) noexcept {
+    std::unique_ptr<Job> owned(job);
+    try {
+        if (owned->failure) std::rethrow_exception(owned->failure);
+        if (owned->done) owned->done();
+    } catch (...) {
+        errors_.Keep(std::current_exception());
+    }
+}
+
+}  // namespace quintel::win32
