@@ -411,6 +411,8 @@ TEST_F(EngineSwitches, ExportWithoutAFileIsAUsageErrorAndABadSettingsFileWritesN
     EXPECT_EQ(1u, run.exitCode);
     EXPECT_NE(std::string::npos, run.err.find("No registry file was written.")) << run.err;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((app / "fleet tcp.reg").c_str()));
+}
+
 TEST_F(EngineSwitches, FindMtuToTheLoopbackFindsTheLargestAndChangesNothing) {
     RunResult run = Quintel("/findmtu 127.0.0.1");
     EXPECT_EQ(0u, run.exitCode) << run.err;

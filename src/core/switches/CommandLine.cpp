@@ -85,15 +85,13 @@ Command ParseCommandLine(const std::string& arguments) {
     }
 
     if (text.size() > 1 && (text[0] == '/' || text[0] == '-')) {
+        // The switches that take words after them: /export file, /findmtu host.
         const auto blank = text.find_first_of(" \t\r\n");
-        if (Lower(text.substr(1, blank == std::string::npos ? blank : blank - 1)) == "export")
+        const std::string word =
+            Lower(text.substr(1, blank == std::string::npos ? std::string::npos : blank - 1));
+        if (word == "export")
             return ExportCommand(command, blank == std::string::npos ? "" : text.substr(blank));
-}
-
-        // The one switch that takes a word after it: /findmtu host.
-        const auto blank = text.find_first_of(" \t\r\n");
-        if (Lower(text.substr(1, blank == std::string::npos ? std::string::npos : blank - 1)) ==
-            "findmtu") {
+        if (word == "findmtu") {
             command.Kind = CommandKind::FindMtu;
             if (blank != std::string::npos) command.Host = Unquoted(Trim(text.substr(blank)));
             if (command.Host.find_first_of(" \t\r\n") != std::string::npos) {
