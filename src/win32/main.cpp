@@ -11,6 +11,7 @@
 #include "core/system/ProgramFolder.h"
 #include "win32/Console.h"
 #include "win32/FolderCheck.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
@@ -24,7 +25,7 @@ namespace {
 // The window holds it for its whole run, and so does a switch that writes.
 constexpr const char* InstanceMutexName = "Quintel.SingleInstance";
 
-// /show only reads: it may run beside the window and never keeps one from
+// /show and /verify only read: they may run beside the window and never keeps one from
 // starting, so it takes no part in the single-instance rule.
 class ReadOnlySwitch : public quintel::SingleInstance {
 public:
@@ -38,17 +39,21 @@ int RunEngineCommand(const quintel::Command& command) {
     win32::Win32FileSystem files;
     win32::Win32VersionQuery version;
     std::unique_ptr<SingleInstance> instance;
-    if (command.Kind == CommandKind::Apply || command.Kind == CommandKind::Restore) {
+    win32::Win32Clock clock;
+    if (command.Kind == CommandKind::Apply || command.Kind == CommandKind::Restore ||
+        command.Kind == CommandKind::Undo) {
         instance = std::make_unique<win32::NamedMutexInstance>(InstanceMutexName);
     } else {
         instance = std::make_unique<ReadOnlySwitch>();
     }
-    EngineContext ctx{registry, files, version, *instance, win32::ApplicationFolder()};
+    EngineContext ctx{registry, files, version, clock, *instance, win32::ApplicationFolder()};
 
     switch (command.Kind) {
     case CommandKind::Show: return RunShow(ctx, console.out(), console.err());
     case CommandKind::Apply: return RunApply(ctx, console.out(), console.err());
     case CommandKind::Restore: return RunRestore(ctx, console.out(), console.err());
+    case CommandKind::Undo: return RunUndo(ctx, console.out(), console.err());
+    case CommandKind::Verify: return RunVerify(ctx, console.out(), console.err());
     case CommandKind::Help:
         console.out() += UsageText();
         return exitcode::Ok;
@@ -77,10 +82,11 @@ int RunWindows(const quintel::Command& command) {
     win32::Win32Shell shell;
     win32::KorvetKeepAliveControl keepAlive;
     win32::Win32NotifyArea tray;
+    win32::Win32Clock clock;
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
-                            keepAlive, tray},
+                            keepAlive, tray, clock},
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
@@ -103,7 +109,9 @@ bool RefusedForTheFolder(const quintel::Command& command) {
         return true;
     case CommandKind::Show:
     case CommandKind::Apply:
-    case CommandKind::Restore: {
+    case CommandKind::Restore:
+    case CommandKind::Undo:
+    case CommandKind::Verify: {
         win32::ConsoleOutput console;
         console.err() += UnusableFolderLine(unusable->ansi);
         return true;
@@ -138,5 +146,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         MessageBoxA(nullptr, "An unexpected error ended the program.", "Quintel",
                     MB_OK | MB_ICONERROR);
     }
-    return 3;
+    return quintel::exitcode::Unexpected;
 }

@@ -29,6 +29,7 @@ struct FakeServices {
     FakeShell shell;
     FakeKeepAliveControl keepAlive;
     FakeNotifyArea tray;
+    FakeClock clock;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -44,7 +45,7 @@ struct FakeServices {
 
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
-                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray},
+                                userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray, clock},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }

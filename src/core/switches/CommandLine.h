@@ -13,6 +13,8 @@ enum class CommandKind {
     Show,        // /show
     Apply,       // /apply
     Restore,     // /restore
+    Undo,        // /undo
+    Verify,      // /verify
     Help,        // /? or /help
     Invalid,     // anything else
 };

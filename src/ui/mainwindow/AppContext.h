@@ -7,6 +7,7 @@
 #include "core/text/Paths.h"
 #include "core/tuning/TuningSettings.h"
 #include "ui/forms/Form.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Instance.h"
@@ -44,6 +45,7 @@ struct Services {
     Shell& shell;
     KeepAliveControl& keepAlive;
     NotifyArea& tray;
+    Clock& clock;
 };
 
 struct AppContext {

@@ -3,6 +3,7 @@
 #include "core/system/mdlAddons.h"
 #include "ui/mainwindow/ApplyCommand.h"
 #include "ui/mainwindow/FrmMain.h"
+#include "ui/mainwindow/UndoCommand.h"
 
 namespace quintel {
 
@@ -12,6 +13,7 @@ MainMenus::MainMenus(FrmMain& window, AppContext& app)
       mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
       mnuFileSeparator1("mnuFileSeparator1", "-"),
       mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
+      mnuUndoLastChange("mnuUndoLastChange", "&Undo Last Change"),
       mnuFileSeparator2("mnuFileSeparator2", "-"),
       mnuExit("mnuExit", "&Exit"),
       mnuView("mnuView", "&View"),
@@ -44,7 +46,7 @@ std::vector<forms::MenuItem*> MainMenus::TopMenus() {
 
 void MainMenus::BuildMenus() {
     mnuFile.Add(mnuApplyNewSettings).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
-        .Add(mnuFileSeparator2).Add(mnuExit);
+        .Add(mnuUndoLastChange).Add(mnuFileSeparator2).Add(mnuExit);
     mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
     mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
     mnuHelpContactUs.Add(mnuHelpWebSite).Add(mnuHelpEmail);
@@ -53,6 +55,8 @@ void MainMenus::BuildMenus() {
 
     mnuToolBar.SetChecked(true);
     mnuStatusBar.SetChecked(true);
+    // Until the load has looked for a change to undo.
+    mnuUndoLastChange.SetEnabled(false);
 }
 
 void MainMenus::WireHandlers() {
@@ -64,6 +68,9 @@ void MainMenus::WireHandlers() {
     };
     mnuRestore.Click = [this] {
         if (window_.Enabled()) RestoreWindowsSettings(window_);
+    };
+    mnuUndoLastChange.Click = [this] {
+        if (window_.Enabled()) UndoLastChange(window_);
     };
     mnuRegistryBackup.Click = [this] {
         if (window_.Enabled()) BackupRegistry(app_, app_.services.host, window_);

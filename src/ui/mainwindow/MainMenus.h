@@ -19,7 +19,7 @@ public:
     MainMenus& operator=(const MainMenus&) = delete;
 
     forms::MenuItem mnuFile, mnuApplyNewSettings, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
-        mnuFileSeparator2, mnuExit;
+        mnuUndoLastChange, mnuFileSeparator2, mnuExit;
     forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel,
         mnuSystem, mnuInternet, mnumodem, mnuNetwork;
     // designer: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is mnuHelp1,
