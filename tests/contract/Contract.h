@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -38,5 +39,8 @@ struct FileTarget {
     virtual bool AnythingAt(const std::string& path) = 0;
 };
 std::unique_ptr<FileTarget> MakeFileTarget();
+
+// A clock as the program is given one.
+std::unique_ptr<Clock> MakeClock();
 
 }  // namespace quintel::contract
