@@ -20,6 +20,8 @@ bool Known(CommandKind kind) {
     case CommandKind::Show:
     case CommandKind::Apply:
     case CommandKind::Restore:
+    case CommandKind::Undo:
+    case CommandKind::Verify:
     case CommandKind::Help:
     case CommandKind::Invalid:
         return true;
