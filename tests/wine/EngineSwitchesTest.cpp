@@ -228,9 +228,10 @@ TEST_F(EngineSwitches, SwitchesThatWriteRefuseWhileQuintelRunsAndShowDoesNot) {
     // What the main window holds for as long as it is open.
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Quintel.SingleInstance");
     ASSERT_TRUE(mutex);
-    RunResult runs[] = {Quintel("/apply"), Quintel("/restore"), Quintel("/show")};
+    RunResult runs[] = {Quintel("/apply"), Quintel("/restore"), Quintel("/undo"), Quintel("/show"),
+                        Quintel("/verify")};
     CloseHandle(mutex);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(4u, runs[i].exitCode) << i;
         EXPECT_NE(std::string::npos, runs[i].err.find("Quintel is already running")) << runs[i].err;
         EXPECT_EQ(1, std::count(runs[i].err.begin(), runs[i].err.end(), '\n')) << "one line";
@@ -238,8 +239,10 @@ TEST_F(EngineSwitches, SwitchesThatWriteRefuseWhileQuintelRunsAndShowDoesNot) {
     }
     EXPECT_EQ(99u, Dword(Current, "DefaultTTL"));
     EXPECT_EQ(Automatic1, ReadTextFile(app / "VarOderudi.cfg"));
-    EXPECT_EQ(0u, runs[2].exitCode) << runs[2].err;
-    EXPECT_EQ(0u, runs[2].out.find("OS: Windows XP\n")) << runs[2].out;
+    EXPECT_EQ(0u, runs[3].exitCode) << runs[3].err;
+    EXPECT_EQ(0u, runs[3].out.find("OS: Windows XP\n")) << runs[3].out;
+    // /verify only reads: it answers (the values differ) beside the window.
+    EXPECT_EQ(3u, runs[4].exitCode) << runs[4].err;
 
     // Once the window is gone the same switch goes through.
     const RunResult after = Quintel("/apply");
