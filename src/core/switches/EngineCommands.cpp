@@ -161,10 +161,6 @@ int RunRestore(EngineContext& ctx, std::string& out, std::string& err) {
     return Save(ctx, l, out, err);
 }
 
-}  // namespace quintel
-
-namespace quintel {
-
 int RunUndo(EngineContext& ctx, std::string& out, std::string& err) {
     if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
     const UndoFiles where = UndoFilesFor(AppFilePath(ctx.appFolder, SettingsFileName));
