@@ -23,6 +23,8 @@ bool Known(CommandKind kind) {
     case CommandKind::Restore:
     case CommandKind::Export:
     case CommandKind::FindMtu:
+    case CommandKind::Undo:
+    case CommandKind::Verify:
     case CommandKind::Help:
     case CommandKind::Invalid:
         return true;

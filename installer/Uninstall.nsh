@@ -8,7 +8,8 @@
 ; "the defaults" would be wrong for many of them (an MTU of 1492 on a PPPoE
 ; adapter would become 1500). Then nothing is put back and nothing asked.
 ;
-; The settings files (VarOderudi.cfg, Ping.cfg) go when the defaults were
+; The settings files (VarOderudi.cfg, Ping.cfg, and the undo record
+; Undo.reg with VarOderudi.cfg.undo) go when the defaults were
 ; put back or there was nothing to put back. When the user keeps the tuned
 ; values, or the restore fails, the registry still holds what
 ; VarOderudi.cfg describes: the files stay, and so does the folder, so the
@@ -106,9 +107,15 @@ Section "Uninstall"
     ; Left from a save that was cut short: never the user's choice.
     Delete "$INSTDIR\VarOderudi.cfg.tmp"
     Delete "$INSTDIR\Ping.cfg.tmp"
+    Delete "$INSTDIR\Undo.reg.tmp"
+    Delete "$INSTDIR\VarOderudi.cfg.undo.tmp"
     ${If} $RemoveSettings == 1
         Delete "$INSTDIR\VarOderudi.cfg"
         Delete "$INSTDIR\Ping.cfg"
+        ; The record of the last change, which the restore has superseded.
+        ; When the tuned values stay, it stays too: it is the way back.
+        Delete "$INSTDIR\Undo.reg"
+        Delete "$INSTDIR\VarOderudi.cfg.undo"
         ; The tip-of-the-day choice of the user who uninstalls.
         DeleteRegKey HKCU "Software\Quintel"
     ${EndIf}

@@ -12,6 +12,7 @@
 #include "win32/Console.h"
 #include "win32/Win32Background.h"
 #include "win32/FolderCheck.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
@@ -25,7 +26,7 @@ namespace {
 // The window holds it for its whole run, and so does a switch that writes.
 constexpr const char* InstanceMutexName = "Quintel.SingleInstance";
 
-// /show only reads: it may run beside the window and never keeps one from
+// /show and /verify only read: they may run beside the window and never keeps one from
 // starting, so it takes no part in the single-instance rule.
 class ReadOnlySwitch : public quintel::SingleInstance {
 public:
@@ -39,12 +40,14 @@ int RunEngineCommand(const quintel::Command& command) {
     win32::Win32FileSystem files;
     win32::Win32VersionQuery version;
     std::unique_ptr<SingleInstance> instance;
-    if (command.Kind == CommandKind::Apply || command.Kind == CommandKind::Restore) {
+    win32::Win32Clock clock;
+    if (command.Kind == CommandKind::Apply || command.Kind == CommandKind::Restore ||
+        command.Kind == CommandKind::Undo) {
         instance = std::make_unique<win32::NamedMutexInstance>(InstanceMutexName);
     } else {
         instance = std::make_unique<ReadOnlySwitch>();
     }
-    EngineContext ctx{registry, files, version, *instance, win32::ApplicationFolder()};
+    EngineContext ctx{registry, files, version, clock, *instance, win32::ApplicationFolder()};
 
     switch (command.Kind) {
     case CommandKind::Show: return RunShow(ctx, console.out(), console.err());
@@ -56,6 +59,8 @@ int RunEngineCommand(const quintel::Command& command) {
         win32::Win32Icmp icmp;
         return RunFindMtu(ctx, sockets, icmp, command.Host, console.out(), console.err());
     }
+    case CommandKind::Undo: return RunUndo(ctx, console.out(), console.err());
+    case CommandKind::Verify: return RunVerify(ctx, console.out(), console.err());
     case CommandKind::Help:
         console.out() += UsageText();
         return exitcode::Ok;
@@ -89,10 +94,11 @@ int RunWindows(const quintel::Command& command) {
     // After the sockets and the ICMP calls its threads use: it goes first
     // and waits for them.
     win32::Win32BackgroundWork background(host.Errors());
+    win32::Win32Clock clock;
 
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
-                            keepAlive, tray, background},
+                            keepAlive, tray, background, clock},
                    win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
@@ -117,6 +123,8 @@ bool RefusedForTheFolder(const quintel::Command& command) {
     case CommandKind::Apply:
     case CommandKind::Restore:
     case CommandKind::Export:
+    case CommandKind::Undo:
+    case CommandKind::Verify:
     case CommandKind::FindMtu: {
         // A host named on the command line needs no file of the program.
         if (command.Kind == CommandKind::FindMtu && !command.Host.empty()) return false;
@@ -154,5 +162,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         MessageBoxA(nullptr, "An unexpected error ended the program.", "Quintel",
                     MB_OK | MB_ICONERROR);
     }
-    return 3;
+    return quintel::exitcode::Unexpected;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/Background.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 
@@ -51,5 +52,7 @@ struct BackgroundTarget {
     virtual unsigned long ThisThread() = 0;
 };
 std::unique_ptr<BackgroundTarget> MakeBackgroundTarget();
+// A clock as the program is given one.
+std::unique_ptr<Clock> MakeClock();
 
 }  // namespace quintel::contract

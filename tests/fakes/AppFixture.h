@@ -31,6 +31,7 @@ struct FakeServices {
     FakeKeepAliveControl keepAlive;
     FakeNotifyArea tray;
     FakeBackgroundWork background;
+    FakeClock clock;
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -47,7 +48,7 @@ struct FakeServices {
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                                 userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray,
-                                background},
+                                background, clock},
                        Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }

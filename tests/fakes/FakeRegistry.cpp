@@ -77,11 +77,29 @@ bool FakeRegistry::Denied(const std::string& path) const {
     return false;
 }
 
+bool FakeRegistry::ReadOnly(const std::string& path) const {
+    for (const std::string& denied : readOnlyKeys_) {
+        if (StartsWithNoCase(path, denied)) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> FakeRegistry::WriteCalls() const {
+    std::vector<std::string> writes;
+    for (const std::string& call : calls_) {
+        if (call.rfind("CreateKey ", 0) == 0 || call.rfind("SetValue ", 0) == 0 ||
+            call.rfind("DeleteValue ", 0) == 0) {
+            writes.push_back(call);
+        }
+    }
+    return writes;
+}
+
 Result<RegKey> FakeRegistry::CreateKey(RegRoot root, const std::string& path,
                                        std::uint32_t access) {
     calls_.push_back("CreateKey " + RootName(root) + "\\" + path);
     createAccess_.push_back(access);
-    if (Denied(path)) return Failure(regcode::AccessDenied);
+    if (Denied(path) || ReadOnly(path)) return Failure(regcode::AccessDenied);
     Key* node = &Root(root);
     for (const std::string& part : Split(path)) node = &node->subkeys[part];
     const RegKey key = nextHandle_++;
@@ -106,6 +124,13 @@ Result<RegKey> FakeRegistry::OpenKey(RegRoot root, const std::string& path) {
 Result<RegKey> FakeRegistry::OpenKeyEx(RegRoot root, const std::string& path,
                                        std::uint32_t access) {
     openAccess_.push_back(access);
+    // Set value, create subkey, create link, delete, write DAC or owner.
+    constexpr std::uint32_t WriteAccess = 0x0002 | 0x0004 | 0x0020 | 0x00010000 | 0x00040000 |
+                                          0x00080000;
+    if ((access & WriteAccess) && ReadOnly(path)) {
+        calls_.push_back("OpenKeyEx " + RootName(root) + "\\" + path);
+        return Failure(regcode::AccessDenied);
+    }
     return Open(root, path, "OpenKeyEx");
 }
 

@@ -51,12 +51,23 @@ public:
     // Failure injection: creating or opening this key (or one below it)
     // answers 5; writing or removing this value answers `code`.
     void DenyKey(const std::string& path) { deniedKeys_.insert(path); }
+    // As an access list usually does: this key (and those below it) can be
+    // read, but creating it or opening it for writing answers 5.
+    void DenyKeyWrites(const std::string& path) { readOnlyKeys_.insert(path); }
     void FailValue(const std::string& path, const std::string& name, long code) {
         failedValues_[path + "\\" + name] = code;
+    }
+    // Every refusal above is lifted.
+    void ClearFailures() {
+        deniedKeys_.clear();
+        readOnlyKeys_.clear();
+        failedValues_.clear();
     }
 
     // Every call, one line each, e.g. "SetValue HKLM\\X\\Y name 4 [..]".
     const std::vector<std::string>& Calls() const { return calls_; }
+    // The calls that create a key or write or remove a value.
+    std::vector<std::string> WriteCalls() const;
     std::size_t OpenHandles() const { return open_.size(); }
     // Access masks that CreateKey was asked for.
     const std::vector<std::uint32_t>& CreateAccess() const { return createAccess_; }
@@ -76,6 +87,7 @@ private:
     Key& Root(RegRoot root);
     const Key* Find(RegRoot root, const std::string& path) const;
     bool Denied(const std::string& path) const;
+    bool ReadOnly(const std::string& path) const;
     Result<RegKey> Open(RegRoot root, const std::string& path, const char* call);
     SystemError Failure(long code) { return SystemError{code, ErrorText(code)}; }
 
@@ -83,6 +95,7 @@ private:
     std::map<RegKey, Handle> open_;
     RegKey nextHandle_ = 0x1000;
     std::set<std::string, CaseInsensitiveLess> deniedKeys_;
+    std::set<std::string, CaseInsensitiveLess> readOnlyKeys_;
     std::map<std::string, long, CaseInsensitiveLess> failedValues_;
     std::vector<std::string> calls_;
     std::vector<std::uint32_t> createAccess_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/IpHelper.h"
 #include "platform/MessageBoxes.h"
 #include "platform/VersionQuery.h"
@@ -33,6 +34,21 @@ public:
         ++calls;
         if (missing) return SystemError{126, "The specified module could not be found."};
         return address;
+    }
+};
+
+// A clock that stands where the test sets it; Windows started at `boot`,
+// or cannot say when `bootUnknown`.
+class FakeClock : public Clock {
+public:
+    UnixSeconds now = 1'800'000'000;
+    UnixSeconds boot = 1'799'990'000;
+    bool bootUnknown = false;
+
+    UnixSeconds Now() override { return now; }
+    Result<UnixSeconds> BootTime() override {
+        if (bootUnknown) return SystemError{1, "Incorrect function."};
+        return boot;
     }
 };
 

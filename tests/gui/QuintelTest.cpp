@@ -302,6 +302,51 @@ TEST_F(QuintelWindow, TheStatusBarNamesTheSystemWineReports) {
     }
 }
 
+// The undo record with the time of its change moved to `changed`: the
+// record is UTF-16 on the NT family, its comment lines plain ASCII.
+void BackdateUndoRecord(const std::string& path, const std::string& changed) {
+    const std::string wide = wine::ReadTextFile(path);
+    std::string text;
+    for (std::size_t i = 2; i + 1 < wide.size(); i += 2) text += wide[i];
+    const std::size_t at = text.find("; Changed: ");
+    ASSERT_NE(std::string::npos, at) << text;
+    const std::size_t end = text.find("\r\n", at);
+    text.replace(at, end - at, "; Changed: " + changed);
+    std::string back = "\xFF\xFE";
+    for (char c : text) {
+        back += c;
+        back += '\0';
+    }
+    wine::WriteTextFile(path, back);
+}
+
+TEST_F(QuintelWindow, TheFirstPanelSaysWhetherTheSettingsAreInUseWaitForARestartOrDiffer) {
+    wine::WriteTextFile(AppFile("VarOderudi.cfg"), "ConnectionType,1\r\nOptiMode,0\r\n");
+    const wine::RunResult applied = wine::RunProgram(AppFile("Quintel.exe"), "/apply");
+    ASSERT_EQ(0u, applied.exitCode) << applied.err;
+
+    // Applied since Windows (for Wine: its server) started.
+    Start();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(L"Restart needed", Status().at(0));
+    quintel.Terminate();
+    main = nullptr;
+
+    // Applied before Windows started.
+    BackdateUndoRecord(AppFile("Undo.reg"), "86400");
+    Start();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(L"Settings applied", Status().at(0));
+    quintel.Terminate();
+    main = nullptr;
+
+    // Something else changed a value since.
+    wine::PutDword(TcpipCurrent, "DefaultTTL", 99);
+    Start();
+    ASSERT_TRUE(main);
+    EXPECT_EQ(L"1 value differs", Status().at(0));
+}
+
 TEST_F(QuintelWindow, SwitchesThatWriteRefuseWhileTheWindowIsOpen) {
     wine::WriteTextFile(AppFile("VarOderudi.cfg"), "ConnectionType,1\r\nOptiMode,0\r\n");
     Start();

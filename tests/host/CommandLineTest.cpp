@@ -31,6 +31,8 @@ TEST(CommandLine, SwitchesIgnoreCaseAndAcceptADash) {
     EXPECT_EQ(CommandKind::Show, Kind("-SHOW"));
     EXPECT_EQ(CommandKind::Apply, Kind("/Apply"));
     EXPECT_EQ(CommandKind::Restore, Kind("-restore"));
+    EXPECT_EQ(CommandKind::Undo, Kind("/UNDO"));
+    EXPECT_EQ(CommandKind::Verify, Kind("-Verify"));
     EXPECT_EQ(CommandKind::Help, Kind("/?"));
     EXPECT_EQ(CommandKind::Help, Kind("-help"));
 }

@@ -3,6 +3,7 @@
 #include "fakes/FakeBackground.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeSystem.h"
 
 namespace quintel::contract {
 
@@ -51,6 +52,10 @@ std::unique_ptr<RegistryTarget> MakeRegistryTarget() {
 
 std::unique_ptr<FileTarget> MakeFileTarget() {
     return std::make_unique<FakeFileTarget>();
+}
+
+std::unique_ptr<Clock> MakeClock() {
+    return std::make_unique<test::FakeClock>();
 }
 
 }  // namespace quintel::contract

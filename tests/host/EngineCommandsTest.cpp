@@ -8,6 +8,7 @@
 #include "core/tuning/ChangePlan.h"
 #include "core/tuning/RegFile.h"
 #include "core/tuning/TuningSettings.h"
+#include "core/tuning/UndoRecord.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeForms.h"
 #include "fakes/FakeNetwork.h"
@@ -29,7 +30,7 @@ protected:
         version.version = OsVersion{2, 5, 1};  // Windows XP
     }
     int Run(int (*command)(EngineContext&, std::string&, std::string&)) {
-        EngineContext ctx{reg, files, version, instance, Folder};
+        EngineContext ctx{reg, files, version, clock, instance, Folder};
         out.clear();
         err.clear();
         return command(ctx, out, err);
@@ -38,6 +39,7 @@ protected:
     test::FakeRegistry reg;
     test::FakeFileSystem files;
     test::FakeVersionQuery version;
+    test::FakeClock clock;
     test::FakeSingleInstance instance;
     std::string out, err;
 };
@@ -54,7 +56,7 @@ int LineCount(const std::string& text) {
 class FindMtuCommand : public Commands {
 protected:
     int FindMtu(const std::string& host) {
-        EngineContext ctx{reg, files, version, instance, Folder};
+        EngineContext ctx{reg, files, version, clock, instance, Folder};
         out.clear();
         err.clear();
         return RunFindMtu(ctx, sockets, icmp, host, out, err);
@@ -99,21 +101,50 @@ TEST_F(FindMtuCommand, AHostThatDoesNotAnswerExitsOneWithTheReason) {
     EXPECT_EQ(1u, icmp.echoes.size());
 }
 
-TEST_F(Commands, ShowListsEveryWriteInOrderAndChangesNothing) {
+TEST_F(Commands, ShowListsEveryValueNowAndAfterTabSeparatedAndChangesNothing) {
     reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    reg.PutDword("SYSTEM\\ControlSet001\\Services\\tcpip\\parameters", "GlobalMaxTcpWindowSize", 64240);
+    reg.PutSz(Tcpip, "DefaultTTL", "128");  // text where a number goes
+    reg.PutDword(Tcpip, "KeepAliveTime", 600000);  // already what Apply writes
     files.Put(Cfg, "ConnectionType,1\r\nOptiMode,1\r\n");
+    const std::size_t values = reg.ValueCount();
+    const int writes = files.Writes();
     EXPECT_EQ(0, Run(RunShow));
     const std::string text = out;
-    EXPECT_EQ(0u, text.find("OS: Windows XP\nMode: Automatic #2\n"));
-    EXPECT_NE(std::string::npos,
-              text.find("HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\t"
-                        "GlobalMaxTcpWindowSize\tREG_DWORD\tremoved\n"));
-    EXPECT_NE(std::string::npos,
-              text.find("Interfaces\\{AAA}\tMTU\tREG_DWORD\t576\n"));
-    EXPECT_NE(std::string::npos, text.find("cachesize\t(Default)\tREG_DWORD\t0\n"));
-    EXPECT_EQ(0u, reg.ValueCount());
+    EXPECT_EQ(0u, text.find("OS: Windows XP\nMode: Automatic #2\n")) << text;
+    // key, value, now, after, whether it changes
+    for (const std::string& row : std::vector<std::string>
+         {"HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\t"
+          "GlobalMaxTcpWindowSize\t64240\t(removed)\tchanged\n",
+          "HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\t"
+          "TcpWindowSize\t(not set)\t(removed)\tsame\n",
+          "HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) + "\tDefaultTTL\t\"128\"\t128\tchanged\n",
+          "HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) + "\tKeepAliveTime\t600000\t600000\tsame\n",
+          "HKEY_LOCAL_MACHINE\\" + std::string(Interfaces) + "\\{AAA}\tMTU\t(not set)\t576\tchanged\n",
+          std::string("\tcachesize\t(Default)\t(not set)\t0\tchanged\n").substr(1)}) {
+        EXPECT_NE(std::string::npos, text.find(row)) << row << "\n" << text;
+    }
+    // Every line: the two header lines, one per value with five fields,
+    // and the count.
+    std::size_t rows = 0, start = 0, lines = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end - start);
+        ++lines;
+        if (line.rfind("HKEY_LOCAL_MACHINE\\", 0) == 0) {
+            ++rows;
+            EXPECT_EQ(4, std::count(line.begin(), line.end(), '\t')) << line;
+        }
+        start = end + 1;
+    }
+    EXPECT_EQ(17u, rows);
+    EXPECT_EQ(rows + 3, lines);
+    EXPECT_NE(std::string::npos, text.rfind("\n13 of 17 values change\n")) << text;
+    EXPECT_EQ(text.size(), text.rfind("\n13 of 17 values change\n") + 24);
+    EXPECT_EQ(values, reg.ValueCount());
+    EXPECT_TRUE(reg.WriteCalls().empty());
     EXPECT_FALSE(reg.HasKey("SOFTWARE\\Microsoft"));
-    EXPECT_EQ(0, files.Writes());
+    EXPECT_EQ(writes, files.Writes());
     EXPECT_EQ(0u, reg.OpenHandles());
 }
 
@@ -122,7 +153,7 @@ TEST_F(Commands, ShowOn98WritesTtlAsText) {
     files.Put(Cfg, ManualDefaults);
     EXPECT_EQ(0, Run(RunShow));
     EXPECT_NE(std::string::npos, out.find("OS: Windows 98\n"));
-    EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\tREG_SZ\t\"32\"\n"));
+    EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\t(not set)\t\"32\"\tchanged\n")) << out;
 }
 
 TEST_F(Commands, ApplyRewritesTheFileAndTheRegistry) {
@@ -247,15 +278,15 @@ TEST_F(Commands, AFileThatCannotBeReplacedExitsOneAndTouchesNoRegistryValue) {
     EXPECT_EQ(1, Run(RunRestore));
     EXPECT_EQ("Quintel: could not write " + Cfg + ": a folder of that name is in the way\n",
               err);
-    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_TRUE(reg.WriteCalls().empty());
     EXPECT_EQ(1, Run(RunApply));
     EXPECT_EQ("Quintel: " + Cfg + " is missing or not an ordinary file. Nothing was written.\n",
               err);
-    EXPECT_TRUE(reg.Calls().empty());
+    EXPECT_TRUE(reg.WriteCalls().empty());
 }
 
 TEST_F(Commands, ARefusedRegistryValueExitsOneNamingIt) {
-    reg.DenyKey(Tcpip);
+    reg.DenyKeyWrites(Tcpip);
     EXPECT_EQ(1, Run(RunRestore));
     std::string expected;
     for (const char* name : {"GlobalMaxTcpWindowSize", "TcpWindowSize", "DefaultTTL",
@@ -270,7 +301,7 @@ TEST_F(Commands, APartialApplyNamesEveryValueNotWrittenAndCountsTheOthers) {
     reg.AddKey(std::string(Interfaces) + "\\{AAA}");
     reg.AddKey(std::string(Interfaces) + "\\{BBB}");
     reg.FailValue(std::string(Interfaces) + "\\{AAA}", "MTU", 5);
-    reg.DenyKey("SYSTEM\\CurrentControlSet\\Services\\{BBB}");
+    reg.DenyKeyWrites("SYSTEM\\CurrentControlSet\\Services\\{BBB}");
     files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
     EXPECT_EQ(1, Run(RunApply));
     EXPECT_EQ("Quintel: could not write HKEY_LOCAL_MACHINE\\" + std::string(Interfaces) +
@@ -306,10 +337,10 @@ TEST_F(Commands, ApplyAndRestoreRefuseWhileTheWindowRunsAndShowDoesNot) {
 TEST_F(Commands, ShowMarksTheReceiveWindowFromVistaOn) {
     files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
     const std::string rows[] = {
-        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\tREG_DWORD\t4288",
-        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tTcpWindowSize\tREG_DWORD\t4288",
-        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\tREG_DWORD\t4288",
-        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tTcpWindowSize\tREG_DWORD\t4288"};
+        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\t(not set)\t4288\tchanged",
+        "SYSTEM\\ControlSet001\\Services\\tcpip\\parameters\tTcpWindowSize\t(not set)\t4288\tchanged",
+        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tGlobalMaxTcpWindowSize\t(not set)\t4288\tchanged",
+        "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters\tTcpWindowSize\t(not set)\t4288\tchanged"};
     for (const OsVersion v : {OsVersion{2, 6, 0, 6002, 1}, OsVersion{2, 10, 0, 19045, 1}}) {
         version.version = v;
         EXPECT_EQ(0, Run(RunShow));
@@ -323,7 +354,7 @@ TEST_F(Commands, ShowMarksTheReceiveWindowFromVistaOn) {
             ++marks;
         }
         EXPECT_EQ(4u, marks);
-        EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\tREG_DWORD\t128\n"));
+        EXPECT_NE(std::string::npos, out.find("\tDefaultTTL\t(not set)\t128\tchanged\n"));
     }
     for (const OsVersion v : {OsVersion{2, 5, 1, 2600, 1}, OsVersion{2, 5, 2, 3790, 3}}) {
         version.version = v;
@@ -341,7 +372,7 @@ TEST_F(Commands, EveryNTReleaseAfterXPGetsTheNTMap) {
         version.version = v;
         test::FakeRegistry fresh;
         fresh.AddKey(std::string(Interfaces) + "\\{AAA}");
-        EngineContext ctx{fresh, files, version, instance, Folder};
+        EngineContext ctx{fresh, files, version, clock, instance, Folder};
         out.clear();
         err.clear();
         EXPECT_EQ(0, RunApply(ctx, out, err)) << err;
@@ -367,7 +398,7 @@ std::string Narrowed(const std::string& wide) {
 class Export : public Commands {
 protected:
     int RunExportTo(const std::string& path) {
-        EngineContext ctx{reg, files, version, instance, Folder};
+        EngineContext ctx{reg, files, version, clock, instance, Folder};
         out.clear();
         err.clear();
         return RunExport(ctx, path, out, err);
@@ -479,9 +510,97 @@ TEST_F(Export, WithoutAUsableSettingsFileOrWhereTheFileCannotGoNothingIsWritten)
     EXPECT_EQ(0u, reg.ValueCount());
 }
 
+// --- /undo and /verify --------------------------------------------------------
+
+TEST_F(Commands, UndoPutsBackWhatTheLastApplyReplacedAndSaysSo) {
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    reg.PutDword(std::string(Interfaces) + "\\{AAA}", "MTU", 1492);
+    reg.PutSz(Tcpip, "DefaultTTL", "64");
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    ASSERT_EQ(0, Run(RunApply)) << err;
+    EXPECT_EQ(576u, reg.GetDword(std::string(Interfaces) + "\\{AAA}", "MTU"));
+
+    clock.now += 30;
+    EXPECT_EQ(0, Run(RunUndo)) << err;
+    EXPECT_EQ("", err);
+    EXPECT_EQ(0u, out.find("Undid the change of " + TimeText(clock.now - 30) + ": 17 registry values "
+                           "and VarOderudi.cfg put back"))
+        << out;
+    EXPECT_NE(std::string::npos, out.find("Restart Windows for them to take effect.\n"));
+    EXPECT_EQ(1492u, reg.GetDword(std::string(Interfaces) + "\\{AAA}", "MTU"));
+    EXPECT_EQ("64", reg.GetSz(Tcpip, "DefaultTTL"));
+    EXPECT_FALSE(reg.Get(Tcpip, "KeepAliveTime"));
+    EXPECT_EQ("ConnectionType,2\r\nOptiMode,0\r\n", files.Contents(Cfg));
+}
+
+TEST_F(Commands, UndoWithNothingToUndoOrWhileTheWindowRunsChangesNothing) {
+    EXPECT_EQ(1, Run(RunUndo));
+    EXPECT_EQ("Quintel: there is no change to undo (no " + Folder + "\\Undo.reg). Nothing was changed.\n",
+              err);
+    EXPECT_EQ("", out);
+
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    ASSERT_EQ(0, Run(RunApply));
+    const std::size_t writes = reg.WriteCalls().size();
+    instance.another = true;
+    EXPECT_EQ(exitcode::AnotherInstance, Run(RunUndo));
+    EXPECT_NE(std::string::npos, err.find("Quintel is already running")) << err;
+    EXPECT_EQ(writes, reg.WriteCalls().size());
+}
+
+TEST_F(Commands, AnUndoThatCannotPutAValueBackExitsOneNamingIt) {
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    ASSERT_EQ(0, Run(RunApply));
+    reg.DenyKeyWrites(Tcpip);
+    EXPECT_EQ(1, Run(RunUndo));
+    EXPECT_EQ(0u, err.find("Quintel: could not put back HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) +
+                           " value "))
+        << err;
+    // The six values of that key; the other nine went back.
+    EXPECT_EQ(6, LineCount(err)) << err;
+    EXPECT_NE(std::string::npos, out.find(" in part: 9 registry values put back")) << out;
+    EXPECT_NE(std::string::npos, out.find("Undo.reg stays for another try")) << out;
+}
+
+TEST_F(Commands, VerifyExitsZeroWhenTheRegistryHoldsTheFileAndThreeListingEachValueThatDiffers) {
+    reg.AddKey(std::string(Interfaces) + "\\{AAA}");
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    EXPECT_EQ(exitcode::Differs, Run(RunVerify));
+    EXPECT_EQ(3, exitcode::Differs);
+    EXPECT_NE(std::string::npos, out.find("\n17 of 17 values differ from VarOderudi.cfg\n")) << out;
+
+    ASSERT_EQ(0, Run(RunApply));
+    EXPECT_EQ(exitcode::Ok, Run(RunVerify)) << out;
+    EXPECT_EQ("All 17 values match VarOderudi.cfg\n", out);
+
+    reg.PutDword(Tcpip, "DefaultTTL", 64);
+    reg.PutSz(std::string(Interfaces) + "\\{AAA}", "MTU", "576");
+    EXPECT_EQ(exitcode::Differs, Run(RunVerify));
+    EXPECT_EQ("HKEY_LOCAL_MACHINE\\" + std::string(Tcpip) + "\tDefaultTTL\t128\t64\n"
+              "HKEY_LOCAL_MACHINE\\" + std::string(Interfaces) + "\\{AAA}\tMTU\t576\t\"576\"\n"
+              "2 of 17 values differ from VarOderudi.cfg\n",
+              out);
+    EXPECT_EQ("", err);
+}
+
+TEST_F(Commands, VerifyWithoutAUsableFileExitsOneAndAValueThatCannotBeReadDiffers) {
+    EXPECT_EQ(1, Run(RunVerify));
+    EXPECT_EQ("Quintel: " + Cfg + " is missing or not an ordinary file\n", err);
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,7\r\n");
+    EXPECT_EQ(1, Run(RunVerify));
+    EXPECT_NE(std::string::npos, err.find("is malformed at line 2")) << err;
+
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    ASSERT_EQ(0, Run(RunApply));
+    reg.DenyKey("SOFTWARE\\Microsoft");
+    EXPECT_EQ(exitcode::Differs, Run(RunVerify));
+    EXPECT_NE(std::string::npos,
+              out.find("\tMaxConnectionsPerServer\t8\t(unreadable: Access is denied.)\n")) << out;
+}
+
 TEST(Usage, NamesEverySwitch) {
     const std::string usage = UsageText();
-    for (const char* s : {"/show", "/apply", "/restore", "/export FILE", "/?"}) {
+    for (const char* s : {"/show", "/apply", "/restore", "/undo", "/verify", "/export FILE", "/?"}) {
         EXPECT_NE(std::string::npos, usage.find(s)) << s;
     }
 }

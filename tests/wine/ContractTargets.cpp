@@ -8,6 +8,7 @@
 #include "contract/Contract.h"
 #include "wine/WineHelpers.h"
 #include "win32/Win32Background.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 
@@ -84,6 +85,10 @@ std::unique_ptr<RegistryTarget> MakeRegistryTarget() {
 
 std::unique_ptr<FileTarget> MakeFileTarget() {
     return std::make_unique<Win32FileTarget>();
+}
+
+std::unique_ptr<Clock> MakeClock() {
+    return std::make_unique<win32::Win32Clock>();
 }
 
 }  // namespace quintel::contract

@@ -5,8 +5,13 @@
 
 #include "core/tuning/TuningSettings.h"
 #include "core/ping/PingSettings.h"
+#include "platform/Clock.h"
 
 namespace quintel::crash {
+
+// The time the saver gives its first save's undo record; each later save
+// one second more.
+constexpr UnixSeconds FirstChange = 1'800'000'000;
 
 struct Records {
     TuningSettings settingsA;  // an automatic mode: a two-line file

@@ -1,7 +1,8 @@
 // Saving is crash-safe: a program killed at a random moment while it saves
 // VarOderudi.cfg and Ping.cfg over and over leaves files that load as the
 // old settings or the new ones, never a mix, round after round, with
-// whatever temporary file the kill left behind.
+// whatever temporary file the kill left behind; the undo record written
+// before each save is always a whole one.
 //
 // Both ways of replacing a file are killed: MoveFileEx over the old file
 // (NT), and the renames of Windows 95, 98 and ME, where the loaders must
@@ -17,6 +18,7 @@
 
 #include "CrashRecords.h"
 #include "core/tuning/SettingsFile.h"
+#include "core/tuning/UndoRecord.h"
 #include "core/ping/PingSettings.h"
 #include "win32/Win32FileSystem.h"
 #include "wine/WineHelpers.h"
@@ -164,6 +166,25 @@ void KillWhileSaving(const std::string& expectedWay, int rounds) {
         ASSERT_EQ(ReadTextFile(pingPath), FormatPingFile(ping == records.pingA ? records.pingA
                                                                                : records.pingB));
         sawB += settingsB;
+
+        // The undo record is always a whole one: the last one written, or
+        // the one before when the kill came while it was written. Its
+        // settings copy is the one it was recorded with, or (killed
+        // between the two) named as not that one.
+        const auto undo = ReadUndoRecord(files, UndoFilesFor(settingsPath));
+        ASSERT_TRUE(undo.Ok()) << undo.Error() << "\nUndo.reg:\n" << ReadTextFile(folder / "Undo.reg");
+        EXPECT_GE(undo.Value().ChangedAt, crash::FirstChange);
+        EXPECT_FALSE(undo.Value().Values.empty());
+        EXPECT_TRUE(undo.Value().HadSettings);
+        if (undo.Value().Settings) {
+            const std::string& copy = *undo.Value().Settings;
+            EXPECT_TRUE(copy == FormatSettingsFile(records.settingsA) ||
+                        copy == FormatSettingsFile(records.settingsB))
+                << copy;
+        } else {
+            EXPECT_NE(std::string::npos, undo.Value().SettingsProblem.find("is not the settings file"))
+                << undo.Value().SettingsProblem;
+        }
     }
     // How often each record was found says how well the kills spread; it
     // depends on timing, so it is reported, not asserted.

@@ -1,5 +1,6 @@
-// crash_saver.exe FOLDER: saves VarOderudi.cfg and Ping.cfg in FOLDER over
-// and over, alternating two records, through the program's own save
+// crash_saver.exe FOLDER: saves VarOderudi.cfg (with its undo record,
+// Undo.reg and VarOderudi.cfg.undo) and Ping.cfg in FOLDER over and over,
+// alternating two records, through the program's own save
 // functions and the real Win32 file system, until it is killed. The
 // crash-safety test kills it at random moments. Built with the tests, not
 // shipped.
@@ -29,15 +30,17 @@ namespace {
 constexpr int MaxPairs = 20000;
 
 // Nothing reaches the real registry: the dry run pretends every write.
-bool SaveBoth(const crash::Records& records, const std::string& folder, bool second) {
+bool SaveBoth(const crash::Records& records, const std::string& folder, bool second, int pair) {
     win32::Win32FileSystem files;
     win32::Win32Registry real;
     DryRunRegistry registry(real);
     TuningState state;
     state.LoadPresets();
     state.CurrentSettings = second ? records.settingsB : records.settingsA;
+    // Each save is recorded for undo, at a time of its own.
     const SaveResult saved = SaveSettingsFile(state, files, AppFilePath(folder, SettingsFileName),
-                                              registry, FamilyFromDetection(5));
+                                              registry, FamilyFromDetection(5),
+                                              crash::FirstChange + pair);
     if (!saved.Succeeded()) {
         std::fprintf(stderr, "crash_saver: %s\n", saved.FailureText(registry).c_str());
         return false;
@@ -64,7 +67,7 @@ int main(int argc, char** argv) {
     const crash::Records records = crash::MakeRecords();
     // The test wrote record A before starting us: B comes first.
     bool second = true;
-    if (!SaveBoth(records, folder, second)) return 1;
+    if (!SaveBoth(records, folder, second, 0)) return 1;
     const bool windows9x = (GetVersion() & 0x80000000u) != 0;
     std::printf("ready %s\n", windows9x ? "renames" : "move-over");
     std::fflush(stdout);
@@ -72,7 +75,7 @@ int main(int argc, char** argv) {
     // itself; the test kills it long before this.
     for (int pair = 0; pair < MaxPairs; ++pair) {
         second = !second;
-        if (!SaveBoth(records, folder, second)) return 1;
+        if (!SaveBoth(records, folder, second, pair + 1)) return 1;
     }
     std::fprintf(stderr, "crash_saver: never killed, stopped after %d saves\n", MaxPairs);
     return 3;

@@ -193,7 +193,8 @@ TEST_F(Installer, SilentSetupInstallsEverythingAndTheUninstallerPutsTheDefaultsB
     WriteTextFile(folder + "\\VarOderudi.cfg", Automatic1);
     const RunResult show = Quintel("/show");
     ASSERT_EQ(0u, show.exitCode) << show.err;
-    EXPECT_NE(std::string::npos, show.out.find("\tDefaultTTL\tREG_DWORD\t128\n")) << show.out;
+    EXPECT_NE(std::string::npos, show.out.find("\\parameters\tDefaultTTL\t")) << show.out;
+    EXPECT_NE(std::string::npos, show.out.find("\tMTU\t1492\t576\tchanged\n")) << show.out;
     ApplyAutomatic1();
     StartCompanion();
 
@@ -225,7 +226,9 @@ TEST_F(Installer, KeepSettingsLeavesTheTunedRegistryAndTheSettingsFile) {
     EXPECT_EQ(4288u, Dword(Current, "TcpWindowSize"));
     EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"))
         << "the record of the values still in the registry";
-    EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
+    // And the way back to what the machine held before Quintel's Apply.
+    EXPECT_EQ((std::vector<std::string>{"Undo.reg", "VarOderudi.cfg", "VarOderudi.cfg.undo"}),
+              ListTree(folder));
     EXPECT_FALSE(Exists(StartMenuFolder()));
     EXPECT_FALSE(UninstallString("DisplayName"));
 
@@ -269,7 +272,8 @@ TEST_F(Installer, AFailedRestoreSetsTheErrorLevelAndStillRemovesTheProgram) {
     EXPECT_EQ(2u, exitCode) << "a restore that failed must not pass for success";
 
     EXPECT_EQ(128u, Dword(Current, "DefaultTTL"));
-    EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
+    EXPECT_EQ((std::vector<std::string>{"Undo.reg", "VarOderudi.cfg", "VarOderudi.cfg.undo"}),
+              ListTree(folder));
     EXPECT_FALSE(Exists(StartMenuFolder()));
     EXPECT_FALSE(Exists(StartupLink()));
     EXPECT_FALSE(UninstallString("DisplayName"));

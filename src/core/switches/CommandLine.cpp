@@ -104,6 +104,8 @@ Command ParseCommandLine(const std::string& arguments) {
         if (name == "show") command.Kind = CommandKind::Show;
         else if (name == "apply") command.Kind = CommandKind::Apply;
         else if (name == "restore") command.Kind = CommandKind::Restore;
+        else if (name == "undo") command.Kind = CommandKind::Undo;
+        else if (name == "verify") command.Kind = CommandKind::Verify;
         else if (name == "?" || name == "help") command.Kind = CommandKind::Help;
         else command.Kind = CommandKind::Invalid;
         return command;

@@ -16,6 +16,8 @@ enum class CommandKind {
     Restore,     // /restore
     Export,      // /export FILE
     FindMtu,     // /findmtu [host]
+    Undo,        // /undo
+    Verify,      // /verify
     Help,        // /? or /help
     Invalid,     // anything else
 };

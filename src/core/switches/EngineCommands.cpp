@@ -5,10 +5,11 @@
 #include "core/ping/MtuFinder.h"
 #include "core/ping/PingSettings.h"
 #include "core/tuning/ChangePlan.h"
-#include "core/tuning/DryRunRegistry.h"
 #include "core/tuning/RegFile.h"
 #include "core/tuning/RegistryWriter.h"
 #include "core/tuning/SettingsFile.h"
+#include "core/tuning/UndoChange.h"
+#include "core/tuning/UndoRecord.h"
 #include "core/tuning/TuningSettings.h"
 #include "core/system/WindowsFamily.h"
 #include "core/text/Paths.h"
@@ -25,10 +26,6 @@ const char* ModeName(int optiMode) {
     case 3: return "Manual";
     default: return "unknown mode";
     }
-}
-
-const char* TypeName(std::uint32_t type) {
-    return type == regtype::Sz ? "REG_SZ" : "REG_DWORD";
 }
 
 struct Loaded {
@@ -52,14 +49,14 @@ bool LoadAsMainWindowDoes(EngineContext& ctx, Loaded& l, std::string& problem) {
 // would go on showing what is no longer in the file.
 bool WindowIsOpen(EngineContext& ctx, std::string& err) {
     if (!ctx.instance.AnotherInstanceRunning()) return false;
-    err += "Quintel: Quintel is already running (its window, or another /apply or /restore); "
-           "close it and try again. Nothing was written.\n";
+    err += "Quintel: Quintel is already running (its window, or another /apply, /restore or "
+           "/undo); close it and try again. Nothing was written.\n";
     return true;
 }
 
 int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
-    const SaveResult result =
-        SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry, l.family);
+    const SaveResult result = SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry,
+                                               l.family, ctx.clock.Now());
     int written = 0, removed = 0, failed = 0;
     for (const RegistryOperation& op : result.Registry) {
         (!op.Succeeded() ? failed : op.Removed ? removed : written)++;
@@ -83,22 +80,39 @@ int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
 }
 
 // From Vista on the receive window tunes itself, and these two are ignored.
-bool NotReadBy(const WindowsFamily& family, const RegistryOperation& op) {
+bool NotReadBy(const WindowsFamily& family, const PlannedValue& value) {
     return family.AutoTunesReceiveWindow() &&
-           (op.ValueName == "TcpWindowSize" || op.ValueName == "GlobalMaxTcpWindowSize");
+           (value.ValueName == "TcpWindowSize" || value.ValueName == "GlobalMaxTcpWindowSize");
+}
+
+// What the value holds now, or that the registry would not say.
+std::string NowText(const PlannedValue& value) {
+    return value.NowProblem.empty() ? ValueText(value.Now) : "(unreadable: " + value.NowProblem + ")";
+}
+
+bool Differs(const PlannedValue& value) {
+    return !value.NowProblem.empty() || value.Changes();
+}
+
+std::string KeyAndName(const PlannedValue& value) {
+    return "HKEY_LOCAL_MACHINE\\" + value.Key + "\t" +
+           (value.ValueName.empty() ? std::string("(Default)") : value.ValueName);
 }
 
 }  // namespace
 
 std::string UsageText() {
-    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /export FILE |\n"
-           "                   /findmtu [host] | /?]\n"
+    return "Usage: Quintel.exe [0 | number | /show | /apply | /restore | /undo | /verify |\n"
+           "                   /export FILE | /findmtu [host] | /?]\n"
            "\n"
            "  (none), 0   open the main window\n"
            "  number      start only the keep-alive companion, Korvet.exe\n"
-           "  /show       list the registry values Apply would write; changes nothing\n"
+           "  /show       list the registry values Apply would touch, now and after;\n"
+           "              changes nothing\n"
            "  /apply      apply the saved settings (VarOderudi.cfg) to the registry again\n"
            "  /restore    put the Windows default TCP/IP settings back\n"
+           "  /undo       put back what the last Apply or Restore replaced\n"
+           "  /verify     check that the registry holds what VarOderudi.cfg asks for\n"
            "  /export FILE\n"
            "              write the registry values Apply would write here into FILE,\n"
            "              a registry file for regedit /s; changes nothing else\n"
@@ -107,10 +121,12 @@ std::string UsageText() {
            "  /?, /help   show this text\n"
            "\n"
            "Switches may also start with '-'. Exit code 0 on success, 1 when the\n"
-           "settings file is missing or damaged (/show, /apply, /export) or a setting\n"
-           "or the file could not be written, or /findmtu found no MTU, 2 for an\n"
-           "unknown switch or /export without a file, 4 when /apply or /restore finds\n"
-           "Quintel already running (close its window first).\n";
+           "settings file is missing or damaged (/show, /apply, /verify, /export),\n"
+           "there is nothing to undo, a setting could not be written or put back,\n"
+           "the file could not be written, or /findmtu found no MTU, 2 for an\n"
+           "unknown switch or /export without a file, 3 when /verify finds values\n"
+           "that differ, 4 when /apply, /restore or /undo finds Quintel already\n"
+           "running (close its window first), 5 for an unexpected error.\n";
 }
 
 int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
@@ -122,13 +138,15 @@ int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
     }
     out += "OS: " + l.family.Name + "\n";
     out += std::string("Mode: ") + ModeName(l.state.CurrentSettings.OptiMode) + "\n";
-    DryRunRegistry dryRun(ctx.registry);
-    for (const RegistryOperation& op : ApplyTuningToRegistry(l.state.CurrentSettings, l.family, dryRun)) {
-        out += "HKEY_LOCAL_MACHINE\\" + op.Key + "\t" +
-               (op.ValueName.empty() ? std::string("(Default)") : op.ValueName) + "\t" +
-               TypeName(op.Type) + "\t" + op.DataText() +
-               (NotReadBy(l.family, op) ? "\tnot read by this Windows" : "") + "\n";
+    const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
+    for (const PlannedValue& value : plan) {
+        out += KeyAndName(value) + "\t" + NowText(value) + "\t" +
+               ValueText(value.After, "(removed)") + "\t" + (Differs(value) ? "changed" : "same") +
+               (NotReadBy(l.family, value) ? "\tnot read by this Windows" : "") + "\n";
     }
+    std::size_t changes = 0;
+    for (const PlannedValue& value : plan) changes += Differs(value) ? 1 : 0;
+    out += std::to_string(changes) + " of " + std::to_string(plan.size()) + " values change\n";
     return exitcode::Ok;
 }
 
@@ -219,6 +237,52 @@ int RunFindMtu(EngineContext& ctx, Sockets& sockets, Icmp& icmp, const std::stri
     }
     out += finding.Text + "\n";
     return exitcode::Ok;
+}
+
+int RunUndo(EngineContext& ctx, std::string& out, std::string& err) {
+    if (WindowIsOpen(ctx, err)) return exitcode::AnotherInstance;
+    const UndoFiles where = UndoFilesFor(AppFilePath(ctx.appFolder, SettingsFileName));
+    const UndoResult result = UndoLastChange(ctx.files, ctx.registry, where, ctx.clock.Now());
+    if (!result.Problem.empty()) {
+        err += "Quintel: " + result.Problem + ". Nothing was changed.\n";
+        return exitcode::Failed;
+    }
+    for (const std::string& line : result.FailureLines) err += "Quintel: " + line + "\n";
+    const std::string values = std::to_string(result.ValuesPutBack) + " registry values";
+    if (!result.Succeeded()) {
+        out += "Undid the change of " + TimeText(result.ChangedAt) + " in part: " + values +
+               " put back; what was not is named on standard error, and " + UndoFileName +
+               " stays for another try.\n";
+        return exitcode::Failed;
+    }
+    out += "Undid the change of " + TimeText(result.ChangedAt) + ": " + values + " and " +
+           SettingsFileName + " put back (/undo again takes this back). Restart Windows for "
+           "them to take effect.\n";
+    return exitcode::Ok;
+}
+
+int RunVerify(EngineContext& ctx, std::string& out, std::string& err) {
+    Loaded l;
+    std::string problem;
+    if (!LoadAsMainWindowDoes(ctx, l, problem)) {
+        err += "Quintel: " + problem + "\n";
+        return exitcode::Failed;
+    }
+    const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
+    std::size_t differ = 0;
+    for (const PlannedValue& value : plan) {
+        if (!Differs(value)) continue;
+        ++differ;
+        out += KeyAndName(value) + "\t" + ValueText(value.After, "(not set)") + "\t" +
+               NowText(value) + "\n";
+    }
+    if (differ == 0) {
+        out += "All " + std::to_string(plan.size()) + " values match " + SettingsFileName + "\n";
+        return exitcode::Ok;
+    }
+    out += std::to_string(differ) + " of " + std::to_string(plan.size()) + " values differ from " +
+           SettingsFileName + "\n";
+    return exitcode::Differs;
 }
 
 }  // namespace quintel

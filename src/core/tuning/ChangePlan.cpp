@@ -55,20 +55,34 @@ private:
     ChangePlan plan_;
 };
 
-std::optional<RegValue> ReadNow(Registry& registry, const std::string& path,
-                                const std::string& name) {
+}  // namespace
+
+std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& path,
+                                const std::string& name, std::string& problem) {
     const Result<RegKey> key = registry.OpenKeyEx(RegRoot::LocalMachine, path, QueryValueAccess);
-    if (!key) return std::nullopt;
+    if (!key) {
+        if (key.Code() != regcode::FileNotFound) problem = key.Error().Text;
+        return std::nullopt;
+    }
     std::optional<RegValue> now;
     for (std::size_t capacity = FirstBuffer; capacity <= LargestBuffer; capacity *= 4) {
         Result<RegValue> read = registry.QueryValue(key.Value(), name, capacity);
-        if (read.Code() == regcode::MoreData) continue;
-        if (read) now = std::move(read.Value());
+        if (read.Code() == regcode::MoreData) {
+            if (capacity * 4 > LargestBuffer) problem = read.Error().Text;
+            continue;
+        }
+        if (read) {
+            now = std::move(read.Value());
+        } else if (read.Code() != regcode::FileNotFound) {
+            problem = read.Error().Text;
+        }
         break;
     }
     (void)registry.CloseKey(key.Value());
     return now;
 }
+
+namespace {
 
 std::string HexBytes(const std::vector<std::uint8_t>& data) {
     static const char digits[] = "0123456789abcdef";
@@ -94,7 +108,9 @@ ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& fami
     PlanningRegistry planning(registry);
     (void)ApplyTuningToRegistry(settings, family, planning);
     ChangePlan plan = planning.Take();
-    for (PlannedValue& value : plan) value.Now = ReadNow(registry, value.Key, value.ValueName);
+    for (PlannedValue& value : plan) {
+        value.Now = ReadCurrentValue(registry, value.Key, value.ValueName, value.NowProblem);
+    }
     return plan;
 }
 
@@ -114,7 +130,9 @@ std::string ValueText(const std::optional<RegValue>& value, const char* missing)
     }
     if (value->type == regtype::Sz && !data.empty() && data.back() == 0) {
         const std::string text(data.begin(), data.end() - 1);
-        if (text.find('\0') == std::string::npos) return "\"" + text + "\"";
+        bool oneLine = true;
+        for (unsigned char c : text) oneLine = oneLine && c >= 0x20 && c != 0x7F;
+        if (oneLine) return "\"" + text + "\"";
     }
     return "hex(" + std::to_string(value->type) + "):" + HexBytes(data);
 }

@@ -22,6 +22,9 @@ struct PlannedValue {
     // What the value holds now; nothing when it is not set (or its key
     // cannot be read).
     std::optional<RegValue> Now;
+    // Why Now could not be read, when the registry refused it; empty when
+    // Now is what the value holds (or that it is not there).
+    std::string NowProblem;
     // What Apply would leave there; nothing when Apply removes it.
     std::optional<RegValue> After;
 
@@ -40,9 +43,17 @@ ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& fami
 
 std::size_t CountChanges(const ChangePlan& plan);
 
+// What one value under HKEY_LOCAL_MACHINE holds now: nothing when it or
+// its key is not there, and the registry's reason in `problem` when it
+// would not say.
+std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& key,
+                                         const std::string& name, std::string& problem);
+
 // A value as the user reads it: "12" for a REG_DWORD, "\"32\"" for a
-// REG_SZ, the type and hex bytes for anything else, "(not set)" for
-// nothing. `removed` gives the text for an After of nothing instead.
+// REG_SZ of one line of text, the type and hex bytes for anything else
+// (control characters included, so that the text stays on one line of a
+// list or a tab-separated report), "(not set)" for nothing. `missing`
+// gives the text for a value of nothing instead.
 std::string ValueText(const std::optional<RegValue>& value, const char* missing = "(not set)");
 
 }  // namespace quintel

@@ -374,7 +374,11 @@ Result<RegFileContents, RegFileProblem> ParseRegFile(const std::string& bytes) {
         if (line.empty()) continue;
         if (line.rfind("; ", 0) == 0 || line == ";") {
             if (!key.empty()) return RegFileProblem{number, "a comment after the first key"};
-            contents.Comments.push_back(line.size() > 2 ? line.substr(2) : std::string());
+            const std::string comment = line.size() > 2 ? line.substr(2) : std::string();
+            if (!IsPrintableAscii(comment)) {
+                return RegFileProblem{number, "a comment with characters other than printable ASCII"};
+            }
+            contents.Comments.push_back(comment);
             continue;
         }
         if (line.front() == '[') {
@@ -383,6 +387,9 @@ Result<RegFileContents, RegFileProblem> ParseRegFile(const std::string& bytes) {
                 return RegFileProblem{number, "a key that is not under " + std::string(RootName)};
             }
             key = line.substr(keyStart.size(), line.size() - keyStart.size() - 1);
+            if (!IsPrintableAscii(key) || key.front() == '\\' || key.back() == '\\') {
+                return RegFileProblem{number, "a key name the writer would not write"};
+            }
             continue;
         }
         if (key.empty()) return RegFileProblem{number, "a value before the first key"};

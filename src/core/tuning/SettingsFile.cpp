@@ -5,7 +5,9 @@
 #include <optional>
 #include <string_view>
 
+#include "core/tuning/ChangePlan.h"
 #include "core/tuning/RenameReplace.h"
+#include "core/tuning/UndoRecord.h"
 
 namespace quintel {
 
@@ -283,6 +285,7 @@ void LoadSettingsFile(TuningState& state, FileSystem& files, const std::string& 
 }
 
 std::vector<std::string> SaveResult::FailureLines(quintel::Registry& registry) const {
+    if (!UndoFailure.empty()) return {UndoFailure + "; nothing was changed"};
     if (!FileWritten) {
         return {"could not write " + FileFailure.path + ": " + FileFailure.reason};
     }
@@ -309,8 +312,18 @@ std::size_t SaveResult::SucceededCount() const {
 }
 
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
-                            Registry& registry, const WindowsFamily& family) {
+                            Registry& registry, const WindowsFamily& family,
+                            std::optional<UnixSeconds> recordUndoAt) {
     SaveResult result;
+    if (recordUndoAt) {
+        const ChangePlan plan = PlanChanges(state.CurrentSettings, family, registry);
+        const auto recorded = RecordUndo(files, UndoFilesFor(path), plan, RegFileFlavourFor(family),
+                                         *recordUndoAt);
+        if (!recorded) {
+            result.UndoFailure = recorded.Error();
+            return result;
+        }
+    }
     const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
     result.FileWritten = written.Ok();
     if (!written) {

@@ -1,10 +1,12 @@
 // "VarOderudi.cfg": the user's last applied choice, beside the program.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/tuning/RegistryWriter.h"
+#include "platform/Clock.h"
 #include "core/tuning/TuningSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -44,11 +46,15 @@ bool ReadSettingsFile(TuningState& state, FileSystem& files, const std::string& 
 void LoadSettingsFile(TuningState& state, FileSystem& files, const std::string& path);
 
 struct SaveResult {
+    // Why the undo record could not be written; nothing else was then.
+    std::string UndoFailure;
     bool FileWritten = false;
     FileError FileFailure;
     RegistryReport Registry;
 
-    bool Succeeded() const { return FileWritten && FirstFailure(Registry) == nullptr; }
+    bool Succeeded() const {
+        return UndoFailure.empty() && FileWritten && FirstFailure(Registry) == nullptr;
+    }
     // One line for each thing that failed: the file, or else every registry
     // value not written or removed. Empty on success.
     std::vector<std::string> FailureLines(quintel::Registry& registry) const;
@@ -60,7 +66,11 @@ struct SaveResult {
 
 // Writes the file from CurrentSettings and then the registry. A file that
 // cannot be written leaves the old one intact and the registry untouched.
+// With `recordUndoAt`, what the change replaces is recorded first
+// (UndoRecord.h), with that time; when it cannot be recorded nothing is
+// written.
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
-                            Registry& registry, const WindowsFamily& family);
+                            Registry& registry, const WindowsFamily& family,
+                            std::optional<UnixSeconds> recordUndoAt = std::nullopt);
 
 }  // namespace quintel

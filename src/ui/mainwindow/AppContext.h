@@ -8,6 +8,7 @@
 #include "core/tuning/TuningSettings.h"
 #include "ui/forms/Form.h"
 #include "platform/Background.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Instance.h"
@@ -46,6 +47,7 @@ struct Services {
     KeepAliveControl& keepAlive;
     NotifyArea& tray;
     BackgroundWork& background;
+    Clock& clock;
 };
 
 struct AppContext {

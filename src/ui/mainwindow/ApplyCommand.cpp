@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/FrmDisplay.h"
 #include "ui/mainwindow/FrmMain.h"
+#include "ui/mainwindow/UndoCommand.h"
 
 namespace quintel {
 
@@ -12,7 +13,8 @@ namespace {
 
 SaveResult Save(AppContext& app) {
     return SaveSettingsFile(app.tuning, app.services.files, app.FilePath(SettingsFileName),
-                            app.services.registry, app.CurrentWindowsFamily);
+                            app.services.registry, app.CurrentWindowsFamily,
+                            app.services.clock.Now());
 }
 
 // A failed save is never passed over as success.
@@ -54,6 +56,7 @@ void ApplySettings(FrmMain& window) {
     }
     if (save) {
         const SaveResult result = Save(app);
+        ShowChangeState(window);
         if (!result.Succeeded()) ReportFailure(app, result);
     }
     // The values take effect only when Windows starts again.
@@ -81,6 +84,7 @@ void RestoreWindowsSettings(FrmMain& window) {
     app.tuning.ResetToWindowsDefaults();
     window.tuning.ShowWindowsDefaults();
     const SaveResult result = Save(app);
+    ShowChangeState(window);
     if (!result.Succeeded()) {
         ReportFailure(app, result);
         return;

@@ -6,6 +6,7 @@
 #include "core/tuning/SettingsFile.h"
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/mainwindow/PingIntervalList.h"
+#include "ui/mainwindow/UndoCommand.h"
 
 namespace quintel {
 
@@ -34,6 +35,7 @@ void LoadSequence::Form_Load() {
     host.DoEvents();
 
     ShowSavedSettings();
+    ShowChangeState(w);
     SetToolbarImages();
     w.tray.AddTrayIcon();
     host.DoEvents();

@@ -4,6 +4,7 @@
 #include "ui/mainwindow/ApplyCommand.h"
 #include "ui/mainwindow/FrmMain.h"
 #include "ui/mainwindow/PreviewCommand.h"
+#include "ui/mainwindow/UndoCommand.h"
 
 namespace quintel {
 
@@ -14,6 +15,7 @@ MainMenus::MainMenus(FrmMain& window, AppContext& app)
       mnuRegistryBackup("mnuRegistryBackup", "&Registry Backup"),
       mnuFileSeparator1("mnuFileSeparator1", "-"),
       mnuRestore("mnuRestore", "Restore &Windows Original Settings"),
+      mnuUndoLastChange("mnuUndoLastChange", "&Undo Last Change"),
       mnuFileSeparator2("mnuFileSeparator2", "-"),
       mnuExit("mnuExit", "&Exit"),
       mnuView("mnuView", "&View"),
@@ -45,8 +47,8 @@ std::vector<forms::MenuItem*> MainMenus::TopMenus() {
 }
 
 void MainMenus::BuildMenus() {
-    mnuFile.Add(mnuApplyNewSettings).Add(mnuPreviewChanges).Add(mnuRegistryBackup).Add(mnuFileSeparator1).Add(mnuRestore)
-        .Add(mnuFileSeparator2).Add(mnuExit);
+    mnuFile.Add(mnuApplyNewSettings).Add(mnuPreviewChanges).Add(mnuRegistryBackup).Add(mnuFileSeparator1)
+        .Add(mnuRestore).Add(mnuUndoLastChange).Add(mnuFileSeparator2).Add(mnuExit);
     mnuControlPanel.Add(mnuSystem).Add(mnuInternet).Add(mnumodem).Add(mnuNetwork);
     mnuView.Add(mnuToolBar).Add(mnuStatusBar).Add(mnuViewSeparator1).Add(mnuControlPanel);
     mnuHelpContactUs.Add(mnuHelpWebSite).Add(mnuHelpEmail);
@@ -55,6 +57,8 @@ void MainMenus::BuildMenus() {
 
     mnuToolBar.SetChecked(true);
     mnuStatusBar.SetChecked(true);
+    // Until the load has looked for a change to undo.
+    mnuUndoLastChange.SetEnabled(false);
 }
 
 void MainMenus::WireHandlers() {
@@ -69,6 +73,9 @@ void MainMenus::WireHandlers() {
     };
     mnuRestore.Click = [this] {
         if (window_.Enabled()) RestoreWindowsSettings(window_);
+    };
+    mnuUndoLastChange.Click = [this] {
+        if (window_.Enabled()) UndoLastChange(window_);
     };
     mnuRegistryBackup.Click = [this] {
         if (window_.Enabled()) BackupRegistry(app_, app_.services.host, window_);

@@ -18,8 +18,8 @@ public:
     MainMenus(const MainMenus&) = delete;
     MainMenus& operator=(const MainMenus&) = delete;
 
-    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuPreviewChanges, mnuRegistryBackup, mnuFileSeparator1, mnuRestore,
-        mnuFileSeparator2, mnuExit;
+    forms::MenuItem mnuFile, mnuApplyNewSettings, mnuPreviewChanges, mnuRegistryBackup,
+        mnuFileSeparator1, mnuRestore, mnuUndoLastChange, mnuFileSeparator2, mnuExit;
     forms::MenuItem mnuView, mnuToolBar, mnuStatusBar, mnuViewSeparator1, mnuControlPanel,
         mnuSystem, mnuInternet, mnumodem, mnuNetwork;
     // designer: mnuHelpMenu is mnuHelpMain, mnuHelpUsersGuide is mnuHelp1,
