@@ -27,7 +27,12 @@ RegValue Dword(std::uint32_t value) {
 
 PlannedValue Planned(std::string key, std::string name, std::optional<RegValue> now,
                      std::optional<RegValue> after) {
-    return PlannedValue{std::move(key), std::move(name), std::move(now), std::move(after)};
+    PlannedValue planned;
+    planned.Key = std::move(key);
+    planned.ValueName = std::move(name);
+    planned.Now = std::move(now);
+    planned.After = std::move(after);
+    return planned;
 }
 
 // --- The rows -------------------------------------------------------------

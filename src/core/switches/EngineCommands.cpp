@@ -85,15 +85,6 @@ bool NotReadBy(const WindowsFamily& family, const PlannedValue& value) {
            (value.ValueName == "TcpWindowSize" || value.ValueName == "GlobalMaxTcpWindowSize");
 }
 
-// What the value holds now, or that the registry would not say.
-std::string NowText(const PlannedValue& value) {
-    return value.NowProblem.empty() ? ValueText(value.Now) : "(unreadable: " + value.NowProblem + ")";
-}
-
-bool Differs(const PlannedValue& value) {
-    return !value.NowProblem.empty() || value.Changes();
-}
-
 std::string KeyAndName(const PlannedValue& value) {
     return "HKEY_LOCAL_MACHINE\\" + value.Key + "\t" +
            (value.ValueName.empty() ? std::string("(Default)") : value.ValueName);
@@ -141,12 +132,10 @@ int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
     const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
     for (const PlannedValue& value : plan) {
         out += KeyAndName(value) + "\t" + NowText(value) + "\t" +
-               ValueText(value.After, "(removed)") + "\t" + (Differs(value) ? "changed" : "same") +
+               ValueText(value.After, "(removed)") + "\t" + (value.Differs() ? "changed" : "same") +
                (NotReadBy(l.family, value) ? "\tnot read by this Windows" : "") + "\n";
     }
-    std::size_t changes = 0;
-    for (const PlannedValue& value : plan) changes += Differs(value) ? 1 : 0;
-    out += std::to_string(changes) + " of " + std::to_string(plan.size()) + " values change\n";
+    out += std::to_string(CountChanges(plan)) + " of " + std::to_string(plan.size()) + " values change\n";
     return exitcode::Ok;
 }
 
@@ -271,7 +260,7 @@ int RunVerify(EngineContext& ctx, std::string& out, std::string& err) {
     const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
     std::size_t differ = 0;
     for (const PlannedValue& value : plan) {
-        if (!Differs(value)) continue;
+        if (!value.Differs()) continue;
         ++differ;
         out += KeyAndName(value) + "\t" + ValueText(value.After, "(not set)") + "\t" +
                NowText(value) + "\n";

@@ -16,7 +16,7 @@ AppliedStatus CheckAppliedState(const TuningState& presets, FileSystem& files, R
     if (!ReadSettingsFile(state, files, settingsPath, saved, problem)) return status;
 
     for (const PlannedValue& value : PlanChanges(saved, family, registry)) {
-        if (!value.NowProblem.empty() || value.Changes()) ++status.Differing;
+        if (value.Differs()) ++status.Differing;
     }
     if (status.Differing > 0) {
         status.State = AppliedState::Differs;

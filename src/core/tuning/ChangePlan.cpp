@@ -116,7 +116,7 @@ ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& fami
 
 std::size_t CountChanges(const ChangePlan& plan) {
     std::size_t count = 0;
-    for (const PlannedValue& value : plan) count += value.Changes() ? 1 : 0;
+    for (const PlannedValue& value : plan) count += value.Differs() ? 1 : 0;
     return count;
 }
 
@@ -135,6 +135,10 @@ std::string ValueText(const std::optional<RegValue>& value, const char* missing)
         if (oneLine) return "\"" + text + "\"";
     }
     return "hex(" + std::to_string(value->type) + "):" + HexBytes(data);
+}
+
+std::string NowText(const PlannedValue& value) {
+    return value.NowProblem.empty() ? ValueText(value.Now) : "(unreadable: " + value.NowProblem + ")";
 }
 
 }  // namespace quintel

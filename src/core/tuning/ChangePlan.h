@@ -31,6 +31,9 @@ struct PlannedValue {
     // Whether Apply would change the value: its type or its bytes differ,
     // or it would be set where nothing is, or removed where something is.
     bool Changes() const;
+    // Whether the value cannot be counted as holding what Apply writes:
+    // it changes, or the registry would not say what it holds.
+    bool Differs() const { return !NowProblem.empty() || Changes(); }
 };
 
 using ChangePlan = std::vector<PlannedValue>;
@@ -41,6 +44,7 @@ using ChangePlan = std::vector<PlannedValue>;
 ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& family,
                        Registry& registry);
 
+// How many values differ (see PlannedValue::Differs).
 std::size_t CountChanges(const ChangePlan& plan);
 
 // What one value under HKEY_LOCAL_MACHINE holds now: nothing when it or
@@ -55,5 +59,8 @@ std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& 
 // list or a tab-separated report), "(not set)" for nothing. `missing`
 // gives the text for a value of nothing instead.
 std::string ValueText(const std::optional<RegValue>& value, const char* missing = "(not set)");
+// What the value holds now, or "(unreadable: reason)" when the registry
+// would not say.
+std::string NowText(const PlannedValue& value);
 
 }  // namespace quintel

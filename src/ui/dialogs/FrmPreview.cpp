@@ -20,11 +20,11 @@ forms::ListRow RowOf(const PlannedValue& value) {
     row.Texts[previewcolumn::Key] = PreviewKeyText(value.Key);
     // regedit's name for a key's unnamed value.
     row.Texts[previewcolumn::Value] = value.ValueName.empty() ? "(Default)" : value.ValueName;
-    row.Texts[previewcolumn::Now] = ValueText(value.Now);
+    row.Texts[previewcolumn::Now] = NowText(value);
     // Removing what is not there leaves it not there: "(removed)" only
     // where a value would go.
     row.Texts[previewcolumn::After] = ValueText(value.After, value.Now ? "(removed)" : "(not set)");
-    row.Grey = !value.Changes();
+    row.Grey = !value.Differs();
     return row;
 }
 
@@ -47,9 +47,9 @@ ChangePlan ChangesFirst(const ChangePlan& plan) {
     ChangePlan ordered;
     ordered.reserve(plan.size());
     for (const PlannedValue& value : plan)
-        if (value.Changes()) ordered.push_back(value);
+        if (value.Differs()) ordered.push_back(value);
     for (const PlannedValue& value : plan)
-        if (!value.Changes()) ordered.push_back(value);
+        if (!value.Differs()) ordered.push_back(value);
     return ordered;
 }
 
