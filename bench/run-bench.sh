@@ -19,7 +19,8 @@ export QUINTEL_BIN="$bin"
 objdump=i686-w64-mingw32-objdump
 
 rows=$(mktemp)
-trap 'rm -f "$rows"' EXIT
+profile=$(mktemp)
+trap 'rm -f "$rows" "$profile"' EXIT
 
 # Each bench program prints its rows; a failure ends the whole run with its
 # message, and no table is written.
@@ -33,6 +34,11 @@ run() {
 run StartupBench
 run ApplyBench
 run PingBench
+echo "bench: StartupBench --profile" >&2
+if ! "$here/../tools/gui-run.sh" "$benchbin/StartupBench.exe" --profile >"$profile"; then
+    echo "bench: the start-up profile failed; no results written" >&2
+    exit 1
+fi
 
 # Footprint on disk: file size and the DLLs each program imports.
 kilobytes() { echo "$(( ($(stat -c %s "$1") + 512) / 1024 )) KB"; }
@@ -52,11 +58,23 @@ for exe in Quintel Korvet; do
          "$(ratio "$(echo "$mine" | wc -l)" "$(echo "$theirs" | wc -l)") |" >>"$rows"
 done
 
+# The compiler and flags the measured programs were built with, from the
+# Windows build's cache (the toolchain file sets them all).
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$bin/../CMakeCache.txt"; }
+compiler=$(cached CMAKE_CXX_COMPILER)
+toolchain="$($compiler --version | head -n 1); compile: $(cached CMAKE_CXX_FLAGS) $(cached CMAKE_CXX_FLAGS_MINSIZEREL); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
+
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 cores=$(grep -c '^processor' /proc/cpuinfo)
 table=$(printf '| Figure | Quintel | Baseline | Ratio |\n|---|---|---|---|\n'; cat "$rows")
 
 echo "$table"
+echo
+echo "Toolchain: $toolchain"
+echo
+echo "Ten largest steps of Quintel.exe's start-up (QUINTEL_TRACE=1):"
+echo
+cat "$profile"
 {
     echo "# Benchmark results"
     echo
@@ -64,9 +82,19 @@ echo "$table"
     echo
     echo "- Machine: $(uname -srmo), $cpu ($cores logical CPUs)"
     echo "- Wine: $(wine --version), prefix of its own (\`build/bench/wineprefix\`), Xvfb display"
+    echo "- Load: $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5 and 15 minute load averages when the run ended)"
+    echo "- Toolchain: $toolchain"
     echo "- Every time and memory figure is the median of ${BENCH_RUNS:-11} runs, subject and baseline interleaved in one run;"
     echo "  the ratio is subject / baseline. \"us\" is microseconds."
     echo
     echo "$table"
+    echo
+    echo "## Start-up profile"
+    echo
+    echo "Quintel.exe started once more with \`QUINTEL_TRACE=1\`, which writes the time of each load step,"
+    echo "each window made and each image drawn to \`%TEMP%\\Quintel-trace.txt\`; its ten largest steps"
+    echo "(a step contains the steps indented below it, so the lengths overlap):"
+    echo
+    cat "$profile"
 } >"$results"
 echo "bench: results written to $results" >&2

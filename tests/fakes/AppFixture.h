@@ -29,6 +29,7 @@ struct FakeServices {
     FakeShell shell;
     FakeKeepAliveControl keepAlive;
     FakeNotifyArea tray;
+    Trace trace;  // off
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -45,7 +46,7 @@ struct FakeServices {
     AppContext MakeContext() {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                                 userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray},
-                       Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
+                       trace, Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }
 };

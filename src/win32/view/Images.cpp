@@ -56,6 +56,7 @@ HICON MakeIcon(const art::Picture& picture) {
 
 HIMAGELIST ImageStore::List(const std::string& name) {
     if (auto it = lists_.find(name); it != lists_.end()) return it->second.Get();
+    const TraceStep step(trace_, "image list " + name);
     HIMAGELIST list = nullptr;
     if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
         const art::Picture& first = pictures->front();
@@ -72,6 +73,7 @@ HIMAGELIST ImageStore::List(const std::string& name) {
 
 PictureIcon ImageStore::Picture(const std::string& name) {
     if (auto it = pictures_.find(name); it != pictures_.end()) return it->second;
+    const TraceStep step(trace_, "picture " + name);
     PictureIcon made;
     if (const auto picture = art::FindPicture(name)) {
         made = PictureIcon{MakeIcon(*picture), picture->Width, picture->Height};
@@ -84,6 +86,7 @@ PictureIcon ImageStore::Picture(const std::string& name) {
 HICON ImageStore::FormIcon(const std::string& name, bool small) {
     const auto key = std::make_pair(name, small);
     if (auto it = formIcons_.find(key); it != formIcons_.end()) return it->second.Get();
+    const TraceStep step(trace_, std::string(small ? "small" : "large") + " icon " + name);
     HICON icon = nullptr;
     if (name == "app") {
         const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
