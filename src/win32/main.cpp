@@ -11,6 +11,7 @@
 #include "ui/mainwindow/Startup.h"
 #include "core/system/ProgramFolder.h"
 #include "core/trace/Trace.h"
+#include "win32/CommonControlsContext.h"
 #include "win32/Console.h"
 #include "win32/FolderCheck.h"
 #include "win32/Win32FileSystem.h"
@@ -126,6 +127,15 @@ bool RefusedForTheFolder(const quintel::Command& command) {
 int Run(quintel::Trace& trace) {
     using namespace quintel;
     const Command command = ParseCommandLine(ArgumentText(GetCommandLineA()));
+    // The window path's controls, and its message boxes, are common
+    // controls 6 with visual styles; the switches make no window.
+    std::optional<win32::CommonControlsContext> controls;
+    if (command.Kind == CommandKind::MainWindow || command.Kind == CommandKind::Companion) {
+        const TraceStep step(trace, "common controls 6");
+        char self[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) controls.emplace(self, win32::ControlsManifestId);
+    }
     if (RefusedForTheFolder(command)) return exitcode::Failed;
     switch (command.Kind) {
     case CommandKind::MainWindow:
