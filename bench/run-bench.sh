@@ -60,9 +60,12 @@ done
 
 # The compiler and flags the measured programs were built with, from the
 # Windows build's cache (the toolchain file sets them all).
+# The compiler a toolchain file names is not cached; CMake records it with
+# the compiler's other facts.
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$bin/../CMakeCache.txt"; }
-compiler=$(cached CMAKE_CXX_COMPILER)
-toolchain="$($compiler --version | head -n 1); compile: $(cached CMAKE_CXX_FLAGS) $(cached CMAKE_CXX_FLAGS_MINSIZEREL); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
+compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$bin"/../CMakeFiles/*/CMakeCXXCompiler.cmake | head -n 1)
+toolchain="$compiler ($("$compiler" --version | head -n 1)); build type $(cached CMAKE_BUILD_TYPE);"
+toolchain="$toolchain compile: $(cached CMAKE_CXX_FLAGS_MINSIZEREL) $(cached CMAKE_CXX_FLAGS); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 cores=$(grep -c '^processor' /proc/cpuinfo)

@@ -66,7 +66,9 @@ int RunEngineCommand(const quintel::Command& command, quintel::Trace& trace) {
 int RunWindows(const quintel::Command& command, quintel::Trace& trace) {
     using namespace quintel;
     std::optional<TraceStep> services(std::in_place, trace, "services");
+    std::optional<TraceStep> hostStep(std::in_place, trace, "form host (user32, gdi32, common controls)");
     win32::Win32FormHost host(GetModuleHandleA(nullptr), &trace);
+    hostStep.reset();
     win32::Win32MessageBoxes boxes;
     win32::Win32FileSystem files;
     win32::Win32Registry registry;
@@ -84,10 +86,12 @@ int RunWindows(const quintel::Command& command, quintel::Trace& trace) {
     win32::KorvetKeepAliveControl keepAlive;
     win32::Win32NotifyArea tray;
 
+    std::optional<TraceStep> identity(std::in_place, trace, "folder and version information");
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
                             keepAlive, tray},
                    trace, win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
+    identity.reset();
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
     win32::NamedMutexInstance instance(InstanceMutexName);
@@ -163,7 +167,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::optional<quintel::win32::TraceClock> clock;
     if (quintel::win32::TraceWanted()) clock.emplace();
     quintel::Trace trace(clock ? &*clock : nullptr);
-    trace.Mark("WinMain");
+    trace.StepSince("process start until WinMain (DLLs, manifest, runtime)", 0);
     int code = 3;
     try {
         code = Run(trace);

@@ -40,10 +40,22 @@ TEST(Trace, StepsKeepTheirStartLengthAndNestingInTheOrderTheyBegan) {
     EXPECT_EQ("1000\t0\tWinMain\r\n1000\t4000\tload\r\n1500\t3000\t  lists\r\n", trace.Text());
 }
 
+TEST(Trace, AStepSinceAnEarlierMomentEndsNow) {
+    StepClock clock;
+    Trace trace(&clock);
+    clock.now = 7000;
+    trace.StepSince("before WinMain", 0);
+    ASSERT_EQ(1u, trace.Entries().size());
+    EXPECT_EQ(0, trace.Entries()[0].Start);
+    EXPECT_EQ(7000, trace.Entries()[0].Duration);
+    EXPECT_EQ("before WinMain", LargestSteps(trace.Entries(), 10).at(0).Name);
+}
+
 TEST(Trace, WithoutAClockNothingIsRecordedOrWritten) {
     Trace trace;
     EXPECT_FALSE(trace.On());
     trace.Mark("WinMain");
+    trace.StepSince("before WinMain", 0);
     { const TraceStep step(trace, "load"); }
     EXPECT_TRUE(trace.Entries().empty());
     test::FakeFileSystem files;

@@ -9,6 +9,12 @@ void Trace::Mark(const std::string& name) {
     entries_.push_back({name, clock_->Microseconds(), 0, depth_});
 }
 
+void Trace::StepSince(const std::string& name, std::int64_t start) {
+    if (!clock_) return;
+    const std::int64_t now = clock_->Microseconds();
+    entries_.push_back({name, start, std::max<std::int64_t>(now - start, 0), depth_});
+}
+
 std::size_t Trace::Begin(const std::string& name) {
     if (!clock_) return 0;
     entries_.push_back({name, clock_->Microseconds(), 0, depth_});

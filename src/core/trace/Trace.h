@@ -31,6 +31,10 @@ public:
 
     bool On() const { return clock_ != nullptr; }
     void Mark(const std::string& name);
+    // A step that ends now and began at `start` (microseconds since the
+    // process began): what happened before the trace existed, such as
+    // loading the program and its DLLs.
+    void StepSince(const std::string& name, std::int64_t start);
 
     // The entries in the order their steps began.
     const std::vector<TraceEntry>& Entries() const { return entries_; }
