@@ -99,5 +99,10 @@ cat "$profile"
     echo "(a step contains the steps indented below it, so the lengths overlap):"
     echo
     cat "$profile"
+    # The figures of the program before its start-up work, kept for comparison.
+    if [ -f "$here/BEFORE.md" ]; then
+        echo
+        cat "$here/BEFORE.md"
+    fi
 } >"$results"
 echo "bench: results written to $results" >&2
