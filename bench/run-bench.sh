@@ -18,6 +18,9 @@ quintel_ensure_prefix
 export QUINTEL_BIN="$bin"
 objdump=i686-w64-mingw32-objdump
 
+# Other builds and tests beside the bench shift every figure: the load
+# before and after the run goes with the results.
+load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 rows=$(mktemp)
 profile=$(mktemp)
 trap 'rm -f "$rows" "$profile"' EXIT
@@ -64,8 +67,8 @@ done
 # the compiler's other facts.
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$bin/../CMakeCache.txt"; }
 compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$bin"/../CMakeFiles/*/CMakeCXXCompiler.cmake | head -n 1)
-toolchain="$compiler ($("$compiler" --version | head -n 1)); build type $(cached CMAKE_BUILD_TYPE);"
-toolchain="$toolchain compile: $(cached CMAKE_CXX_FLAGS_MINSIZEREL) $(cached CMAKE_CXX_FLAGS); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
+toolchain="$compiler ($("$compiler" --version | head -n 1)); compile: $(cached CMAKE_CXX_FLAGS_MINSIZEREL)"
+toolchain="$toolchain $(cached CMAKE_CXX_FLAGS); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 cores=$(grep -c '^processor' /proc/cpuinfo)
@@ -85,7 +88,7 @@ cat "$profile"
     echo
     echo "- Machine: $(uname -srmo), $cpu ($cores logical CPUs)"
     echo "- Wine: $(wine --version), prefix of its own (\`build/bench/wineprefix\`), Xvfb display"
-    echo "- Load: $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5 and 15 minute load averages when the run ended)"
+    echo "- Load (1, 5 and 15 minute averages): $load_before when the run began, $(cut -d ' ' -f 1-3 /proc/loadavg) when it ended"
     echo "- Toolchain: $toolchain"
     echo "- Every time and memory figure is the median of ${BENCH_RUNS:-11} runs, subject and baseline interleaved in one run;"
     echo "  the ratio is subject / baseline. \"us\" is microseconds."
