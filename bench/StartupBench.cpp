@@ -3,9 +3,17 @@
 // start; the peak working set of the idle main window and of Korvet.exe.
 // The baseline of each is the minimal window program, started the same
 // way in the same rounds.
+// With --profile it measures nothing: it starts Quintel.exe once with
+// QUINTEL_TRACE=1, at a first start (the tip of the day) and at a later
+// one, and prints the ten largest steps of each start's profile.
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "BenchKit.h"
@@ -93,6 +101,67 @@ std::string Megabytes(double bytes) {
     return Fixed(bytes / (1024 * 1024), 1) + " MB";
 }
 
+struct ProfileStep {
+    long long start = 0, length = 0;  // microseconds
+    std::string name;                 // indented by its depth
+};
+
+// Quintel.exe writes its profile at its end to the temporary folder.
+std::vector<ProfileStep> ReadProfile() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "Quintel-trace.txt";
+    std::ifstream file(path);
+    if (!file) Fail("Quintel.exe wrote no profile to " + path);
+    std::vector<ProfileStep> steps;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream fields(line);
+        ProfileStep step;
+        std::string start, length;
+        if (!std::getline(fields, start, '\t') || !std::getline(fields, length, '\t') ||
+            !std::getline(fields, step.name)) {
+            Fail("a line of the profile is not start, length and name: " + line);
+        }
+        step.start = std::atoll(start.c_str());
+        step.length = std::atoll(length.c_str());
+        steps.push_back(step);
+    }
+    DeleteFileA(path.c_str());
+    return steps;
+}
+
+void PrintLargestSteps(const std::string& heading, std::vector<ProfileStep> steps) {
+    long long end = 0;
+    for (const ProfileStep& s : steps) end = std::max(end, s.start + s.length);
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const ProfileStep& a, const ProfileStep& b) { return a.length > b.length; });
+    std::printf("%s\n\n| Step (indented inside the step it is part of) | Began at | Took |\n|---|---|---|\n",
+                heading.c_str());
+    for (std::size_t i = 0; i < steps.size() && i < 10; ++i) {
+        if (steps[i].length <= 0) break;
+        std::string name = steps[i].name;
+        const std::size_t depth = name.find_first_not_of(' ');
+        name = std::string(depth == std::string::npos ? 0 : depth / 2 * 2, '.') +
+               (depth == std::string::npos ? name : name.substr(depth));
+        std::printf("| %s | %s | %s |\n", name.c_str(), Milliseconds(steps[i].start / 1e6).c_str(),
+                    Milliseconds(steps[i].length / 1e6).c_str());
+    }
+    std::printf("\n");
+}
+
+int Profile(const std::string& app) {
+    SetEnvironmentVariableA("QUINTEL_TRACE", "1");
+    TipAppears(app + "Quintel.exe", app);
+    PrintLargestSteps("First start, until the Tip of the Day is closed and the main window is closed:",
+                      ReadProfile());
+    PutString(HKEY_CURRENT_USER, TipKey, TipValue, "0");
+    StartAndClose(app + "Quintel.exe", "", app, MainCaption, "");
+    PrintLargestSteps("Later start, until the main window is idle and closed:", ReadProfile());
+    SetEnvironmentVariableA("QUINTEL_TRACE", nullptr);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,6 +181,7 @@ int main(int argc, char** argv) {
     CopyOrFail(bin + "Korvet.exe", companion + "Korvet.exe");
     WriteFileOrFail(companion + "Ping.cfg", LocalPing);
     ReportWindowsXpToQuintel();
+    if (argc > 1 && std::string(argv[1]) == "--profile") return Profile(app);
 
     std::vector<double> quintelStart, minimalStart, quintelPeak, minimalPeak, korvetStart, korvetPeak;
     PutString(HKEY_CURRENT_USER, TipKey, TipValue, "0");

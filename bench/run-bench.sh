@@ -18,8 +18,12 @@ quintel_ensure_prefix
 export QUINTEL_BIN="$bin"
 objdump=i686-w64-mingw32-objdump
 
+# Other builds and tests beside the bench shift every figure: the load
+# before and after the run goes with the results.
+load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 rows=$(mktemp)
-trap 'rm -f "$rows"' EXIT
+profile=$(mktemp)
+trap 'rm -f "$rows" "$profile"' EXIT
 
 # Each bench program prints its rows; a failure ends the whole run with its
 # message, and no table is written.
@@ -33,6 +37,11 @@ run() {
 run StartupBench
 run ApplyBench
 run PingBench
+echo "bench: StartupBench --profile" >&2
+if ! "$here/../tools/gui-run.sh" "$benchbin/StartupBench.exe" --profile >"$profile"; then
+    echo "bench: the start-up profile failed; no results written" >&2
+    exit 1
+fi
 
 # Footprint on disk: file size and the DLLs each program imports.
 kilobytes() { echo "$(( ($(stat -c %s "$1") + 512) / 1024 )) KB"; }
@@ -52,11 +61,26 @@ for exe in Quintel Korvet; do
          "$(ratio "$(echo "$mine" | wc -l)" "$(echo "$theirs" | wc -l)") |" >>"$rows"
 done
 
+# The compiler and flags the measured programs were built with, from the
+# Windows build's cache (the toolchain file sets them all).
+# The compiler a toolchain file names is not cached; CMake records it with
+# the compiler's other facts.
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$bin/../CMakeCache.txt"; }
+compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$bin"/../CMakeFiles/*/CMakeCXXCompiler.cmake | head -n 1)
+toolchain="$compiler ($("$compiler" --version | head -n 1)); compile: $(cached CMAKE_CXX_FLAGS_MINSIZEREL)"
+toolchain="$toolchain $(cached CMAKE_CXX_FLAGS); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
+
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 cores=$(grep -c '^processor' /proc/cpuinfo)
 table=$(printf '| Figure | Quintel | Baseline | Ratio |\n|---|---|---|---|\n'; cat "$rows")
 
 echo "$table"
+echo
+echo "Toolchain: $toolchain"
+echo
+echo "Ten largest steps of Quintel.exe's start-up (QUINTEL_TRACE=1):"
+echo
+cat "$profile"
 {
     echo "# Benchmark results"
     echo
@@ -64,9 +88,24 @@ echo "$table"
     echo
     echo "- Machine: $(uname -srmo), $cpu ($cores logical CPUs)"
     echo "- Wine: $(wine --version), prefix of its own (\`build/bench/wineprefix\`), Xvfb display"
+    echo "- Load (1, 5 and 15 minute averages): $load_before when the run began, $(cut -d ' ' -f 1-3 /proc/loadavg) when it ended"
+    echo "- Toolchain: $toolchain"
     echo "- Every time and memory figure is the median of ${BENCH_RUNS:-11} runs, subject and baseline interleaved in one run;"
     echo "  the ratio is subject / baseline. \"us\" is microseconds."
     echo
     echo "$table"
+    echo
+    echo "## Start-up profile"
+    echo
+    echo "Quintel.exe started once more with \`QUINTEL_TRACE=1\`, which writes the time of each load step,"
+    echo "each window made and each image drawn to \`%TEMP%\\Quintel-trace.txt\`; its ten largest steps"
+    echo "(a step contains the steps indented below it, so the lengths overlap):"
+    echo
+    cat "$profile"
+    # The figures of the program before its start-up work, kept for comparison.
+    if [ -f "$here/BEFORE.md" ]; then
+        echo
+        cat "$here/BEFORE.md"
+    fi
 } >"$results"
 echo "bench: results written to $results" >&2

@@ -26,8 +26,13 @@ foreach(variable CFLAGS CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS)
 endforeach()
 set(CMAKE_C_FLAGS_INIT "")
 set(CMAKE_CXX_FLAGS_INIT "")
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Os -DNDEBUG")
-# No DLL beyond Windows' own, and no debugging symbols in what ships.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -s")
+# Every function and object in a section of its own, so the linker keeps
+# only what the program reaches (--gc-sections below): the libraries hold
+# the windows, the switches and the companion together, and each program
+# uses a part.
+set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Os -DNDEBUG -ffunction-sections -fdata-sections")
+# No DLL beyond Windows' own, no debugging symbols in what ships, and no
+# section nothing refers to.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

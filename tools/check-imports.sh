@@ -1,15 +1,16 @@
 #!/bin/sh
-# Fails when a shipped program imports a DLL that is not part of Windows,
-# or a function that Windows XP does not have (it would not even load
-# there). Usage: check-imports.sh objdump program.exe...
+# Fails when a shipped program imports at its start a DLL beyond kernel32,
+# advapi32 and the C runtime (the others are delay-loaded at their first
+# use, so the switches never load them), or a function that Windows XP does
+# not have (it would not even load there). Usage: check-imports.sh objdump
+# program.exe...
 # QUINTEL_MORE_DLLS names further system DLLs one of them may import
 # (the MSI package's custom actions import msi.dll and shlwapi.dll).
 set -eu
 objdump=$1
 shift
 status=0
-allowed="KERNEL32.DLL ADVAPI32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL COMDLG32.DLL SHELL32.DLL
-VERSION.DLL WINMM.DLL WSOCK32.DLL MSVCRT.DLL ${QUINTEL_MORE_DLLS:-}"
+allowed="KERNEL32.DLL ADVAPI32.DLL MSVCRT.DLL ${QUINTEL_MORE_DLLS:-}"
 newer="GetTickCount64 InitializeSRWLock AcquireSRWLockExclusive InitOnceExecuteOnce
 InitializeConditionVariable SleepConditionVariableCS GetSystemTimePreciseAsFileTime FlsAlloc
 CreateEventExA CreateEventExW CompareStringEx LCMapStringEx GetLocaleInfoEx"
@@ -18,7 +19,7 @@ for exe in "$@"; do
     for dll in $(printf '%s\n' "$imports" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr a-z A-Z); do
         case " $(echo $allowed) " in
             *" $dll "*) ;;
-            *) echo "$exe imports $dll, which Windows does not ship"; status=1 ;;
+            *) echo "$exe imports $dll at its start: only kernel32, advapi32 and the C runtime may be"; status=1 ;;
         esac
     done
     for function in $newer; do
@@ -28,5 +29,5 @@ for exe in "$@"; do
         fi
     done
 done
-[ $status -eq 0 ] && echo "imports: only Windows' own DLLs and functions XP has"
+[ $status -eq 0 ] && echo "imports: kernel32, advapi32 and the C runtime only, and functions XP has"
 exit $status

@@ -4,11 +4,14 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "core/switches/CommandLine.h"
 #include "core/switches/EngineCommands.h"
 #include "ui/mainwindow/Startup.h"
 #include "core/system/ProgramFolder.h"
+#include "core/trace/Trace.h"
+#include "win32/CommonControlsContext.h"
 #include "win32/Console.h"
 #include "win32/Win32Background.h"
 #include "win32/FolderCheck.h"
@@ -17,6 +20,7 @@
 #include "win32/Win32Network.h"
 #include "win32/Win32Registry.h"
 #include "win32/SystemFolders.h"
+#include "win32/TraceClock.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32System.h"
 #include "win32/view/Win32FormHost.h"
@@ -33,8 +37,9 @@ public:
     bool AnotherInstanceRunning() override { return false; }
 };
 
-int RunEngineCommand(const quintel::Command& command) {
+int RunEngineCommand(const quintel::Command& command, quintel::Trace& trace) {
     using namespace quintel;
+    const TraceStep step(trace, "switch " + command.Text);
     win32::ConsoleOutput console;
     win32::Win32Registry registry;
     win32::Win32FileSystem files;
@@ -72,9 +77,12 @@ int RunEngineCommand(const quintel::Command& command) {
     }
 }
 
-int RunWindows(const quintel::Command& command) {
+int RunWindows(const quintel::Command& command, quintel::Trace& trace) {
     using namespace quintel;
-    win32::Win32FormHost host;
+    std::optional<TraceStep> services(std::in_place, trace, "services");
+    std::optional<TraceStep> hostStep(std::in_place, trace, "form host (user32, gdi32, common controls)");
+    win32::Win32FormHost host(GetModuleHandleA(nullptr), &trace);
+    hostStep.reset();
     win32::Win32MessageBoxes boxes;
     win32::Win32FileSystem files;
     win32::Win32Registry registry;
@@ -96,15 +104,22 @@ int RunWindows(const quintel::Command& command) {
     win32::Win32BackgroundWork background(host.Errors());
     win32::Win32Clock clock;
 
+    std::optional<TraceStep> identity(std::in_place, trace, "folder and version information");
     AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                             userSettings, shutdown, dialogs, sockets, icmp, sound, shell,
                             keepAlive, tray, background, clock},
-                   win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
+                   trace, win32::ApplicationFolder(), win32::ReadVersionInfo(), {}, {}, {}, {}};
+    identity.reset();
     if (app.version.ProductName.empty()) app.version.ProductName = "Quintel";
 
     win32::NamedMutexInstance instance(InstanceMutexName);
+    services.reset();
     std::unique_ptr<FrmMain> mainWindow;
-    if (StartUp(app, instance, command, mainWindow) == StartResult::Exit) return 0;
+    {
+        const TraceStep step(trace, "start-up");
+        if (StartUp(app, instance, command, mainWindow) == StartResult::Exit) return 0;
+    }
+    trace.Mark("message loop");
     return host.RunMessageLoop();
 }
 
@@ -137,30 +152,56 @@ bool RefusedForTheFolder(const quintel::Command& command) {
     }
 }
 
-int Run() {
+int Run(quintel::Trace& trace) {
     using namespace quintel;
     const Command command = ParseCommandLine(ArgumentText(GetCommandLineA()));
+    // The window path's controls, and its message boxes, are common
+    // controls 6 with visual styles; the switches make no window.
+    std::optional<win32::CommonControlsContext> controls;
+    if (command.Kind == CommandKind::MainWindow || command.Kind == CommandKind::Companion) {
+        const TraceStep step(trace, "common controls 6");
+        char self[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) controls.emplace(self, win32::ControlsManifestId);
+    }
     if (RefusedForTheFolder(command)) return exitcode::Failed;
     switch (command.Kind) {
     case CommandKind::MainWindow:
     case CommandKind::Companion:
-        return RunWindows(command);
+        return RunWindows(command, trace);
     default:
-        return RunEngineCommand(command);
+        return RunEngineCommand(command, trace);
     }
+}
+
+// The profile is for the developer: one that cannot be written changes
+// nothing of the run.
+void SaveProfile(const quintel::Trace& trace) {
+    if (!trace.On()) return;
+    const std::optional<std::string> path = quintel::win32::TraceFilePath("Quintel");
+    if (!path) return;
+    quintel::win32::Win32FileSystem files;
+    (void)quintel::SaveTrace(trace, files, *path);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quintel::win32::KeepCurrentFolderOutOfDllSearch();
+    std::optional<quintel::win32::TraceClock> stopwatch;
+    if (quintel::win32::TraceWanted()) stopwatch.emplace();
+    quintel::Trace trace(stopwatch ? &*stopwatch : nullptr);
+    trace.StepSince("process start until WinMain (DLLs, manifest, runtime)", 0);
+    int code = quintel::exitcode::Unexpected;
     try {
-        return Run();
+        code = Run(trace);
     } catch (const std::exception& e) {
         MessageBoxA(nullptr, e.what(), "Quintel", MB_OK | MB_ICONERROR);
     } catch (...) {
         MessageBoxA(nullptr, "An unexpected error ended the program.", "Quintel",
                     MB_OK | MB_ICONERROR);
     }
-    return quintel::exitcode::Unexpected;
+    trace.Mark("end");
+    SaveProfile(trace);
+    return code;
 }

@@ -32,6 +32,7 @@ struct FakeServices {
     FakeNotifyArea tray;
     FakeBackgroundWork background;
     FakeClock clock;
+    Trace trace;  // off
 
     static constexpr const char* Folder = "C:\\Program Files\\Quintel";
 
@@ -49,7 +50,7 @@ struct FakeServices {
         AppContext app{Services{host, boxes, files, registry, version, ipHelper, launcher, beeper,
                                 userSettings, shutdown, dialogs, sockets, icmp, sound, shell, keepAlive, tray,
                                 background, clock},
-                       Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
+                       trace, Folder, VersionInfo{5, 0, 0, "Quintel", "Quintel"}, "", {}, {}, {}};
         return app;
     }
 };

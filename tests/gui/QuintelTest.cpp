@@ -1,7 +1,11 @@
 // Quintel.exe's main window operated as a user would: the first start, the
 // optimization modes and the manual controls they lock, a second start,
 // and the three tabs.
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <cctype>
 #include <cwctype>
 #include <string>
 #include <utility>
@@ -394,6 +398,39 @@ TEST_F(QuintelWindow, EachTabShowsItsOwnPage) {
         }
         EXPECT_TRUE(SaveScreenshot(main, ScreenshotFolder() + L"\\" + page.screenshot));
     }
+}
+
+// The paths of the modules a process has loaded, lower case.
+std::vector<std::string> LoadedModules(DWORD process) {
+    std::vector<std::string> paths;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, process);
+    if (snapshot == INVALID_HANDLE_VALUE) return paths;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry)) {
+        std::string path = entry.szExePath;
+        for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        paths.push_back(path);
+    }
+    CloseHandle(snapshot);
+    return paths;
+}
+
+// The windows' buttons, lists, toolbar and tabs are common controls 6
+// (visual styles), from the side-by-side store, as when the program's own
+// manifest asked for them.
+TEST_F(QuintelWindow, ItsControlsAreCommonControlsSixFromTheSideBySideStore) {
+    Start();
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    const std::vector<std::string> modules = LoadedModules(process);
+    ASSERT_FALSE(modules.empty());
+    const auto six = std::find_if(modules.begin(), modules.end(), [](const std::string& path) {
+        return path.find("\\winsxs\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6.0.") !=
+                   std::string::npos &&
+               path.size() >= 13 && path.compare(path.size() - 13, 13, "\\comctl32.dll") == 0;
+    });
+    EXPECT_NE(modules.end(), six) << "no common controls 6 among the " << modules.size() << " modules";
 }
 
 }  // namespace

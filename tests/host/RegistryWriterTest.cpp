@@ -279,6 +279,68 @@ TEST_F(Writer, ListKeysAreEnumeredFromIndexZeroUntilNoMoreItems) {
               enums);
 }
 
+// The keys the writer created (opened), in order.
+std::vector<std::string> CreatedKeys(const test::FakeRegistry& reg) {
+    std::vector<std::string> keys;
+    for (const std::string& c : reg.Calls())
+        if (c.rfind("CreateKey HKLM\\", 0) == 0) keys.push_back(c.substr(std::string("CreateKey HKLM\\").size()));
+    return keys;
+}
+
+TEST_F(Writer, AKeyWrittenSeveralTimesInARowIsOpenedOnceForThoseValues) {
+    reg.AddKey(std::string(NetTrans) + "\\0000");
+    reg.AddKey(std::string(NetTrans) + "\\0001");
+    t.SelectOptimizationMode(mode::Manual);
+    const RegistryReport report = Apply(Win98);
+    EXPECT_EQ(12u, report.size());
+    EXPECT_EQ((std::vector<std::string>{Mstcp, Inet9x, std::string(NetTrans) + "\\0000",
+                                        std::string(NetTrans) + "\\0001", Ndi}),
+              CreatedKeys(reg));
+    EXPECT_EQ(nullptr, FirstFailure(report));
+
+    // The NT map goes back and forth between the two control sets: a key
+    // comes open again each time it comes back.
+    test::FakeRegistry nt;
+    nt.AddKey(std::string(IfCurrent) + "\\{A}");
+    const RegistryReport ntReport = ApplyTuningToRegistry(t.CurrentSettings, WinXP, nt);
+    EXPECT_EQ(0u, nt.OpenHandles());
+    EXPECT_EQ(17u, ntReport.size());
+    EXPECT_EQ((std::vector<std::string>{Set001, Current, Set001, Current, Set001, Current, Set001,
+                                        Current, Set001, Current, InetNT,
+                                        std::string(IfCurrent) + "\\{A}",
+                                        "SYSTEM\\CurrentControlSet\\Services\\{A}\\Parameters\\Tcpip", Ndi}),
+              CreatedKeys(nt));
+}
+
+TEST_F(Writer, EveryValueOfAKeyHeldOpenIsWrittenThroughItAndClosedBeforeTheNextKey) {
+    t.SelectOptimizationMode(mode::Manual);
+    Apply(Win98);
+    std::vector<std::string> calls;
+    for (const std::string& c : reg.Calls())
+        if (c.find(Mstcp) != std::string::npos || c.rfind("CloseKey", 0) == 0) {
+            const std::string call = c.substr(0, c.find(' '));
+            calls.push_back(call == "SetValue" || call == "DeleteValue" ? "write" : call);
+        }
+    // Opened, its five values, closed; then the other keys' own closes.
+    ASSERT_GE(calls.size(), 7u);
+    EXPECT_EQ((std::vector<std::string>{"CreateKey", "write", "write", "write", "write", "write", "CloseKey"}),
+              std::vector<std::string>(calls.begin(), calls.begin() + 7));
+}
+
+TEST_F(Writer, AHeldKeyThatCannotBeOpenedFailsEachOfItsValuesAndTheNextKeysAreWritten) {
+    reg.DenyKey(Mstcp);
+    t.SelectOptimizationMode(mode::Manual);
+    const RegistryReport report = Apply(Win98);
+    ASSERT_EQ(8u, report.size());
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(Mstcp, report[i].Key);
+        EXPECT_EQ(regcode::AccessDenied, report[i].Result) << report[i].ValueName;
+    }
+    EXPECT_TRUE(report[5].Succeeded());
+    EXPECT_TRUE(reg.GetDword(Inet9x, "MaxConnectionsPerServer").has_value());
+    EXPECT_FALSE(reg.Get(Mstcp, "SessionKeepAlive"));
+}
+
 TEST(WriteRegistryValue, AnUnknownTypeWritesNothingButOpensAndClosesTheKey) {
     test::FakeRegistry reg;
     EXPECT_EQ(0, WriteRegistryValue(reg, RegRoot::LocalMachine, "X\\Y", "v", 3, 5, false));

@@ -30,21 +30,19 @@ long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& pat
         return opened.Code();
     }
     const RegKey key = opened.Value();
-
-    long result = regcode::Success;
-    if (type == regtype::Sz || type == regtype::Dword) {
-        if (deleteFlag) {
-            result = registry.DeleteValue(key, valueName).Code();
-        } else {
-            result = registry
-                         .SetValue(key, valueName, type,
-                                   type == regtype::Sz ? SzData(value) : DwordData(value))
-                         .Code();
-        }
-    }
+    const long result = WriteValueToKey(registry, key, valueName, type, value, deleteFlag);
     // The write's answer is what matters; a close that fails loses nothing.
     (void)registry.CloseKey(key);
     return result;
+}
+
+long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueName,
+                     std::uint32_t type, std::int32_t value, bool deleteFlag) {
+    if (type != regtype::Sz && type != regtype::Dword) return regcode::Success;
+    if (deleteFlag) return registry.DeleteValue(key, valueName).Code();
+    return registry
+        .SetValue(key, valueName, type, type == regtype::Sz ? SzData(value) : DwordData(value))
+        .Code();
 }
 
 std::int32_t BooleanToFlag(bool value) {

@@ -21,6 +21,12 @@ long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& pat
                         const std::string& valueName, std::uint32_t type, std::int32_t value,
                         bool deleteFlag);
 
+// Sets (or, with `deleteFlag`, removes) one value of a key already open,
+// as WriteRegistryValue does once it has the key: for a writer that keeps
+// a key open across several of its values.
+long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueName,
+                     std::uint32_t type, std::int32_t value, bool deleteFlag);
+
 // True gives 1, false 0: the registry's form of the record's booleans.
 std::int32_t BooleanToFlag(bool value);
 

@@ -27,9 +27,16 @@ constexpr const char* InterfacesSet001 =
 constexpr const char* ServicesCurrent = "SYSTEM\\CurrentControlSet\\Services\\";
 constexpr const char* ServicesSet001 = "SYSTEM\\ControlSet001\\Services\\";
 
+// Writes the values in the order asked. A key written several times in a
+// row is opened once for all of them: opening a key costs as much as
+// writing a value. A key that cannot be opened answers each of its values
+// with that failure, and every key is closed before the report is taken.
 class Writer {
 public:
     explicit Writer(Registry& registry) : registry_(registry) {}
+    ~Writer() { Release(); }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
 
     void Write(const std::string& key, const std::string& name, std::uint32_t type,
                std::int32_t value, bool remove = false) {
@@ -39,8 +46,8 @@ public:
         op.Type = type;
         op.Value = value;
         op.Removed = remove;
-        op.Result =
-            WriteRegistryValue(registry_, RegRoot::LocalMachine, key, name, type, value, remove);
+        if (!holding_ || heldPath_ != key) Hold(key);
+        op.Result = held_ ? WriteValueToKey(registry_, held_, name, type, value, remove) : heldFailure_;
         report_.push_back(std::move(op));
     }
 
@@ -65,11 +72,39 @@ public:
         (void)registry_.CloseKey(key);
     }
 
-    RegistryReport Take() { return std::move(report_); }
+    RegistryReport Take() {
+        Release();
+        return std::move(report_);
+    }
 
 private:
+    void Hold(const std::string& path) {
+        Release();
+        holding_ = true;
+        heldPath_ = path;
+        const Result<RegKey> opened = registry_.CreateKey(RegRoot::LocalMachine, path, WriterKeyAccess);
+        if (opened) {
+            held_ = opened.Value();
+        } else {
+            heldFailure_ = opened.Code();
+        }
+    }
+
+    void Release() {
+        // The writes' answers are what matter; a close that fails loses nothing.
+        if (held_) (void)registry_.CloseKey(held_);
+        holding_ = false;
+        held_ = 0;
+        heldFailure_ = regcode::Success;
+        heldPath_.clear();
+    }
+
     Registry& registry_;
     RegistryReport report_;
+    bool holding_ = false;
+    std::string heldPath_;
+    RegKey held_ = 0;              // 0 while the held key could not be opened
+    long heldFailure_ = regcode::Success;
 };
 
 // The segment size that goes with an MTU: 40 bytes of IP and TCP headers

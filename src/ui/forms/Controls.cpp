@@ -1,6 +1,8 @@
 #include "ui/forms/Control.h"
 #include "ui/forms/ValueControls.h"
 
+#include <utility>
+
 namespace quintel::forms {
 
 Control::Control(ControlKind kind, std::string name, Rect bounds, std::string caption)
@@ -77,6 +79,12 @@ void ComboBox::AddItem(const std::string& item) {
 
 void ComboBox::Clear() {
     items_.clear();
+    index_ = -1;
+    Changed();
+}
+
+void ComboBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
     index_ = -1;
     Changed();
 }

@@ -76,6 +76,9 @@ public:
     void AddItem(const std::string& item);
     // Empties the list; the selection goes with it, without a Click.
     void Clear();
+    // Clear, then every entry of `items` added, as one change: the window
+    // fills its list in one pass.
+    void SetItems(std::vector<std::string> items);
 
     int ListIndex() const { return index_; }
     // -1 removes the selection. Runs Click when the selection changes; an

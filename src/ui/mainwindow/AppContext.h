@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/text/Paths.h"
+#include "core/trace/Trace.h"
 #include "core/tuning/TuningSettings.h"
 #include "ui/forms/Form.h"
 #include "platform/Background.h"
@@ -52,6 +53,7 @@ struct Services {
 
 struct AppContext {
     Services services;
+    Trace& trace;          // the start-up profile; records only when asked for
     std::string folder;    // the folder of the executable
     VersionInfo version;   // from the version resource
     std::string helpFile;  // set at start-up

@@ -15,39 +15,83 @@ LoadSequence::LoadSequence(FrmMain& window, AppContext& app) : window_(window), 
 void LoadSequence::Form_Load() {
     FrmMain& w = window_;
     forms::FormHost& host = app_.services.host;
+    Trace& trace = app_.trace;
+    const TraceStep whole(trace, "load");
     Loading = true;
     w.menus.mnuSupport.SetCaption("About " + app_.Title());
 
-    app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
-    w.sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
-    w.sbrMain.SetPanelText(
-        4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));
+    {
+        const TraceStep step(trace, "Windows family and local address");
+        app_.CurrentWindowsFamily = DetectWindowsFamily(app_.services.version);
+        w.sbrMain.SetPanelText(3, "OS: " + app_.CurrentWindowsFamily.Name);
+        w.sbrMain.SetPanelText(
+            4, "IP Address: " + GetIPAddress(app_.services.ipHelper, app_.services.boxes, app_.Title()));
+    }
 
-    app_.tuning.LoadPresets();
-    FillLists();
-    LoadSettingsFile(app_.tuning, app_.services.files, app_.FilePath(SettingsFileName));
-    w.ping.LoadPingSettings();
-    host.DoEvents();
+    {
+        const TraceStep step(trace, "presets and lists");
+        app_.tuning.LoadPresets();
+        FillLists();
+    }
+    {
+        const TraceStep step(trace, "settings files");
+        LoadSettingsFile(app_.tuning, app_.services.files, app_.FilePath(SettingsFileName));
+        w.ping.LoadPingSettings();
+    }
+    {
+        const TraceStep step(trace, "pending events (1)");
+        host.DoEvents();
+    }
 
-    // A missing companion is no reason to stop: it only keeps the line up.
-    (void)app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
-    host.DoEvents();
-    host.DoEvents();
+    {
+        const TraceStep step(trace, "companion started");
+        // A missing companion is no reason to stop: it only keeps the line up.
+        (void)app_.services.launcher.Start(app_.FilePath("Korvet.exe"), {}, show::Hide);
+    }
+    {
+        const TraceStep step(trace, "pending events (2)");
+        host.DoEvents();
+        host.DoEvents();
+    }
 
-    ShowSavedSettings();
-    ShowChangeState(w);
-    SetToolbarImages();
-    w.tray.AddTrayIcon();
-    host.DoEvents();
+    {
+        const TraceStep step(trace, "saved settings shown");
+        ShowSavedSettings();
+    }
+    {
+        const TraceStep step(trace, "applied state");
+        ShowChangeState(w);
+    }
+    {
+        const TraceStep step(trace, "toolbar images");
+        SetToolbarImages();
+    }
+    {
+        const TraceStep step(trace, "tray icon");
+        w.tray.AddTrayIcon();
+    }
+    {
+        const TraceStep step(trace, "pending events (3)");
+        host.DoEvents();
+    }
 
-    if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) w.ShowTip(true);
+    if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) {
+        trace.Mark("tip of the day");
+        w.ShowTip(true);
+    }
 
-    w.Show();
-    w.SetState(forms::WindowState::Normal);
+    {
+        const TraceStep step(trace, "main window shown");
+        w.Show();
+        w.SetState(forms::WindowState::Normal);
+    }
 
-    w.ping.LoadPingSettings();
-    FillPingIntervalList(w.ping.cmbPingInterval);
-    w.ping.ShowPingSettings();
+    {
+        const TraceStep step(trace, "ping tab");
+        w.ping.LoadPingSettings();
+        FillPingIntervalList(w.ping.cmbPingInterval);
+        w.ping.ShowPingSettings();
+    }
     Loading = false;
 }
 

@@ -25,17 +25,11 @@ PlacedControls ModeLists::Place(forms::Frame& frame) {
 }
 
 void ModeLists::FillLists() {
-    cmbNetType.Clear();
-    for (const char* type : {"Dial-up Networking (Modem)", "LAN, Cable Modem, xDSL, ISDN, T1, T2",
-                             "Cable/xDSL running PPPoE/PPTP", "DirectPc (Satellite)"}) {
-        cmbNetType.AddItem(type);
-    }
+    cmbNetType.SetItems({"Dial-up Networking (Modem)", "LAN, Cable Modem, xDSL, ISDN, T1, T2",
+                         "Cable/xDSL running PPPoE/PPTP", "DirectPc (Satellite)"});
     cmbNetType.SetListIndex(0);
 
-    cmbOptimize.Clear();
-    for (const char* m : {"Automatic #1", "Automatic #2", "Automatic #3", "Manual"}) {
-        cmbOptimize.AddItem(m);
-    }
+    cmbOptimize.SetItems({"Automatic #1", "Automatic #2", "Automatic #3", "Manual"});
 }
 
 void ModeLists::cmbNetType_Click() {

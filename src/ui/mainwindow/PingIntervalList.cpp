@@ -1,12 +1,14 @@
 #include "ui/mainwindow/PingIntervalList.h"
 
 #include <string>
+#include <vector>
 
 namespace quintel {
 
 void FillPingIntervalList(forms::ComboBox& list) {
-    list.Clear();
-    for (int minutes = 1; minutes <= 60; ++minutes) list.AddItem(std::to_string(minutes) + " min.");
+    std::vector<std::string> entries;
+    for (int minutes = 1; minutes <= 60; ++minutes) entries.push_back(std::to_string(minutes) + " min.");
+    list.SetItems(std::move(entries));
 }
 
 }  // namespace quintel

@@ -23,7 +23,10 @@ StartResult StartMainWindow(AppContext& app, const std::string& title, const Com
     }
     if (command.Kind != CommandKind::MainWindow) return StartResult::Exit;
 
-    mainWindow = std::make_unique<FrmMain>(app);
+    {
+        const TraceStep step(app.trace, "main window model");
+        mainWindow = std::make_unique<FrmMain>(app);
+    }
     mainWindow->Show();
     mainWindow->SetCaption(title);
     if (!command.Text.empty()) mainWindow->SetState(forms::WindowState::Normal);

@@ -161,20 +161,22 @@ void TuningPanel::WireHandlers() {
 }
 
 void TuningPanel::FillLists() {
-    cmbRWIN.Clear();
-    for (int n = 4; n <= 16; n += 2) cmbRWIN.AddItem("x" + std::to_string(n));
+    std::vector<std::string> factors;
+    for (int n = 4; n <= 16; n += 2) factors.push_back("x" + std::to_string(n));
+    cmbRWIN.SetItems(std::move(factors));
 
-    cmbSKA.Clear();
-    for (int minutes = 1; minutes <= 60; ++minutes) cmbSKA.AddItem(std::to_string(minutes) + " min.");
+    std::vector<std::string> minutes;
+    for (int m = 1; m <= 60; ++m) minutes.push_back(std::to_string(m) + " min.");
+    cmbSKA.SetItems(std::move(minutes));
 
-    cmbNDI.Clear();
-    cmbNDI.AddItem("0");
-    for (int power = 1; power <= 6; ++power) cmbNDI.AddItem(std::to_string(1 << power));
+    std::vector<std::string> sizes{"0"};
+    for (int power = 1; power <= 6; ++power) sizes.push_back(std::to_string(1 << power));
+    cmbNDI.SetItems(std::move(sizes));
 
-    for (forms::ComboBox* list : {&cmbMSCPS0, &cmbMSCPS1}) {
-        list->Clear();
-        for (int n = 2; n <= 60; ++n) list->AddItem(std::to_string(n));
-    }
+    std::vector<std::string> sessions;
+    for (int n = 2; n <= 60; ++n) sessions.push_back(std::to_string(n));
+    cmbMSCPS0.SetItems(sessions);
+    cmbMSCPS1.SetItems(std::move(sessions));
 }
 
 void TuningPanel::ShowHelpTexts() {

@@ -31,13 +31,26 @@ void ComboView::Mirror() {
         // is new, or the lists of the main window are rebuilt once per item.
         const bool grows = listed_.size() < items.size() &&
                            std::equal(listed_.begin(), listed_.end(), items.begin());
+        // Filled in one pass, without a redraw per entry, the room for all
+        // of them asked for at once. Turning redrawing back on shows a
+        // window, so a hidden list (on a tab not shown) is left as it is:
+        // it draws nothing anyway.
+        const bool shown = (GetWindowLongA(Window(), GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown) SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
         if (!grows) {
             SendMessageA(Window(), CB_RESETCONTENT, 0, 0);
             listed_.clear();
         }
+        std::size_t characters = 0;
+        for (std::size_t i = listed_.size(); i < items.size(); ++i) characters += items[i].size() + 1;
+        SendMessageA(Window(), CB_INITSTORAGE, items.size() - listed_.size(), characters);
         for (std::size_t i = listed_.size(); i < items.size(); ++i)
             SendMessageA(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i].c_str()));
         listed_ = items;
+        if (shown) {
+            SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(Window(), nullptr, TRUE);
+        }
     }
     if (SendMessageA(Window(), CB_GETCURSEL, 0, 0) != combo_.ListIndex())
         SendMessageA(Window(), CB_SETCURSEL, static_cast<WPARAM>(combo_.ListIndex()), 0);

@@ -60,7 +60,7 @@ bool SameGroup(const forms::Control& a, const forms::Control& b) {
 
 }  // namespace
 
-FormControls::FormControls(forms::Form& form, const ViewContext& context) {
+FormControls::FormControls(forms::Form& form, const ViewContext& context) : trace_(context.Tracer) {
     for (forms::Control* control : form.Controls())
         views_.push_back(MakeView(*control, context, !form.FixedSize));
 }
@@ -78,7 +78,10 @@ void FormControls::Create(HWND form) {
         const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
         HWND parent = container ? container->ContentWindow(model.Page()) : form;
         if (!parent) throw std::logic_error("no window to hold " + model.Name());
-        view->Create(parent, container, id, group);
+        {
+            const TraceStep step(trace_, "control " + model.Name());
+            view->Create(parent, container, id, group);
+        }
         if (model.Kind() == forms::ControlKind::CommandButton &&
             static_cast<const forms::CommandButton&>(model).Default)
             SendMessageA(form, DM_SETDEFID, static_cast<WPARAM>(id), 0);

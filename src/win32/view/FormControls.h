@@ -42,6 +42,7 @@ private:
     void PlaceContents(const forms::Control& container);
 
     // In the model's order.
+    Trace& trace_;  // each control made is a step
     std::vector<std::unique_ptr<ControlView>> views_;
 };
 

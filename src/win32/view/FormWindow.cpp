@@ -34,6 +34,7 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Create() {
+    const TraceStep step(context_.Tracer, "window " + form_.Name());
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &FormWindow::WndProc;
@@ -60,7 +61,10 @@ void FormWindow::Create() {
     }
     bar.Release();  // the window's now, destroyed with it
     SetIcons();
-    controls_.Create(Window());
+    {
+        const TraceStep controls(context_.Tracer, "controls of " + form_.Name());
+        controls_.Create(Window());
+    }
     FitClientArea();
 
     form_.SetObserver(this);
@@ -68,6 +72,7 @@ void FormWindow::Create() {
     for (forms::MenuItem* item : menu_.Items()) item->SetObserver(this);
     attached_ = true;
 
+    const TraceStep mirror(context_.Tracer, "controls of " + form_.Name() + " filled");
     EchoGuard guard(context_.Echo);
     controls_.MirrorAll();
     MirrorForm();

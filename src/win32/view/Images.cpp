@@ -43,6 +43,23 @@ HBITMAP MaskBitmap(const art::Picture& picture) {
     return CreateBitmap(picture.Width, picture.Height, 1, 1, bits.data());
 }
 
+// The pictures side by side, left to right, in one picture: an image list
+// takes them all in one call.
+art::Picture Strip(const std::vector<art::Picture>& pictures) {
+    const art::Picture& first = pictures.front();
+    art::Picture strip;
+    strip.Width = first.Width * static_cast<int>(pictures.size());
+    strip.Height = first.Height;
+    strip.Pixels.assign(static_cast<std::size_t>(strip.Width) * static_cast<std::size_t>(strip.Height), 0);
+    for (std::size_t n = 0; n < pictures.size(); ++n) {
+        const art::Picture& picture = pictures[n];
+        for (int y = 0; y < strip.Height && y < picture.Height; ++y)
+            for (int x = 0; x < first.Width && x < picture.Width; ++x)
+                strip.Pixels[static_cast<std::size_t>(y * strip.Width) + n * first.Width + x] = picture.At(x, y);
+    }
+    return strip;
+}
+
 }  // namespace
 
 HICON MakeIcon(const art::Picture& picture) {
@@ -56,15 +73,18 @@ HICON MakeIcon(const art::Picture& picture) {
 
 HIMAGELIST ImageStore::List(const std::string& name) {
     if (auto it = lists_.find(name); it != lists_.end()) return it->second.Get();
+    const TraceStep step(trace_, "image list " + name);
     HIMAGELIST list = nullptr;
     if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
         const art::Picture& first = pictures->front();
         list = ImageList_Create(first.Width, first.Height, ILC_COLOR32 | ILC_MASK,
                                 static_cast<int>(pictures->size()), 0);
-        for (const art::Picture& picture : *pictures) {
-            const UniqueIcon icon(MakeIcon(picture));
-            ImageList_AddIcon(list, icon.Get());  // the list keeps its own copy
-        }
+        // Drawn once, all images in one bitmap and its mask; the list
+        // keeps copies of both.
+        const art::Picture strip = Strip(*pictures);
+        const UniqueGdiObject<HBITMAP> colour(ColourBitmap(strip));
+        const UniqueGdiObject<HBITMAP> mask(MaskBitmap(strip));
+        if (list && colour && mask) ImageList_Add(list, colour.Get(), mask.Get());
     }
     lists_[name] = UniqueImageList(list);
     return list;
@@ -72,6 +92,7 @@ HIMAGELIST ImageStore::List(const std::string& name) {
 
 PictureIcon ImageStore::Picture(const std::string& name) {
     if (auto it = pictures_.find(name); it != pictures_.end()) return it->second;
+    const TraceStep step(trace_, "picture " + name);
     PictureIcon made;
     if (const auto picture = art::FindPicture(name)) {
         made = PictureIcon{MakeIcon(*picture), picture->Width, picture->Height};
@@ -84,6 +105,7 @@ PictureIcon ImageStore::Picture(const std::string& name) {
 HICON ImageStore::FormIcon(const std::string& name, bool small) {
     const auto key = std::make_pair(name, small);
     if (auto it = formIcons_.find(key); it != formIcons_.end()) return it->second.Get();
+    const TraceStep step(trace_, std::string(small ? "small" : "large") + " icon " + name);
     HICON icon = nullptr;
     if (name == "app") {
         const int size = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/trace/Trace.h"
 #include "win32/Handles.h"
 #include "win32/view/art/Art.h"
 
@@ -30,7 +31,8 @@ struct PictureIcon {
 
 class ImageStore {
 public:
-    explicit ImageStore(HINSTANCE instance) : instance_(instance) {}
+    // Each image drawn is a step of `trace`.
+    ImageStore(HINSTANCE instance, Trace& trace) : instance_(instance), trace_(trace) {}
     ImageStore(const ImageStore&) = delete;
     ImageStore& operator=(const ImageStore&) = delete;
 
@@ -49,6 +51,7 @@ public:
 
 private:
     HINSTANCE instance_;
+    Trace& trace_;
     std::map<std::string, UniqueImageList> lists_;
     std::map<std::string, PictureIcon> pictures_;
     std::vector<UniqueIcon> ownedIcons_;  // the pictures' icons

@@ -1,9 +1,11 @@
 // What every control window of a host shares: the module, the scale, the
-// dialog font, the images, the echo guard's state and the place where a
-// caught exception waits.
+// dialog font, the images, the echo guard's state, the place where a
+// caught exception waits and the start-up profile.
 #pragma once
 
 #include <windows.h>
+
+#include "core/trace/Trace.h"
 
 #include "win32/view/EchoGuard.h"
 #include "win32/view/Images.h"
@@ -19,6 +21,7 @@ struct ViewContext {
     ImageStore& Images;
     Echo& Echo;
     PendingError& Errors;
+    Trace& Tracer;
 };
 
 }  // namespace quintel::win32

@@ -29,10 +29,12 @@ private:
 
 }  // namespace
 
-Win32FormHost::Win32FormHost(HINSTANCE instance)
-    : images_(instance),
+Win32FormHost::Win32FormHost(HINSTANCE instance, Trace* trace)
+    : trace_(trace ? *trace : untraced_),
+      images_(instance, trace_),
       font_(SystemDpi()),
-      context_{instance, Twips(SystemDpi()), font_.Handle(), images_, echo_, errors_} {
+      context_{instance, Twips(SystemDpi()), font_.Handle(), images_, echo_, errors_, trace_} {
+    const TraceStep step(trace_, "common control classes");
     InitCommonControlClasses();
 }
 

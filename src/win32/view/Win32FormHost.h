@@ -26,7 +26,8 @@ namespace quintel::win32 {
 
 class Win32FormHost final : public forms::FormHost, private FormWindowEvents {
 public:
-    explicit Win32FormHost(HINSTANCE instance = GetModuleHandleA(nullptr));
+    // Each window made and each image drawn is a step of `trace`, if given.
+    explicit Win32FormHost(HINSTANCE instance = GetModuleHandleA(nullptr), Trace* trace = nullptr);
     ~Win32FormHost() override;
     Win32FormHost(const Win32FormHost&) = delete;
     Win32FormHost& operator=(const Win32FormHost&) = delete;
@@ -74,6 +75,8 @@ private:
     // still being handled.
     void DeleteRetired();
 
+    Trace untraced_;
+    Trace& trace_;
     Echo echo_;
     PendingError errors_;
     ImageStore images_;
