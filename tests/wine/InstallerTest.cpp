@@ -290,9 +290,12 @@ TEST_F(Installer, TheSettingsSwitchInstallsTheFileAndAppliesIt) {
     EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"));
     EXPECT_EQ(128u, Dword(Current, "DefaultTTL")) << "Quintel.exe /apply ran";
     EXPECT_EQ(4288u, Dword(Set001, "TcpWindowSize"));
+    // The apply's undo record stands beside the file: an administrator can
+    // take the roll-out back with /undo.
     const std::vector<std::string> expected = {"Help", "Help\\Help.chm", "Korvet.exe",
                                                "Ping.wav", "Quintel.exe", "TIPs.TXT",
-                                               "Uninstall.exe", "VarOderudi.cfg"};
+                                               "Undo.reg", "Uninstall.exe", "VarOderudi.cfg",
+                                               "VarOderudi.cfg.undo"};
     std::vector<std::string> found = ListTree(folder);
     std::sort(found.begin(), found.end());
     EXPECT_EQ(expected, found) << "nothing of the replace left behind";

@@ -262,7 +262,9 @@ TEST_F(Package, NoStartupLeavesTheLogonEntryOutAndKeepSettingsKeepsTheTuning) {
     EXPECT_EQ(4288u, Dword(Current, "TcpWindowSize"));
     EXPECT_EQ(Automatic1, ReadTextFile(folder + "\\VarOderudi.cfg"))
         << "the record of the values still in the registry";
-    EXPECT_EQ(std::vector<std::string>{"VarOderudi.cfg"}, ListTree(folder));
+    // With the undo record of the last change, which stays with the settings.
+    EXPECT_EQ((std::vector<std::string>{"Undo.reg", "VarOderudi.cfg", "VarOderudi.cfg.undo"}),
+              ListTree(folder));
     EXPECT_FALSE(Exists(PackageMenuFolder()));
     EXPECT_FALSE(InstalledProduct());
     RemoveTree(folder);

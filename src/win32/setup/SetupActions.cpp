@@ -247,11 +247,19 @@ extern "C" __declspec(dllexport) UINT __stdcall RestoreSettings(MSIHANDLE instal
     // Left from a save that was cut short: never the user's choice.
     Remove(install, files, settings + ".tmp");
     Remove(install, files, ping + ".tmp");
+    // The undo record goes with the settings it undoes, and stays with them.
+    const std::string undo = InFolder(folder, "Undo.reg");
+    const std::string settingsBefore = settings + ".undo";
+    Remove(install, files, undo + ".tmp");
 
     // FileExists is false for a folder of that name, which is no settings file.
     if (!files.FileExists(settings)) {
         Note(install, "Quintel changed no TCP/IP setting here: leaving them as they are");
-        if (!keep) Remove(install, files, ping);
+        if (!keep) {
+            Remove(install, files, ping);
+            Remove(install, files, undo);
+            Remove(install, files, settingsBefore);
+        }
         return ERROR_SUCCESS;
     }
     if (keep) {
@@ -266,6 +274,8 @@ extern "C" __declspec(dllexport) UINT __stdcall RestoreSettings(MSIHANDLE instal
                                  "or uninstall with KEEPSETTINGS=1 to keep its settings.");
     Remove(install, files, settings);
     Remove(install, files, ping);
+    Remove(install, files, undo);
+    Remove(install, files, settingsBefore);
     return ERROR_SUCCESS;
 }
 
