@@ -2,7 +2,7 @@
 
 #include "ui/mainwindow/ApplyCommand.h"
 #include "ui/dialogs/FrmDisplay.h"
-#include "fakes/AppFixture.h"
+#include "fakes/MainWindowFixture.h"
 #include "ui/mainwindow/FrmMain.h"
 
 namespace quintel {
@@ -11,30 +11,12 @@ namespace {
 const std::string Folder = test::FakeServices::Folder;
 const std::string Cfg = Folder + "\\VarOderudi.cfg";
 constexpr const char* Tcpip = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
-constexpr const char* Interface = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{NIC}";
+constexpr const char* Interface = test::MainWindowFixture::InterfaceKey;
 constexpr const char* RestartQuestion = "Do you want to restart the computer?";
 
-class FileMenu : public ::testing::Test {
+class FileMenu : public test::MainWindowFixture {
 protected:
-    FrmMain& Start(const std::string& settings = {}) {
-        if (!settings.empty()) fakes.files.Put(Cfg, settings);
-        fakes.registry.AddKey(Interface);
-        window = std::make_unique<FrmMain>(app);
-        window->Show();
-        fakes.boxes.shown.clear();
-        fakes.host.events.clear();
-        return *window;
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& m : fakes.boxes.shown) texts.push_back(m.text);
-        return texts;
-    }
     int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
-
-    test::FakeServices fakes;
-    AppContext app = fakes.MakeContext();
-    std::unique_ptr<FrmMain> window;
 };
 
 // --- Apply ------------------------------------------------------------------

@@ -2,7 +2,7 @@
 // the window, the changes first, and Apply from there.
 #include <gtest/gtest.h>
 
-#include "fakes/AppFixture.h"
+#include "fakes/MainWindowFixture.h"
 #include "ui/dialogs/FrmDisplay.h"
 #include "ui/dialogs/FrmPreview.h"
 #include "ui/mainwindow/FrmMain.h"
@@ -16,7 +16,7 @@ namespace col = previewcolumn;
 const std::string Folder = test::FakeServices::Folder;
 const std::string Cfg = Folder + "\\VarOderudi.cfg";
 const std::string Tcpip = "SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters";
-const std::string Interface = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{NIC}";
+const std::string Interface = test::MainWindowFixture::InterfaceKey;
 constexpr const char* RestartQuestion = "Do you want to restart the computer?";
 
 RegValue Dword(std::uint32_t value) {
@@ -91,17 +91,8 @@ TEST(PreviewWindow, TheChosenRowsKeyShowsInFullUnderTheList) {
 
 // --- The window -------------------------------------------------------------
 
-class Preview : public ::testing::Test {
+class Preview : public test::MainWindowFixture {
 protected:
-    FrmMain& Start(const std::string& settings = {}) {
-        if (!settings.empty()) fakes.files.Put(Cfg, settings);
-        fakes.registry.AddKey(Interface);
-        window = std::make_unique<FrmMain>(app);
-        window->Show();
-        fakes.boxes.shown.clear();
-        fakes.host.events.clear();
-        return *window;
-    }
     // Opens the preview from the File menu, keeps what it lists and how
     // the window stands, and leaves it with `button`.
     void OpenAndLeave(const std::function<void()>& open, const std::string& button = "Close") {
@@ -130,23 +121,8 @@ protected:
             if (row.Texts[col::Key] == "HKLM\\" + key && row.Texts[col::Value] == name) return &row;
         return nullptr;
     }
-    int CountWrites() const {
-        int count = 0;
-        for (const std::string& call : fakes.registry.Calls())
-            if (call.rfind("SetValue", 0) == 0 || call.rfind("DeleteValue", 0) == 0 ||
-                call.rfind("CreateKey", 0) == 0)
-                ++count;
-        return count;
-    }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& m : fakes.boxes.shown) texts.push_back(m.text);
-        return texts;
-    }
+    int CountWrites() const { return static_cast<int>(fakes.registry.WriteCalls().size()); }
 
-    test::FakeServices fakes;
-    AppContext app = fakes.MakeContext();
-    std::unique_ptr<FrmMain> window;
     std::vector<ListRow> rows;
     std::vector<std::string> columns;
     std::string summary, caption;
