@@ -6,8 +6,10 @@
 // one loads it from the system folder only, or, for the common controls,
 // from the side-by-side store the active activation context names.
 //
-// The programs run one thread, so the DLL's handle and the function's
-// slot are written without locking.
+// The DLL's handle and the function's slot are written without locking,
+// though a worker thread (the MTU finder's) may make a DLL's first call:
+// should it race the window's thread there, both write the same aligned
+// pointer, and a DLL loaded twice only has its reference count raised.
 #include <windows.h>
 #include <delayimp.h>
 

@@ -31,8 +31,7 @@ constexpr int Rounds = 200;
 constexpr UINT KilledCode = 77;
 
 std::string SaverExe() {
-    const char* unixPath = std::getenv("QUINTEL_CRASH_SAVER");
-    return unixPath ? WindowsPathOf(unixPath) : "crash_saver.exe";
+    return BuiltFile("QUINTEL_CRASH_SAVER", "crash_saver.exe");
 }
 
 unsigned SeedFromEnvironment() {

@@ -14,11 +14,6 @@
 namespace quintel {
 namespace {
 
-std::string FromEnvironment(const char* name) {
-    const char* unixPath = std::getenv(name);
-    return unixPath ? wine::WindowsPathOf(unixPath) : std::string();
-}
-
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -39,7 +34,7 @@ std::string Manifest(const std::string& program, int id) {
 class Footprint : public ::testing::Test {
 protected:
     void SetUp() override {
-        probe_ = FromEnvironment("QUINTEL_DELAY_PROBE");
+        probe_ = wine::BuiltFile("QUINTEL_DELAY_PROBE");
         ASSERT_FALSE(probe_.empty()) << "QUINTEL_DELAY_PROBE names the probe program";
     }
     std::string probe_;
@@ -70,7 +65,7 @@ TEST_F(Footprint, TheWindowPathsContextGivesCommonControlsSix) {
 // prefer a native copy, as Windows would take one from the program's
 // folder when it is asked for the bare name).
 TEST_F(Footprint, DelayLoadedLibrariesComeFromTheSystemFolderOnly) {
-    const std::string library = FromEnvironment("QUINTEL_DECOY_LIBRARY");
+    const std::string library = wine::BuiltFile("QUINTEL_DECOY_LIBRARY");
     ASSERT_FALSE(library.empty());
     const std::string probe = scratch_ / "probe.exe";
     ASSERT_TRUE(CopyFileA(probe_.c_str(), probe.c_str(), FALSE));

@@ -31,20 +31,9 @@ const std::string Automatic1 = "ConnectionType,1\r\nOptiMode,0\r\n";
 const std::string Adapter = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{QUINTEL-SETUP-TEST}";
 
 std::string SetupExe() {
-    const char* unixPath = std::getenv("QUINTEL_SETUP");
-    return unixPath ? WindowsPathOf(unixPath) : "Quintel-setup.exe";
+    return BuiltFile("QUINTEL_SETUP", "Quintel-setup.exe");
 }
 
-std::string DecoyExe() {
-    const char* unixPath = std::getenv("QUINTEL_DECOY");
-    return unixPath ? WindowsPathOf(unixPath) : "decoy.exe";
-}
-
-// Quintel.exe's folder in the build, which holds what the setup ships.
-std::string BuiltFolder() {
-    const std::string exe = QuintelExe();
-    return exe.substr(0, exe.find_last_of('\\'));
-}
 
 std::optional<std::string> UninstallString(const std::string& name, REGSAM view = SetupView) {
     const auto value = ReadValue(HKEY_LOCAL_MACHINE, UninstallKey, name, view);
@@ -76,11 +65,7 @@ protected:
         SetWindowsVersion("winxp");
     }
     void TearDown() override {
-        for (const std::string& decoy : Decoys()) {
-            if (Exists(decoy + ".ran"))
-                ADD_FAILURE() << "a command line without quotes started " << decoy << ": "
-                              << ReadTextFile(decoy + ".ran");
-        }
+        ExpectNoDecoyRan(Decoys());
         // What a failed test may have left, so the next one starts clean.
         DeleteKeyTree(HKEY_LOCAL_MACHINE, UninstallKey, SetupView);
         DeleteKeyTree(HKEY_LOCAL_MACHINE, Adapter);
@@ -130,9 +115,7 @@ protected:
         ASSERT_TRUE(companion_);
     }
 
-    std::vector<std::string> Decoys() const {
-        return {root / "Program.exe", root / "Program Files\\Quintel.exe"};
-    }
+    std::vector<std::string> Decoys() const { return UnquotedPathDecoys(root.path()); }
 
     ScratchFolder root{"quintel setup"};
     HANDLE companion_ = nullptr;

@@ -55,11 +55,6 @@ std::string AnsiLetters() {
     return lost ? std::string() : std::string(ansi);
 }
 
-std::string FromEnvironment(const char* name) {
-    const char* unixPath = std::getenv(name);
-    return unixPath ? wine::WindowsPathOf(unixPath) : std::string();
-}
-
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -74,7 +69,7 @@ std::wstring ProbeLine(const std::string& path) {
 class Launch : public ::testing::Test {
 protected:
     void SetUp() override {
-        probe_ = FromEnvironment("QUINTEL_LAUNCH_PROBE");
+        probe_ = wine::BuiltFile("QUINTEL_LAUNCH_PROBE");
         ASSERT_FALSE(probe_.empty()) << "QUINTEL_LAUNCH_PROBE names the probe program";
     }
     void Plant(const std::string& from, const std::string& to) {
@@ -162,8 +157,8 @@ TEST_F(Launch, TheSystemsProgramsComeFromItsOwnFolders) {
 // icmp.dll, as Windows would take a planted one); the runner, started from
 // there, must use the real ones.
 TEST_F(Launch, DecoysInTheApplicationFolderAndTheCurrentFolderNeverRun) {
-    const std::string runner = FromEnvironment("QUINTEL_DECOY_RUNNER");
-    const std::string library = FromEnvironment("QUINTEL_DECOY_LIBRARY");
+    const std::string runner = wine::BuiltFile("QUINTEL_DECOY_RUNNER");
+    const std::string library = wine::BuiltFile("QUINTEL_DECOY_LIBRARY");
     ASSERT_FALSE(runner.empty());
     ASSERT_FALSE(library.empty());
     const std::string app = scratch_ / "app folder";

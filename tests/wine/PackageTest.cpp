@@ -30,25 +30,14 @@ const std::string Adapter =
     "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{QUINTEL-PACKAGE-TEST}";
 
 std::string PackageMsi() {
-    const char* unixPath = std::getenv("QUINTEL_PACKAGE");
-    return unixPath ? WindowsPathOf(unixPath) : "Quintel.msi";
+    return BuiltFile("QUINTEL_PACKAGE", "Quintel.msi");
 }
 
 // The same package one version on, made for this test.
 std::string NextPackageMsi() {
-    const char* unixPath = std::getenv("QUINTEL_NEXT_PACKAGE");
-    return unixPath ? WindowsPathOf(unixPath) : "Quintel-next.msi";
+    return BuiltFile("QUINTEL_NEXT_PACKAGE", "Quintel-next.msi");
 }
 
-std::string DecoyExe() {
-    const char* unixPath = std::getenv("QUINTEL_DECOY");
-    return unixPath ? WindowsPathOf(unixPath) : "decoy.exe";
-}
-
-std::string BuiltFolder() {
-    const std::string exe = QuintelExe();
-    return exe.substr(0, exe.find_last_of('\\'));
-}
 
 std::string Msiexec() {
     char system[MAX_PATH] = {};
@@ -105,11 +94,7 @@ protected:
         SetWindowsVersion("winxp");
     }
     void TearDown() override {
-        for (const std::string& decoy : Decoys()) {
-            if (Exists(decoy + ".ran"))
-                ADD_FAILURE() << "a command line without quotes started " << decoy << ": "
-                              << ReadTextFile(decoy + ".ran");
-        }
+        ExpectNoDecoyRan(Decoys());
         // What a failed test may have left, so the next one starts clean.
         if (InstalledProduct()) RunMsiexec("/x", "");
         if (InstalledProduct()) RunMsiexec("/x", "", NextPackageMsi());
@@ -141,9 +126,7 @@ protected:
         return "SETTINGS=\"" + settings + "\"";
     }
 
-    std::vector<std::string> Decoys() const {
-        return {root / "Program.exe", root / "Program Files\\Quintel.exe"};
-    }
+    std::vector<std::string> Decoys() const { return UnquotedPathDecoys(root.path()); }
 
     ScratchFolder root{"quintel package"};
     const std::string folder = root / "Program Files\\Quintel Test";

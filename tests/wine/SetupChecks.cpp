@@ -14,6 +14,27 @@ namespace quintel::wine {
 const char* const ShippedFiles[5] = {"Quintel.exe", "Korvet.exe", "TIPs.TXT", "Ping.wav",
                                      "Help\\Help.chm"};
 
+std::string BuiltFolder() {
+    const std::string exe = QuintelExe();
+    return exe.substr(0, exe.find_last_of('\\'));
+}
+
+std::string DecoyExe() {
+    return BuiltFile("QUINTEL_DECOY", "decoy.exe");
+}
+
+std::vector<std::string> UnquotedPathDecoys(const std::string& root) {
+    return {root + "\\Program.exe", root + "\\Program Files\\Quintel.exe"};
+}
+
+void ExpectNoDecoyRan(const std::vector<std::string>& decoys) {
+    for (const std::string& decoy : decoys) {
+        if (Exists(decoy + ".ran"))
+            ADD_FAILURE() << "a command line without quotes started " << decoy << ": "
+                          << ReadTextFile(decoy + ".ran");
+    }
+}
+
 std::string ShellFolder(int csidl) {
     char path[MAX_PATH] = {};
     EXPECT_EQ(S_OK, SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) << csidl;

@@ -20,6 +20,16 @@ std::string StartMenuFolder();
 std::string StartupLink();
 
 bool Exists(const std::string& path);
+
+// Quintel.exe's folder in the build, which holds what the setups ship.
+std::string BuiltFolder();
+// A program that notes in "<its own path>.ran" that it was started.
+std::string DecoyExe();
+// Where Windows would look first for "<root>\Program Files\Quintel Test\Quintel.exe"
+// given without quotes: "<root>\Program.exe" and "<root>\Program Files\Quintel.exe".
+std::vector<std::string> UnquotedPathDecoys(const std::string& root);
+// A test failure for each of `decoys` that was started.
+void ExpectNoDecoyRan(const std::vector<std::string>& decoys);
 // Every file and folder under `folder`, relative to it.
 std::vector<std::string> ListTree(const std::string& folder);
 

@@ -69,9 +69,13 @@ std::string WindowsPathOf(const std::string& unixPath) {
     return path;
 }
 
+std::string BuiltFile(const char* variable, const std::string& fallback) {
+    const char* unixPath = std::getenv(variable);
+    return unixPath ? WindowsPathOf(unixPath) : fallback;
+}
+
 std::string QuintelExe() {
-    const char* unixPath = std::getenv("QUINTEL_EXE");
-    return unixPath ? WindowsPathOf(unixPath) : "Quintel.exe";
+    return BuiltFile("QUINTEL_EXE", "Quintel.exe");
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) {

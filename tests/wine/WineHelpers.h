@@ -23,6 +23,9 @@ void ClearWindowsVersionOf(const std::string& exe);
 
 // A Unix path as the Windows path Wine maps it to (drive Z:).
 std::string WindowsPathOf(const std::string& unixPath);
+// The Windows path of a file of the build that CTest names in the
+// environment variable `variable`, or `fallback` when it names none.
+std::string BuiltFile(const char* variable, const std::string& fallback = {});
 
 // The path of the Quintel.exe under test, as a Windows path.
 std::string QuintelExe();
