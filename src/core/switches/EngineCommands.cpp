@@ -6,6 +6,7 @@
 #include "core/ping/PingSettings.h"
 #include "core/tuning/ChangePlan.h"
 #include "core/tuning/RegFile.h"
+#include "core/tuning/RegFunctions.h"
 #include "core/tuning/RegistryWriter.h"
 #include "core/tuning/SettingsFile.h"
 #include "core/tuning/UndoChange.h"
@@ -86,8 +87,7 @@ bool NotReadBy(const WindowsFamily& family, const PlannedValue& value) {
 }
 
 std::string KeyAndName(const PlannedValue& value) {
-    return "HKEY_LOCAL_MACHINE\\" + value.Key + "\t" +
-           (value.ValueName.empty() ? std::string("(Default)") : value.ValueName);
+    return "HKEY_LOCAL_MACHINE\\" + value.Key + "\t" + ValueNameText(value.ValueName);
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ int RunShow(EngineContext& ctx, std::string& out, std::string& err) {
                ValueText(value.After, "(removed)") + "\t" + (value.Differs() ? "changed" : "same") +
                (NotReadBy(l.family, value) ? "\tnot read by this Windows" : "") + "\n";
     }
-    out += std::to_string(CountChanges(plan)) + " of " + std::to_string(plan.size()) + " values change\n";
+    out += ChangeCountText(plan) + "\n";
     return exitcode::Ok;
 }
 

@@ -137,6 +137,11 @@ std::string ValueText(const std::optional<RegValue>& value, const char* missing)
     return "hex(" + std::to_string(value->type) + "):" + HexBytes(data);
 }
 
+std::string ChangeCountText(const ChangePlan& plan) {
+    return std::to_string(CountChanges(plan)) + " of " + std::to_string(plan.size()) +
+           " values change";
+}
+
 std::string NowText(const PlannedValue& value) {
     return value.NowProblem.empty() ? ValueText(value.Now) : "(unreadable: " + value.NowProblem + ")";
 }

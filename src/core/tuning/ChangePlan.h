@@ -46,6 +46,9 @@ ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& fami
 
 // How many values differ (see PlannedValue::Differs).
 std::size_t CountChanges(const ChangePlan& plan);
+// "7 of 19 values change", the same words for every count, so a script
+// can match them.
+std::string ChangeCountText(const ChangePlan& plan);
 
 // What one value under HKEY_LOCAL_MACHINE holds now: nothing when it or
 // its key is not there, and the registry's reason in `problem` when it

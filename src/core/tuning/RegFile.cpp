@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/tuning/RegFunctions.h"
+
 namespace quintel {
 
 namespace {
@@ -54,8 +56,7 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string Shown(const RegFileEntry& entry) {
-    return std::string(RootName) + "\\" + entry.Key + " value " +
-           (entry.ValueName.empty() ? std::string("(Default)") : entry.ValueName);
+    return ValuePathText(entry.Key, entry.ValueName);
 }
 
 const char HexDigits[] = "0123456789abcdef";

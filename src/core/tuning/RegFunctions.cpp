@@ -45,6 +45,14 @@ long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueNam
         .Code();
 }
 
+std::string ValueNameText(const std::string& valueName) {
+    return valueName.empty() ? "(Default)" : valueName;
+}
+
+std::string ValuePathText(const std::string& path, const std::string& valueName) {
+    return "HKEY_LOCAL_MACHINE\\" + path + " value " + ValueNameText(valueName);
+}
+
 std::int32_t BooleanToFlag(bool value) {
     return value ? 1 : 0;
 }

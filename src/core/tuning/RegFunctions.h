@@ -27,6 +27,12 @@ long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& pat
 long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueName,
                      std::uint32_t type, std::int32_t value, bool deleteFlag);
 
+// regedit's name for a value: "(Default)" for a key's unnamed one.
+std::string ValueNameText(const std::string& valueName);
+// A value under HKEY_LOCAL_MACHINE as messages name it:
+// "HKEY_LOCAL_MACHINE\<path> value <name>".
+std::string ValuePathText(const std::string& path, const std::string& valueName);
+
 // True gives 1, false 0: the registry's form of the record's booleans.
 std::int32_t BooleanToFlag(bool value);
 

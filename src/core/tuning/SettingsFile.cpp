@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/tuning/ChangePlan.h"
+#include "core/tuning/RegFunctions.h"
 #include "core/tuning/RenameReplace.h"
 #include "core/tuning/UndoRecord.h"
 
@@ -292,9 +293,8 @@ std::vector<std::string> SaveResult::FailureLines(quintel::Registry& registry) c
     std::vector<std::string> lines;
     for (const RegistryOperation& op : Registry) {
         if (op.Succeeded()) continue;
-        const std::string name = op.ValueName.empty() ? "(Default)" : op.ValueName;
-        lines.push_back("could not " + std::string(op.Removed ? "remove" : "write") +
-                        " HKEY_LOCAL_MACHINE\\" + op.Key + " value " + name + ": " +
+        lines.push_back("could not " + std::string(op.Removed ? "remove" : "write") + " " +
+                        ValuePathText(op.Key, op.ValueName) + ": " +
                         registry.ErrorText(op.Result));
     }
     return lines;

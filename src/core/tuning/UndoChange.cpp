@@ -11,8 +11,7 @@ namespace {
 constexpr std::uint32_t SetValueAccess = 0x0002;
 
 std::string Named(const RegFileEntry& entry) {
-    return "HKEY_LOCAL_MACHINE\\" + entry.Key + " value " +
-           (entry.ValueName.empty() ? std::string("(Default)") : entry.ValueName);
+    return ValuePathText(entry.Key, entry.ValueName);
 }
 
 // The registry's reason when the value could not be put back; empty when

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/tuning/RegFunctions.h"
 #include "core/tuning/RenameReplace.h"
 
 namespace quintel {
@@ -134,8 +135,7 @@ Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
     for (const PlannedValue& value : plan) {
         if (!seen.insert({Lower(value.Key), Lower(value.ValueName)}).second) continue;
         if (!value.NowProblem.empty()) {
-            return "could not read HKEY_LOCAL_MACHINE\\" + value.Key + " value " +
-                   (value.ValueName.empty() ? std::string("(Default)") : value.ValueName) +
+            return "could not read " + ValuePathText(value.Key, value.ValueName) +
                    " to record it for undo: " + value.NowProblem;
         }
         contents.Entries.push_back({value.Key, value.ValueName, value.Now});

@@ -1,5 +1,7 @@
 #include "ui/dialogs/FrmPreview.h"
 
+#include "core/tuning/RegFunctions.h"
+
 namespace quintel {
 
 namespace {
@@ -19,7 +21,7 @@ forms::ListRow RowOf(const PlannedValue& value) {
     row.Texts.resize(4);
     row.Texts[previewcolumn::Key] = PreviewKeyText(value.Key);
     // regedit's name for a key's unnamed value.
-    row.Texts[previewcolumn::Value] = value.ValueName.empty() ? "(Default)" : value.ValueName;
+    row.Texts[previewcolumn::Value] = ValueNameText(value.ValueName);
     row.Texts[previewcolumn::Now] = NowText(value);
     // Removing what is not there leaves it not there: "(removed)" only
     // where a value would go.
@@ -39,8 +41,7 @@ std::string FullKeyText(const std::string& path) {
 }
 
 std::string PreviewSummary(const ChangePlan& plan) {
-    return std::to_string(CountChanges(plan)) + " of " + std::to_string(plan.size()) +
-           " values change";
+    return ChangeCountText(plan);
 }
 
 ChangePlan ChangesFirst(const ChangePlan& plan) {
