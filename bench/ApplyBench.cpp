@@ -4,6 +4,7 @@
 // Each of the three is a process started and waited for in the same way,
 // so all three include the cost of starting a program.
 #include <cstdio>
+#include <cstdint>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -58,8 +59,9 @@ struct Write {
     unsigned long value;
 };
 
-// The writes Apply would make, as `Quintel.exe /show` lists them:
-// key, name, type and data separated by tabs.
+// The writes Apply would make, as `Quintel.exe /show` lists them: key, name,
+// the value now, the value after, and whether it changes, separated by tabs
+// (a DWORD shows as a signed decimal). Unchanged values are written too.
 std::vector<Write> ListedWrites(const std::string& quintel) {
     std::vector<Write> writes;
     std::istringstream lines(RunCaptured(quintel, "/show"));
@@ -68,11 +70,15 @@ std::vector<Write> ListedWrites(const std::string& quintel) {
         std::vector<std::string> fields;
         std::istringstream split(line);
         for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        if (fields.size() != 4) continue;  // the heading lines
-        if (fields[2] != "REG_DWORD" || fields[0].rfind(Hklm, 0) != 0) {
+        if (fields.size() < 5) continue;  // the heading and count lines
+        const std::string& after = fields[3];
+        const bool number = !after.empty() &&
+                            after.find_first_not_of("-0123456789") == std::string::npos;
+        if (!number || fields[0].rfind(Hklm, 0) != 0) {
             Fail("/show listed a write the bench does not reproduce: " + line);
         }
-        writes.push_back({fields[0].substr(Hklm.size()), fields[1], std::stoul(fields[3])});
+        const auto bits = static_cast<unsigned long>(static_cast<std::uint32_t>(std::stol(after)));
+        writes.push_back({fields[0].substr(Hklm.size()), fields[1], bits});
     }
     return writes;
 }
