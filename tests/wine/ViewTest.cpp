@@ -528,14 +528,21 @@ TEST_F(ViewControls, ContainersHoldTheirContentsInTabOrderAndNeverPaintOverThem)
     HWND frame = GetParent(Of(form.frame));
     EXPECT_EQ(frame, GetParent(Of(form.tabs)));
     HWND general = GetParent(Of(form.note));
-    HWND advanced = GetParent(Of(form.logo));
+    HWND advanced = GetWindow(general, GW_HWNDNEXT);
     EXPECT_TRUE(controlParent(general));
+    EXPECT_TRUE(controlParent(advanced));
     EXPECT_EQ((std::vector<HWND>{Of(form.label), Of(form.combo), Of(form.dark), Of(form.light),
                                  Of(form.tabs), general, advanced, GetWindow(advanced, GW_HWNDNEXT),
                                  Of(form.frame)}),
               children(frame));
     EXPECT_EQ((std::vector<HWND>{Of(form.note), box, Of(form.check)}), children(general));
-    EXPECT_EQ(Of(form.ok), GetWindow(GetParent(Of(form.advanced)), GW_HWNDNEXT));
+    // A page not chosen yet gets its controls when it is, in the same order.
+    EXPECT_TRUE(children(advanced).empty());
+    form.tabs.SetTab(1);
+    ASSERT_TRUE(Of(form.advanced));
+    EXPECT_EQ(advanced, GetParent(Of(form.logo)));
+    EXPECT_EQ((std::vector<HWND>{Of(form.logo), GetParent(Of(form.advanced)), Of(form.ok)}), children(advanced));
+    form.tabs.SetTab(0);
 
     // The tab control leaves its body to the page showing.
     RECT page{};
@@ -780,6 +787,34 @@ TEST_F(ViewControls, ATabShowsItsPageAndHidesTheOthers) {
     EXPECT_EQ(0, TabCtrl_GetCurSel(tab));
     EXPECT_TRUE(Shows(Of(form.optA)));
     EXPECT_FALSE(Shows(Of(form.check2)));
+}
+
+// The controls of a page are made when it is first chosen; what the
+// program did to them before shows then, and their ids and dialog keys are
+// those they would have had from the start.
+TEST_F(ViewControls, APageMadeLateShowsWhatItsControlsHeldMeanwhile) {
+    Sample form(host);
+    form.Show();
+    EXPECT_EQ(nullptr, Of(form.check2));
+    form.check2.SetValue(forms::CheckBox::Checked);
+    form.ok.SetCaption("Done");
+    form.tabs.SetTab(1);
+    ASSERT_TRUE(Of(form.check2));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Of(form.check2), BM_GETCHECK, 0, 0));
+    EXPECT_EQ("Done", TextOf(Of(form.ok)));
+    EXPECT_TRUE(Shows(Of(form.check2)));
+    EXPECT_FALSE(Shows(Of(form.note)));
+
+    // Ids follow the model's order, whatever was made first.
+    int expected = 100;
+    for (forms::Control* control : form.Controls()) {
+        if (HWND window = Of(*control)) EXPECT_EQ(expected, GetDlgCtrlID(window)) << control->Name();
+        ++expected;
+    }
+    // The Tab key goes from the strip into the page, and through it in order.
+    HWND main = host.WindowOf(form);
+    EXPECT_EQ(Of(form.check2), GetNextDlgTabItem(main, Of(form.tabs), FALSE));
+    EXPECT_EQ(Of(form.ok), GetNextDlgTabItem(main, Of(form.check2), FALSE));
 }
 
 TEST_F(ViewControls, TabCaptionsKeepTheirAmpersandsForTheControlToDraw) {

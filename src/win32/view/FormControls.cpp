@@ -49,6 +49,13 @@ bool IsContainer(const forms::Control& control) {
     return control.Kind() == forms::ControlKind::Frame || control.Kind() == forms::ControlKind::TabSet;
 }
 
+// True if `control` is inside `container`, directly or in something inside it.
+bool Contains(const forms::Control& container, const forms::Control& control) {
+    for (const forms::Control* c = control.Container(); c; c = c->Container())
+        if (c == &container) return true;
+    return false;
+}
+
 bool IsOption(const forms::Control& control) {
     return control.Kind() == forms::ControlKind::OptionButton;
 }
@@ -56,6 +63,18 @@ bool IsOption(const forms::Control& control) {
 // Option buttons of one container exclude each other, as in VB.
 bool SameGroup(const forms::Control& a, const forms::Control& b) {
     return IsOption(a) && IsOption(b) && a.Container() == b.Container();
+}
+
+// False for a control on a page of a tab set, or inside something on one,
+// that is not the page chosen.
+bool OnShownPage(const forms::Control& control) {
+    for (const forms::Control* c = &control; c->Container(); c = c->Container()) {
+        const forms::Control& container = *c->Container();
+        if (container.Kind() == forms::ControlKind::TabSet &&
+            static_cast<const forms::TabSet&>(container).Tab() != c->Page())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -66,6 +85,8 @@ FormControls::FormControls(forms::Form& form, const ViewContext& context) : trac
 }
 
 void FormControls::Create(HWND form) {
+    form_ = form;
+    pending_.clear();
     const forms::Control* previous = nullptr;
     int id = FirstControlId;
     for (auto& view : views_) {
@@ -75,21 +96,34 @@ void FormControls::Create(HWND form) {
         const bool continuesGroup = previous && SameGroup(*previous, model);
         DWORD group = continuesGroup ? 0 : WS_GROUP;
         if (view->TabStop() && !IsOption(model)) group |= WS_TABSTOP;
+        pending_.push_back(Pending{id++, group});
+        previous = &model;
+    }
+    CreateShown();
+}
+
+std::vector<ControlView*> FormControls::CreateShown() {
+    std::vector<ControlView*> made;
+    std::vector<FrameView*> frames;
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        ControlView& view = *views_[i];
+        const forms::Control& model = view.Model();
+        if (view.Window() || !OnShownPage(model)) continue;
         const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
-        HWND parent = container ? container->ContentWindow(model.Page()) : form;
+        HWND parent = container ? container->ContentWindow(model.Page()) : form_;
         if (!parent) throw std::logic_error("no window to hold " + model.Name());
         {
             const TraceStep step(trace_, "control " + model.Name());
-            view->Create(parent, container, id, group);
+            view.Create(parent, container, pending_[i].Id, pending_[i].Group);
         }
+        made.push_back(&view);
         if (model.Kind() == forms::ControlKind::CommandButton &&
             static_cast<const forms::CommandButton&>(model).Default)
-            SendMessageA(form, DM_SETDEFID, static_cast<WPARAM>(id), 0);
-        ++id;
-        previous = &model;
+            SendMessageA(form_, DM_SETDEFID, static_cast<WPARAM>(pending_[i].Id), 0);
+        if (model.Kind() == forms::ControlKind::Frame) frames.push_back(static_cast<FrameView*>(&view));
     }
-    for (auto& view : views_)
-        if (view->Model().Kind() == forms::ControlKind::Frame) static_cast<FrameView&>(*view).Lower();
+    for (FrameView* frame : frames) frame->Lower();
+    return made;
 }
 
 ControlView* FormControls::Find(HWND window) const {
@@ -105,37 +139,35 @@ ControlView* FormControls::Find(const forms::Control& control) const {
 }
 
 void FormControls::MirrorAll() {
-    for (auto& view : views_) view->Mirror();
+    for (auto& view : views_)
+        if (view->Window()) view->Mirror();
     for (auto& view : views_) view->Place();
 }
 
 void FormControls::Mirror(forms::Control& control) {
     ControlView* view = Find(control);
-    if (!view) return;
+    if (!view || !view->Window()) return;
+    // A page chosen for the first time gets its controls before it shows.
+    if (control.Kind() == forms::ControlKind::TabSet)
+        for (ControlView* made : CreateShown()) made->Mirror();
     view->Mirror();
     view->Place();
     if (IsContainer(control)) PlaceContents(control);
 }
 
 void FormControls::PlaceContents(const forms::Control& container) {
-    for (auto& view : views_) {
-        const forms::Control& model = view->Model();
-        for (const forms::Control* c = model.Container(); c; c = c->Container()) {
-            if (c == &container) {
-                view->Place();
-                break;
-            }
-        }
-    }
+    for (auto& view : views_)
+        if (Contains(container, view->Model())) view->Place();
 }
 
 void FormControls::ParentResized() {
-    for (auto& view : views_) view->ParentResized();
+    for (auto& view : views_)
+        if (view->Window()) view->ParentResized();
 }
 
 ControlView* FormControls::UserMnemonic(char key) {
     for (auto& view : views_) {
-        if (view->Model().Kind() != forms::ControlKind::TabSet) continue;
+        if (view->Model().Kind() != forms::ControlKind::TabSet || !view->Window()) continue;
         if (!IsWindowVisible(view->Window()) || !IsWindowEnabled(view->Window())) continue;
         if (static_cast<TabView&>(*view).UserMnemonic(key)) return view.get();
     }

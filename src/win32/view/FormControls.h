@@ -21,6 +21,12 @@ public:
     // container's window, in the model's order: the z-order, which the
     // dialog manager's Tab key follows, is the form's tab order. A default
     // button is made the dialog's default.
+    //
+    // The controls on a tab set's pages not shown wait until their page is
+    // first chosen: a window costs time to make (a drop-down list most of
+    // all), and the models they show act whether or not it exists. A
+    // page's controls are then made together, in the same order, so the
+    // z-order within the page is the one made at once would have.
     void Create(HWND form);
 
     ControlView* Find(HWND window) const;
@@ -39,11 +45,23 @@ public:
     ControlView* UserMnemonic(char key);
 
 private:
+    // What a control's window is made with, decided in the model's order
+    // whether it is made now or later.
+    struct Pending {
+        int Id = 0;
+        DWORD Group = 0;
+    };
+
+    // Makes the windows of the controls whose pages are shown and that have
+    // none yet; those made, in the model's order.
+    std::vector<ControlView*> CreateShown();
     void PlaceContents(const forms::Control& container);
 
-    // In the model's order.
+    // In the model's order, one entry of each for each control.
     Trace& trace_;  // each control made is a step
+    HWND form_ = nullptr;
     std::vector<std::unique_ptr<ControlView>> views_;
+    std::vector<Pending> pending_;
 };
 
 }  // namespace quintel::win32
