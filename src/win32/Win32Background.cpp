@@ -33,29 +33,28 @@ Win32BackgroundWork::Win32BackgroundWork(PendingError& errors, HINSTANCE instanc
 Win32BackgroundWork::~Win32BackgroundWork() {
     for (UniqueHandle& thread : threads_) WaitForSingleObject(thread.Get(), INFINITE);
     threads_.clear();
-    if (!window_) return;
+    if (!Window()) return;
     MSG message{};
-    while (PeekMessageA(&message, window_, WorkDone, WorkDone, PM_REMOVE))
+    while (PeekMessageA(&message, Window(), WorkDone, WorkDone, PM_REMOVE))
         delete reinterpret_cast<Job*>(message.lParam);
-    DestroyWindow(window_);
+    DestroyWindow(Window());
 }
 
 // Made on first use, by the thread whose loop is to run the completions;
 // a program that never works in the background has no such window.
 Result<> Win32BackgroundWork::MakeWindow() {
-    if (window_) return {};
+    if (Window()) return {};
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = WndProc;
     windowClass.hInstance = instance_;
     windowClass.lpszClassName = WindowClass;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return LastError("RegisterClassEx");
     // Hidden and never shown: a tool window stays out of the task list.
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance_, nullptr);
-    if (!window_) return LastError("CreateWindowEx");
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                         instance_, this))
+        return LastError("CreateWindowEx");
     return {};
 }
 
@@ -68,7 +67,7 @@ Result<> Win32BackgroundWork::Run(std::function<void()> work, std::function<void
     auto job = std::make_unique<Job>();
     job->work = std::move(work);
     job->done = std::move(done);
-    job->window = window_;
+    job->window = Window();
     DWORD id = 0;
     UniqueHandle thread(CreateThread(nullptr, 0, ThreadMain, job.get(), 0, &id));
     if (!thread) return LastError("CreateThread");
@@ -89,26 +88,13 @@ DWORD WINAPI Win32BackgroundWork::ThreadMain(LPVOID parameter) noexcept {
     return 0;
 }
 
-LRESULT CALLBACK Win32BackgroundWork::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) noexcept {
-    if (message == WorkDone) {
-        auto* self = reinterpret_cast<Win32BackgroundWork*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        auto* job = reinterpret_cast<Job*>(lParam);
-        if (self) self->Deliver(job);
-        else delete job;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void Win32BackgroundWork::Deliver(Job* job) noexcept {
-    std::unique_ptr<Job> owned(job);
-    try {
-        if (owned->failure) std::rethrow_exception(owned->failure);
-        if (owned->done) owned->done();
-    } catch (...) {
-        errors_.Keep(std::current_exception());
-    }
+LRESULT Win32BackgroundWork::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WorkDone) return DefWindowProcA(Window(), message, wParam, lParam);
+    // The job is ours from here, whatever its completion does.
+    std::unique_ptr<Job> job(reinterpret_cast<Job*>(lParam));
+    if (job->failure) std::rethrow_exception(job->failure);
+    if (job->done) job->done();
+    return 0;
 }
 
 }  // namespace quintel::win32

@@ -10,11 +10,13 @@
 
 #include "platform/Background.h"
 #include "win32/Handles.h"
+#include "win32/view/BaseWindow.h"
 #include "win32/view/PendingError.h"
 
 namespace quintel::win32 {
 
-class Win32BackgroundWork final : public BackgroundWork {
+class Win32BackgroundWork final : public BackgroundWork,
+                                  private BaseWindow<Win32BackgroundWork> {
 public:
     // An exception from a completion is kept in `errors`, for the message
     // loop that dispatched it to raise again.
@@ -31,15 +33,15 @@ public:
     struct Job;
 
 private:
+    friend class BaseWindow<Win32BackgroundWork>;
+
     Result<> MakeWindow();
     static DWORD WINAPI ThreadMain(LPVOID job) noexcept;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept;
-    void Deliver(Job* job) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Failed(std::exception_ptr failure) noexcept { errors_.Keep(failure); }
 
     PendingError& errors_;
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     std::vector<UniqueHandle> threads_;
 };
 

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstring>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "win32/AddressTable.h"
@@ -119,6 +121,40 @@ TEST(BackgroundWin32, WorkRunsOffTheAskingThreadAndTheEndWaitsForIt) {
     EXPECT_FALSE(completed);
     EXPECT_NE(0u, workThread);
     EXPECT_NE(GetCurrentThreadId(), workThread);
+}
+
+// What the work or its completion throws must not unwind through Windows'
+// dispatch: it is kept for the message loop to raise on the asking thread.
+TEST(BackgroundWin32, AFailureOfTheWorkOrItsCompletionReachesTheLoop) {
+    for (const bool inWork : {true, false}) {
+        SCOPED_TRACE(inWork ? "the work throws" : "the completion throws");
+        win32::PendingError errors;
+        win32::Win32BackgroundWork work(errors);
+        bool delivered = false;
+        const auto started = work.Run(
+            [inWork] {
+                if (inWork) throw std::runtime_error("work failed");
+            },
+            [&delivered, inWork] {
+                delivered = true;
+                if (!inWork) throw std::runtime_error("completion failed");
+            });
+        ASSERT_TRUE(started) << started.Error().Text;
+        std::string raised;
+        const DWORD deadline = GetTickCount() + 5000;
+        while (raised.empty() && GetTickCount() < deadline) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            try {
+                errors.RethrowIfAny();
+            } catch (const std::runtime_error& error) {
+                raised = error.what();
+            }
+            Sleep(1);
+        }
+        EXPECT_EQ(inWork ? "work failed" : "completion failed", raised);
+        EXPECT_EQ(!inWork, delivered) << "a failed work has no completion";
+    }
 }
 
 TEST(PlatformIpHelper, WinesTableGivesAnAddress) {
