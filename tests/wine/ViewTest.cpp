@@ -1052,6 +1052,33 @@ TEST_F(ViewControls, TheTabsBodyIsTheButtonFaceTheLabelsPaint) {
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PaintedAt(Of(form.tabs), rect.right / 2, rect.bottom - 8));
 }
 
+// Panes and forms clip their children (painting over an unclipped parent
+// is slow under Wine); a group box paints only its frame, so its inside
+// must still get the pane's background when the whole window is redrawn.
+TEST_F(ViewControls, AGroupBoxsInsideIsRepaintedWithItsPane) {
+    Sample form(host);
+    form.Show();
+    HWND pane = GetParent(Of(form.box));
+    EXPECT_TRUE(GetWindowLongA(pane, GWL_STYLE) & WS_CLIPCHILDREN);
+    EXPECT_TRUE(GetWindowLongA(host.WindowOf(form), GWL_STYLE) & WS_CLIPCHILDREN);
+    RECT inside{};
+    GetClientRect(pane, &inside);
+    // Between the frame and its first option: no control covers it.
+    const POINT probe{Pixels(120), Pixels(240)};
+    // Spoil the pane, children and all, then have everything redrawn.
+    HDC dc = GetDCEx(pane, nullptr, DCX_CACHE);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &inside, red);
+    DeleteObject(red);
+    ReleaseDC(pane, dc);
+    RedrawWindow(host.WindowOf(form), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    dc = GetDC(pane);
+    const COLORREF shown = GetPixel(dc, probe.x, probe.y);
+    ReleaseDC(pane, dc);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shown);
+}
+
 TEST_F(ViewControls, TheStatusBarHasTheModelsPanels) {
     Sample form(host);
     form.Show();

@@ -15,8 +15,10 @@ void SetCheckIfChanged(HWND window, WPARAM state) {
 
 // Clipped by its siblings: it lies below its contents and must not paint
 // over them.
+// Transparent: the pane clips its children, and the inside of the group
+// box, which it never paints, is left to the pane's background that way.
 ControlView::Kind FrameView::WindowKind() const {
-    return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS};
+    return {"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_TRANSPARENT};
 }
 
 HWND FrameView::ParentFor(HWND parent) {

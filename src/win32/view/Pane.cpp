@@ -32,8 +32,9 @@ HWND MakePane(HWND parent, HINSTANCE instance) {
     windowClass.lpszClassName = ClassName;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw std::runtime_error("could not register the pane window class");
-    HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD, 0, 0, 0, 0, parent,
-                                nullptr, instance, nullptr);
+    // Clipping its children, as the forms do (FormStyle).
+    HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
+                                0, 0, parent, nullptr, instance, nullptr);
     if (!pane) throw std::runtime_error("could not create a pane");
     return pane;
 }
