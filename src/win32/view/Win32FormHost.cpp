@@ -1,6 +1,7 @@
 #include "win32/view/Win32FormHost.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "win32/view/CommonControls.h"
 #include "win32/Handles.h"
@@ -132,7 +133,13 @@ int Win32FormHost::RunMessageLoop() {
     LoopCount count(loops_);
     MSG message{};
     BOOL got = 0;
-    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    // The profile's last step: what the loop does before it first waits,
+    // the windows' first painting above all.
+    std::optional<TraceStep> untilIdle;
+    if (trace_.On() && loops_ == 1) untilIdle.emplace(trace_, "first messages, until the loop waits");
+    for (;;) {
+        if (untilIdle && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) untilIdle.reset();
+        if ((got = GetMessageA(&message, nullptr, 0, 0)) <= 0) break;
         Dispatch(message);
         errors_.RethrowIfAny();
         DeleteRetired();
