@@ -2,7 +2,15 @@
 // program with a main window does (register a class, make the window,
 // run the message loop), built with the same toolchain and flags and with
 // the same manifests.
+//
+// With /controls it also loads common controls 6 and registers their
+// classes, as any window with a toolbar, a status bar or tabs must: when
+// the common-controls dependency was in the process manifest, every start
+// of this program paid for that library; now only the window path does.
 #include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
 
 namespace {
 
@@ -16,7 +24,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int show) {
     // Common controls 6 for the window, from the second manifest, as
     // Quintel.exe's window path has them.
     char self[MAX_PATH] = {};
@@ -29,6 +37,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     HANDLE context = CreateActCtxA(&request);
     ULONG_PTR cookie = 0;
     if (context == INVALID_HANDLE_VALUE || !ActivateActCtx(context, &cookie)) return 1;
+    if (std::strstr(arguments, "/controls")) {
+        // Loaded by name while the context is active, from the side-by-side
+        // store, as Quintel.exe's delay-load resolver does.
+        using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        HMODULE comctl32 = LoadLibraryA("comctl32.dll");
+        auto init = comctl32 ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(
+                                   GetProcAddress(comctl32, "InitCommonControlsEx")))
+                             : nullptr;
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_TAB_CLASSES |
+                                                               ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+        if (!init || !init(&classes)) return 1;
+    }
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;

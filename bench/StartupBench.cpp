@@ -184,10 +184,11 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "--profile") return Profile(app);
 
     std::vector<double> quintelStart, minimalStart, quintelPeak, minimalPeak, korvetStart, korvetPeak;
+    std::vector<double> controlsStart, controlsPeak;
     PutString(HKEY_CURRENT_USER, TipKey, TipValue, "0");
     for (int run = 0; run < runs; ++run) {
-        for (int slot = 0; slot < 3; ++slot) {
-            switch ((run + slot) % 3) {
+        for (int slot = 0; slot < 4; ++slot) {
+            switch ((run + slot) % 4) {
             case 0: {
                 const Sample s = StartAndClose(app + "Quintel.exe", "", app, MainCaption, "");
                 quintelStart.push_back(s.seconds);
@@ -198,6 +199,12 @@ int main(int argc, char** argv) {
                 const Sample s = StartAndClose(minimal, "", "", MinimalCaption, "");
                 minimalStart.push_back(s.seconds);
                 minimalPeak.push_back(s.peakBytes);
+                break;
+            }
+            case 2: {
+                const Sample s = StartAndClose(minimal, "/controls", "", MinimalCaption, "");
+                controlsStart.push_back(s.seconds);
+                controlsPeak.push_back(s.peakBytes);
                 break;
             }
             default: {
@@ -225,14 +232,19 @@ int main(int argc, char** argv) {
     const double qs = Median(quintelStart), ms = Median(minimalStart), ks = Median(korvetStart);
     const double tp = Median(tip), tb = Median(tipBaseline);
     const double qp = Median(quintelPeak), mp = Median(minimalPeak), kp = Median(korvetPeak);
+    const double cs = Median(controlsStart), cp = Median(controlsPeak);
     PrintRow("Start-up until the main window waits for input, vs minimal window", Milliseconds(qs),
              Milliseconds(ms), Ratio(qs, ms));
+    PrintRow("Start-up until the main window waits for input, vs minimal window with common controls 6",
+             Milliseconds(qs), Milliseconds(cs), Ratio(qs, cs));
     PrintRow("First start until the Tip of the Day appears, vs minimal window", Milliseconds(tp),
              Milliseconds(tb), Ratio(tp, tb));
     PrintRow("Korvet.exe start-up until its hidden window answers, vs minimal window", Milliseconds(ks),
              Milliseconds(ms), Ratio(ks, ms));
     PrintRow("Peak working set, idle main window, vs minimal window", Megabytes(qp), Megabytes(mp),
              Ratio(qp, mp));
+    PrintRow("Peak working set, idle main window, vs minimal window with common controls 6",
+             Megabytes(qp), Megabytes(cp), Ratio(qp, cp));
     PrintRow("Peak working set, Korvet.exe running, vs minimal window", Megabytes(kp), Megabytes(mp),
              Ratio(kp, mp));
     return 0;
