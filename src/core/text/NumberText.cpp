@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
+#include <string_view>
+
+#include "core/text/DecimalValue.h"
 
 namespace quintel {
 
@@ -30,13 +32,13 @@ double LeadingNumber(const std::string& text) {
     while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
     const std::size_t length = NumberLength(text, start);
     if (length == 0) return 0;
-    const double value = std::strtod(text.substr(start, length).c_str(), nullptr);
+    const double value = DecimalValue(std::string_view(text).substr(start, length));
     return std::isfinite(value) ? value : std::numeric_limits<double>::max();
 }
 
 bool ReadWholeNumber(const std::string& text, double& value) {
     if (text.empty() || NumberLength(text, 0) != text.size()) return false;
-    value = std::strtod(text.c_str(), nullptr);
+    value = DecimalValue(text);
     return std::isfinite(value);
 }
 

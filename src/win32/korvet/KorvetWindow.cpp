@@ -2,8 +2,7 @@
 
 #include <windowsx.h>
 
-#include <stdexcept>
-
+#include "win32/ProgramError.h"
 #include "win32/korvet/KorvetControl.h"
 
 namespace quintel::korvet {
@@ -26,15 +25,15 @@ void KorvetWindow::Create(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = WindowClass;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("could not register the companion's window class");
+        throw win32::ProgramError("could not register the companion's window class");
 
     // A tool window stays out of the task list even if something shows it.
     if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "Quintel keep-alive", WS_POPUP, 0, 0, 0, 0,
                          nullptr, nullptr, instance, this)) {
-        throw std::runtime_error("could not create the companion's window");
+        throw win32::ProgramError("could not create the companion's window");
     }
     if (!SetTimer(Window(), TickTimer, TickPeriod, nullptr))
-        throw std::runtime_error("could not start the companion's timer");
+        throw win32::ProgramError("could not start the companion's timer");
     // The first interval is counted from the start, not from the first
     // timer message.
     Tick();

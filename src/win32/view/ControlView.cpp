@@ -1,7 +1,8 @@
 #include "win32/view/ControlView.h"
 
-#include <stdexcept>
 #include <vector>
+
+#include "win32/ProgramError.h"
 
 namespace quintel::win32 {
 
@@ -17,7 +18,7 @@ void ControlView::Create(HWND parent, const ControlView* container, int id, DWOR
     container_ = container;
     groupStyle_ = groupStyle;
     window_ = MakeWindow(ParentFor(parent), id, groupStyle);
-    if (!window_) throw std::runtime_error("could not create the window of " + model_.Name());
+    if (!window_) throw ProgramError("could not create the window of " + model_.Name());
     placed_ = PlaceInParent();
     Created();
 }

@@ -1,8 +1,7 @@
 #include "win32/view/FormControls.h"
 
-#include <stdexcept>
-
 #include "ui/forms/ValueControls.h"
+#include "win32/ProgramError.h"
 #include "win32/view/BarViews.h"
 #include "win32/view/ButtonViews.h"
 #include "win32/view/ComboView.h"
@@ -42,7 +41,7 @@ std::unique_ptr<ControlView> MakeView(forms::Control& control, const ViewContext
     case ControlKind::ProgressBar:
         return std::make_unique<ProgressView>(static_cast<forms::ProgressBar&>(control), context);
     }
-    throw std::logic_error("no view for the control " + control.Name());
+    throw ProgramError("no view for the control " + control.Name());
 }
 
 bool IsContainer(const forms::Control& control) {
@@ -111,7 +110,7 @@ std::vector<ControlView*> FormControls::CreateShown() {
         if (view.Window() || !OnShownPage(model)) continue;
         const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
         HWND parent = container ? container->ContentWindow(model.Page()) : form_;
-        if (!parent) throw std::logic_error("no window to hold " + model.Name());
+        if (!parent) throw ProgramError("no window to hold " + model.Name());
         {
             const TraceStep step(trace_, "control " + model.Name());
             view.Create(parent, container, pending_[i].Id, pending_[i].Group);

@@ -3,8 +3,8 @@
 #include <windowsx.h>
 
 #include <cctype>
-#include <stdexcept>
 
+#include "win32/ProgramError.h"
 #include "win32/TrayRecord.h"
 #include "win32/view/FormGeometry.h"
 #include "win32/Handles.h"
@@ -46,7 +46,7 @@ void FormWindow::Create() {
     // manager's focus, tab order, default button and keyboard interface.
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("could not register the form window class");
+        throw ProgramError("could not register the form window class");
 
     const DWORD style = FormStyle(form_);
     const DWORD exStyle = FormExStyle(form_);
@@ -57,7 +57,7 @@ void FormWindow::Create() {
     const POINT corner = CentredOnWorkArea(size);
     if (!CreateWindowExA(exStyle, ClassName, form_.Caption().c_str(), style, corner.x, corner.y,
                          size.cx, size.cy, nullptr, bar.Get(), context_.Instance, this)) {
-        throw std::runtime_error("could not create the window of " + form_.Name());
+        throw ProgramError("could not create the window of " + form_.Name());
     }
     bar.Release();  // the window's now, destroyed with it
     SetIcons();

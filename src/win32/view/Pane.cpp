@@ -1,6 +1,6 @@
 #include "win32/view/Pane.h"
 
-#include <stdexcept>
+#include "win32/ProgramError.h"
 
 namespace quintel::win32 {
 
@@ -31,11 +31,11 @@ HWND MakePane(HWND parent, HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ClassName;
     if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("could not register the pane window class");
+        throw ProgramError("could not register the pane window class");
     // Clipping its children, as the forms do (FormStyle).
     HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, ClassName, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
                                 0, 0, parent, nullptr, instance, nullptr);
-    if (!pane) throw std::runtime_error("could not create a pane");
+    if (!pane) throw ProgramError("could not create a pane");
     return pane;
 }
 

@@ -1,7 +1,8 @@
 #include "win32/view/art/Art.h"
 
-#include <stdexcept>
 #include <string>
+
+#include "win32/ProgramError.h"
 
 namespace quintel::win32::art {
 
@@ -32,7 +33,7 @@ Pixel Colour(char c) {
     case 'n': return 0xFFA0642D;  // brown
     case 'N': return 0xFF5A3214;  // dark brown
     default:
-        throw std::invalid_argument(std::string("art: no colour for '") + c + "'");
+        throw ProgramError(std::string("art: no colour for '") + c + "'");
     }
 }
 
@@ -40,13 +41,13 @@ Pixel Colour(char c) {
 
 Picture Decode(const Art& art) {
     if (art.Height != static_cast<int>(art.Rows.size()))
-        throw std::invalid_argument("art: height and rows differ");
+        throw ProgramError("art: height and rows differ");
     Picture picture{art.Width, art.Height, {}};
     picture.Pixels.reserve(static_cast<std::size_t>(art.Width * art.Height));
     for (const char* row : art.Rows) {
         const std::string_view text(row);
         if (static_cast<int>(text.size()) != art.Width)
-            throw std::invalid_argument("art: row of the wrong length: " + std::string(text));
+            throw ProgramError("art: row of the wrong length: " + std::string(text));
         for (char c : text) picture.Pixels.push_back(Colour(c));
     }
     return picture;

@@ -37,7 +37,7 @@ struct Picture {
     Pixel At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
 };
 
-// Throws std::invalid_argument for a character outside the palette or a
+// Throws ProgramError for a character outside the palette or a
 // row of the wrong length, so a typo in a drawing fails the first test
 // that draws it rather than showing a wrong colour.
 Picture Decode(const Art& art);

@@ -1,7 +1,8 @@
 #include "win32/view/icon/IconFile.h"
 
 #include <cstdint>
-#include <stdexcept>
+
+#include "win32/ProgramError.h"
 
 namespace quintel::win32::art {
 
@@ -63,7 +64,7 @@ std::string IconFileBytes(const std::vector<Picture>& pictures) {
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * pictures.size());
     for (const Picture& picture : pictures) {
         if (picture.Width < 1 || picture.Width > 256 || picture.Height < 1 || picture.Height > 256)
-            throw std::invalid_argument("icon: a picture of an impossible size");
+            throw ProgramError("icon: a picture of an impossible size");
         const std::string image = ImageBytes(picture);
         header += static_cast<char>(picture.Width & 0xFF);  // 256 is written as 0
         header += static_cast<char>(picture.Height & 0xFF);
