@@ -313,10 +313,13 @@ std::size_t SaveResult::SucceededCount() const {
 
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
                             Registry& registry, const WindowsFamily& family,
-                            std::optional<UnixSeconds> recordUndoAt) {
+                            std::optional<UnixSeconds> recordUndoAt, Trace* trace) {
     SaveResult result;
     if (recordUndoAt) {
+        std::optional<TraceStep> planStep(std::in_place, trace, "plan: values listed and read");
         const ChangePlan plan = PlanChanges(state.CurrentSettings, family, registry);
+        planStep.reset();
+        const TraceStep undoStep(trace, "undo record written");
         const auto recorded = RecordUndo(files, UndoFilesFor(path), plan, RegFileFlavourFor(family),
                                          *recordUndoAt);
         if (!recorded) {
@@ -324,12 +327,16 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
             return result;
         }
     }
-    const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
-    result.FileWritten = written.Ok();
-    if (!written) {
-        result.FileFailure = written.Error();
-        return result;
+    {
+        const TraceStep step(trace, "settings file written");
+        const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
+        result.FileWritten = written.Ok();
+        if (!written) {
+            result.FileFailure = written.Error();
+            return result;
+        }
     }
+    const TraceStep step(trace, "registry values written");
     result.Registry = ApplyTuningToRegistry(state.CurrentSettings, family, registry);
     return result;
 }
