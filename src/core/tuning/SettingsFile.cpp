@@ -315,11 +315,15 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
                             Registry& registry, const WindowsFamily& family,
                             std::optional<UnixSeconds> recordUndoAt, Trace* trace) {
     SaveResult result;
+    // Each key is opened once: read for the undo record, then written.
+    HeldKeys keys(registry, KeyUse::ReadThenWrite);
+    RegistryWrites writes;
     if (recordUndoAt) {
-        std::optional<TraceStep> planStep(std::in_place, trace, "plan: values listed and read");
-        const ChangePlan plan = PlanChanges(state.CurrentSettings, family, registry);
-        planStep.reset();
-        const TraceStep undoStep(trace, "undo record written");
+        std::optional<TraceStep> step(std::in_place, trace, "values listed (adapters and interfaces)");
+        writes = ListTuningWrites(state.CurrentSettings, family, registry);
+        step.emplace(trace, "values read for the undo record");
+        const ChangePlan plan = PlanWrites(writes, keys);
+        step.emplace(trace, "undo record written");
         const auto recorded = RecordUndo(files, UndoFilesFor(path), plan, RegFileFlavourFor(family),
                                          *recordUndoAt);
         if (!recorded) {
@@ -336,8 +340,12 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
             return result;
         }
     }
-    const TraceStep step(trace, "registry values written");
-    result.Registry = ApplyTuningToRegistry(state.CurrentSettings, family, registry);
+    std::optional<TraceStep> step(std::in_place, trace, "registry values written");
+    // The values listed for the record are the values written.
+    result.Registry = recordUndoAt ? WriteListedValues(writes, keys)
+                                   : ApplyTuningToRegistry(state.CurrentSettings, family, registry);
+    step.emplace(trace, "keys closed");
+    keys.CloseAll();
     return result;
 }
 
