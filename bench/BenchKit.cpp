@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "wine/RemoveTree.h"
 
@@ -292,6 +294,49 @@ std::string Milliseconds(double seconds) {
 std::string Ratio(double subject, double baseline) {
     if (baseline <= 0) return "n/a";
     return Fixed(subject / baseline, 2) + "x";
+}
+
+std::vector<ProfileStep> ReadProfile() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "Quintel-trace.txt";
+    std::ifstream file(path);
+    if (!file) Fail("Quintel.exe wrote no profile to " + path);
+    std::vector<ProfileStep> steps;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream fields(line);
+        ProfileStep step;
+        std::string start, length;
+        if (!std::getline(fields, start, '\t') || !std::getline(fields, length, '\t') ||
+            !std::getline(fields, step.name)) {
+            Fail("a line of the profile is not start, length and name: " + line);
+        }
+        step.start = std::atoll(start.c_str());
+        step.length = std::atoll(length.c_str());
+        steps.push_back(step);
+    }
+    file.close();
+    DeleteFileA(path.c_str());
+    return steps;
+}
+
+void PrintLargestSteps(const std::string& heading, std::vector<ProfileStep> steps) {
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const ProfileStep& a, const ProfileStep& b) { return a.length > b.length; });
+    std::printf("%s\n\n| Step (indented inside the step it is part of) | Began at | Took |\n|---|---|---|\n",
+                heading.c_str());
+    for (std::size_t i = 0; i < steps.size() && i < 10; ++i) {
+        if (steps[i].length <= 0) break;
+        std::string name = steps[i].name;
+        const std::size_t depth = name.find_first_not_of(' ');
+        name = std::string(depth == std::string::npos ? 0 : depth / 2 * 2, '.') +
+               (depth == std::string::npos ? name : name.substr(depth));
+        // Hundredths: the steps of a switch last fractions of a millisecond.
+        std::printf("| %s | %s ms | %s ms |\n", name.c_str(), Fixed(steps[i].start / 1e3, 2).c_str(),
+                    Fixed(steps[i].length / 1e3, 2).c_str());
+    }
+    std::printf("\n");
 }
 
 }  // namespace bench

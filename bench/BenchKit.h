@@ -76,6 +76,18 @@ void DeleteTree(HKEY root, const std::string& key);
 // Has Wine report Windows XP to every program named Quintel.exe.
 void ReportWindowsXpToQuintel();
 
+// One step of Quintel.exe's profile (QUINTEL_TRACE=1).
+struct ProfileStep {
+    long long start = 0, length = 0;  // microseconds
+    std::string name;                 // indented by its depth
+};
+// The profile Quintel.exe wrote at its end to the temporary folder; the
+// file is removed once read, so the next run's profile is its own.
+std::vector<ProfileStep> ReadProfile();
+// `heading`, then the ten largest steps as a table (a step contains the
+// steps indented below it, so the lengths overlap).
+void PrintLargestSteps(const std::string& heading, std::vector<ProfileStep> steps);
+
 // One row of the results table: figure, subject, baseline, ratio.
 void PrintRow(const std::string& figure, const std::string& subject, const std::string& baseline,
               const std::string& ratio);

@@ -12,8 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "BenchKit.h"
@@ -99,55 +97,6 @@ double TipAppears(const std::string& exe, const std::string& folder) {
 
 std::string Megabytes(double bytes) {
     return Fixed(bytes / (1024 * 1024), 1) + " MB";
-}
-
-struct ProfileStep {
-    long long start = 0, length = 0;  // microseconds
-    std::string name;                 // indented by its depth
-};
-
-// Quintel.exe writes its profile at its end to the temporary folder.
-std::vector<ProfileStep> ReadProfile() {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string path = std::string(temp) + "Quintel-trace.txt";
-    std::ifstream file(path);
-    if (!file) Fail("Quintel.exe wrote no profile to " + path);
-    std::vector<ProfileStep> steps;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::istringstream fields(line);
-        ProfileStep step;
-        std::string start, length;
-        if (!std::getline(fields, start, '\t') || !std::getline(fields, length, '\t') ||
-            !std::getline(fields, step.name)) {
-            Fail("a line of the profile is not start, length and name: " + line);
-        }
-        step.start = std::atoll(start.c_str());
-        step.length = std::atoll(length.c_str());
-        steps.push_back(step);
-    }
-    DeleteFileA(path.c_str());
-    return steps;
-}
-
-void PrintLargestSteps(const std::string& heading, std::vector<ProfileStep> steps) {
-    long long end = 0;
-    for (const ProfileStep& s : steps) end = std::max(end, s.start + s.length);
-    std::stable_sort(steps.begin(), steps.end(),
-                     [](const ProfileStep& a, const ProfileStep& b) { return a.length > b.length; });
-    std::printf("%s\n\n| Step (indented inside the step it is part of) | Began at | Took |\n|---|---|---|\n",
-                heading.c_str());
-    for (std::size_t i = 0; i < steps.size() && i < 10; ++i) {
-        if (steps[i].length <= 0) break;
-        std::string name = steps[i].name;
-        const std::size_t depth = name.find_first_not_of(' ');
-        name = std::string(depth == std::string::npos ? 0 : depth / 2 * 2, '.') +
-               (depth == std::string::npos ? name : name.substr(depth));
-        std::printf("| %s | %s | %s |\n", name.c_str(), Milliseconds(steps[i].start / 1e6).c_str(),
-                    Milliseconds(steps[i].length / 1e6).c_str());
-    }
-    std::printf("\n");
 }
 
 int Profile(const std::string& app) {

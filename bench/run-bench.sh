@@ -23,7 +23,8 @@ objdump=i686-w64-mingw32-objdump
 load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 rows=$(mktemp)
 profile=$(mktemp)
-trap 'rm -f "$rows" "$profile"' EXIT
+applyprofile=$(mktemp)
+trap 'rm -f "$rows" "$profile" "$applyprofile"' EXIT
 
 # Each bench program prints its rows; a failure ends the whole run with its
 # message, and no table is written.
@@ -40,6 +41,11 @@ run PingBench
 echo "bench: StartupBench --profile" >&2
 if ! "$here/../tools/gui-run.sh" "$benchbin/StartupBench.exe" --profile >"$profile"; then
     echo "bench: the start-up profile failed; no results written" >&2
+    exit 1
+fi
+echo "bench: ApplyBench --profile" >&2
+if ! "$here/../tools/gui-run.sh" "$benchbin/ApplyBench.exe" --profile >"$applyprofile"; then
+    echo "bench: the /apply profile failed; no results written" >&2
     exit 1
 fi
 
@@ -102,6 +108,12 @@ cat "$profile"
     echo "(a step contains the steps indented below it, so the lengths overlap):"
     echo
     cat "$profile"
+    echo "## /apply profile"
+    echo
+    echo "\`Quintel.exe /apply\` run once more with \`QUINTEL_TRACE=1\` at 1, 10 and 1000 interfaces;"
+    echo "its largest steps:"
+    echo
+    cat "$applyprofile"
     # The figures of the program before its start-up work, kept for comparison.
     if [ -f "$here/BEFORE.md" ]; then
         echo

@@ -52,7 +52,7 @@ int RunEngineCommand(const quintel::Command& command, quintel::Trace& trace) {
     } else {
         instance = std::make_unique<ReadOnlySwitch>();
     }
-    EngineContext ctx{registry, files, version, clock, *instance, win32::ApplicationFolder()};
+    EngineContext ctx{registry, files, version, clock, *instance, win32::ApplicationFolder(), &trace};
 
     switch (command.Kind) {
     case CommandKind::Show: return RunShow(ctx, console.out(), console.err());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 
 #include "core/tuning/SettingsFile.h"
 #include "fakes/FakeFileSystem.h"
@@ -293,6 +294,49 @@ TEST_F(SettingsFile, SavingWritesTheRegistryAfterTheFile) {
     EXPECT_EQ(15u, result.Registry.size());
     EXPECT_EQ(4288u, reg.GetDword("SYSTEM\\CurrentControlSet\\Services\\tcpip\\parameters",
                                   "TcpWindowSize"));
+}
+
+// An Apply reads every value once for its undo record before it writes
+// any, and goes through each key once for both: the same values in the
+// same order as the writer alone would write them.
+TEST_F(SettingsFile, ASaveWithUndoReadsEachValueOnceAndOpensEachKeyOnce) {
+    const std::string interfaces = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
+    for (const char* name : {"{A}", "{B}"}) {
+        reg.AddKey(interfaces + "\\" + name);
+        reg.PutDword("SYSTEM\\CurrentControlSet\\Services\\" + std::string(name) + "\\Parameters\\Tcpip",
+                     "MTU", 1500);
+    }
+    t.SelectOptimizationMode(mode::Automatic1);
+    test::FakeRegistry alone = reg;
+    const RegistryReport expected = ApplyTuningToRegistry(t.CurrentSettings, WinXP, alone);
+
+    const SaveResult result = SaveSettingsFile(t, files, Path, reg, WinXP, UnixSeconds{1000});
+    ASSERT_TRUE(result.Succeeded()) << result.FailureText(reg);
+    ASSERT_EQ(expected.size(), result.Registry.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(expected[i].Key, result.Registry[i].Key);
+        EXPECT_EQ(expected[i].ValueName, result.Registry[i].ValueName);
+    }
+
+    std::map<std::string, int> opens;  // and reads, by call
+    std::size_t reads = 0;
+    bool written = false;
+    for (const std::string& call : reg.Calls()) {
+        const std::string kind = call.substr(0, call.find(' '));
+        if (kind == "QueryValue") {
+            EXPECT_FALSE(written) << "read after the first write: " << call;
+            ++reads;
+            ++opens[call];
+        }
+        if (kind == "SetValue" || kind == "DeleteValue") written = true;
+        // A key that is not there yet is created for its writes.
+        if (kind == "OpenKeyEx" || kind == "CreateKey") ++opens[call];
+    }
+    // A value of a key that is not there is not asked for.
+    EXPECT_GT(reads, 0u);
+    EXPECT_LE(reads, expected.size());
+    for (const auto& [open, count] : opens) EXPECT_EQ(1, count) << open;
+    EXPECT_EQ(0u, reg.OpenHandles());
 }
 
 TEST_F(SettingsFile, AFailedSaveKeepsTheOldFileAndLeavesTheRegistryAlone) {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "CrashRecords.h"
-#include "core/tuning/DryRunRegistry.h"
+#include "fakes/DryRunRegistry.h"
 #include "core/tuning/SettingsFile.h"
 #include "core/ping/PingSettings.h"
 #include "win32/Win32FileSystem.h"
@@ -33,7 +33,7 @@ constexpr int MaxPairs = 20000;
 bool SaveBoth(const crash::Records& records, const std::string& folder, bool second, int pair) {
     win32::Win32FileSystem files;
     win32::Win32Registry real;
-    DryRunRegistry registry(real);
+    test::DryRunRegistry registry(real);
     TuningState state;
     state.LoadPresets();
     state.CurrentSettings = second ? records.settingsB : records.settingsA;

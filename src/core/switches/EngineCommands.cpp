@@ -40,6 +40,7 @@ struct Loaded {
 // damaged; a script must hear of it instead, so `problem` says which file
 // and what is wrong.
 bool LoadAsMainWindowDoes(EngineContext& ctx, Loaded& l, std::string& problem) {
+    const TraceStep step(ctx.trace, "settings file read");
     l.family = DetectWindowsFamily(ctx.version);
     l.state.LoadPresets();
     l.settingsPath = AppFilePath(ctx.appFolder, SettingsFileName);
@@ -57,7 +58,7 @@ bool WindowIsOpen(EngineContext& ctx, std::string& err) {
 
 int Save(EngineContext& ctx, Loaded& l, std::string& out, std::string& err) {
     const SaveResult result = SaveSettingsFile(l.state, ctx.files, l.settingsPath, ctx.registry,
-                                               l.family, ctx.clock.Now());
+                                               l.family, ctx.clock.Now(), ctx.trace);
     int written = 0, removed = 0, failed = 0;
     for (const RegistryOperation& op : result.Registry) {
         (!op.Succeeded() ? failed : op.Removed ? removed : written)++;

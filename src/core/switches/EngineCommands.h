@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/trace/Trace.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Instance.h"
@@ -22,6 +23,8 @@ struct EngineContext {
     // by the switches that write.
     SingleInstance& instance;
     std::string appFolder;
+    // The profile of the run (QUINTEL_TRACE=1); none in the tests.
+    Trace* trace = nullptr;
 };
 
 namespace exitcode {

@@ -39,12 +39,16 @@ std::string Trace::Text() const {
     return text;
 }
 
-TraceStep::TraceStep(Trace& trace, const std::string& name) : trace_(trace) {
-    entry_ = trace_.Begin(name);
+TraceStep::TraceStep(Trace& trace, const std::string& name) : trace_(&trace) {
+    entry_ = trace_->Begin(name);
+}
+
+TraceStep::TraceStep(Trace* trace, const char* name) : trace_(trace) {
+    if (trace_ && trace_->On()) entry_ = trace_->Begin(name);
 }
 
 TraceStep::~TraceStep() {
-    trace_.End(entry_);
+    if (trace_) trace_->End(entry_);
 }
 
 std::vector<TraceEntry> LargestSteps(const std::vector<TraceEntry>& entries, std::size_t count) {

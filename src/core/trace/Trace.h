@@ -56,12 +56,15 @@ private:
 class TraceStep {
 public:
     TraceStep(Trace& trace, const std::string& name);
+    // No step at all without a trace: for code that is profiled only when
+    // its caller passes the trace down.
+    TraceStep(Trace* trace, const char* name);
     ~TraceStep();
     TraceStep(const TraceStep&) = delete;
     TraceStep& operator=(const TraceStep&) = delete;
 
 private:
-    Trace& trace_;
+    Trace* trace_;
     std::size_t entry_ = 0;
 };
 

@@ -1,83 +1,24 @@
 #include "core/tuning/ChangePlan.h"
 
-#include <map>
-
-#include "core/tuning/DryRunRegistry.h"
-#include "core/tuning/RegistryWriter.h"
+#include "core/tuning/RegFunctions.h"
 
 namespace quintel {
 
 namespace {
 
-// Key access for reading values only (KEY_QUERY_VALUE): a registry that
-// refuses the writer's access may still let the values be read.
+// Key access for reading values only (KEY_QUERY_VALUE).
 constexpr std::uint32_t QueryValueAccess = 0x0001;
-// RegQueryValueEx says 234 and nothing more when a value outgrows the
-// buffer; the buffer grows until it fits, up to a size no TCP/IP value has.
-constexpr std::size_t FirstBuffer = 256;
-constexpr std::size_t LargestBuffer = 1 << 20;
-
-// The dry run, keeping what each write would have written.
-class PlanningRegistry : public DryRunRegistry {
-public:
-    using DryRunRegistry::DryRunRegistry;
-
-    Result<RegKey> CreateKey(RegRoot root, const std::string& path,
-                             std::uint32_t access) override {
-        Result<RegKey> key = DryRunRegistry::CreateKey(root, path, access);
-        if (key) paths_[key.Value()] = path;
-        return key;
-    }
-    Result<> SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                      const std::vector<std::uint8_t>& data) override {
-        Record(key, name, RegValue{type, data});
-        return DryRunRegistry::SetValue(key, name, type, data);
-    }
-    Result<> DeleteValue(RegKey key, const std::string& name) override {
-        Record(key, name, std::nullopt);
-        return DryRunRegistry::DeleteValue(key, name);
-    }
-
-    ChangePlan Take() { return std::move(plan_); }
-
-private:
-    void Record(RegKey key, const std::string& name, std::optional<RegValue> after) {
-        const auto path = paths_.find(key);
-        if (path == paths_.end()) return;
-        PlannedValue planned;
-        planned.Key = path->second;
-        planned.ValueName = name;
-        planned.After = std::move(after);
-        plan_.push_back(std::move(planned));
-    }
-
-    std::map<RegKey, std::string> paths_;
-    ChangePlan plan_;
-};
 
 }  // namespace
 
 std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& path,
-                                const std::string& name, std::string& problem) {
+                                         const std::string& name, std::string& problem) {
     const Result<RegKey> key = registry.OpenKeyEx(RegRoot::LocalMachine, path, QueryValueAccess);
     if (!key) {
         if (key.Code() != regcode::FileNotFound) problem = key.Error().Text;
         return std::nullopt;
     }
-    std::optional<RegValue> now;
-    for (std::size_t capacity = FirstBuffer; capacity <= LargestBuffer; capacity *= 4) {
-        Result<RegValue> read = registry.QueryValue(key.Value(), name, capacity);
-        if (read.Code() == regcode::MoreData) {
-            if (capacity * 4 > LargestBuffer) problem = read.Error().Text;
-            continue;
-        }
-        if (read) {
-            now = std::move(read.Value());
-        } else if (read.Code() != regcode::FileNotFound) {
-            problem = read.Error().Text;
-        }
-        break;
-    }
+    std::optional<RegValue> now = ReadValueOfKey(registry, key.Value(), name, problem);
     (void)registry.CloseKey(key.Value());
     return now;
 }
@@ -105,11 +46,22 @@ bool PlannedValue::Changes() const {
 
 ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& family,
                        Registry& registry) {
-    PlanningRegistry planning(registry);
-    (void)ApplyTuningToRegistry(settings, family, planning);
-    ChangePlan plan = planning.Take();
-    for (PlannedValue& value : plan) {
-        value.Now = ReadCurrentValue(registry, value.Key, value.ValueName, value.NowProblem);
+    HeldKeys keys(registry, KeyUse::Read);
+    return PlanWrites(ListTuningWrites(settings, family, registry), keys);
+}
+
+ChangePlan PlanWrites(const RegistryWrites& writes, HeldKeys& keys) {
+    ChangePlan plan;
+    plan.reserve(writes.size());
+    for (const RegistryWrite& write : writes) {
+        // The writer writes nothing of any other type.
+        if (write.Type != regtype::Sz && write.Type != regtype::Dword) continue;
+        PlannedValue value;
+        value.Key = write.Key;
+        value.ValueName = write.ValueName;
+        value.Now = keys.Read(write.Key, write.ValueName, value.NowProblem);
+        if (!write.Removed) value.After = ValueAsWritten(write.Type, write.Value);
+        plan.push_back(std::move(value));
     }
     return plan;
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/system/WindowsFamily.h"
+#include "core/tuning/HeldKeys.h"
+#include "core/tuning/RegistryWriter.h"
 #include "core/tuning/TuningSettings.h"
 #include "platform/Registry.h"
 
@@ -38,11 +40,15 @@ struct PlannedValue {
 
 using ChangePlan = std::vector<PlannedValue>;
 
-// Runs the writer for `settings` and `family` without writing, reading
-// through `registry` for the keys it lists and the values there now. The
-// values come in the order Apply writes them.
+// Lists the writer's values for `settings` and `family` without writing,
+// reading through `registry` for the keys it lists and the values there
+// now (each key opened once). The values come in the order Apply writes
+// them.
 ChangePlan PlanChanges(const TuningSettings& settings, const WindowsFamily& family,
                        Registry& registry);
+// The plan of values already listed: each read once, through the keys
+// `keys` holds, which an Apply goes on to write through.
+ChangePlan PlanWrites(const RegistryWrites& writes, HeldKeys& keys);
 
 // How many values differ (see PlannedValue::Differs).
 std::size_t CountChanges(const ChangePlan& plan);

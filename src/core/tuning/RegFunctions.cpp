@@ -45,6 +45,10 @@ long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueNam
         .Code();
 }
 
+RegValue ValueAsWritten(std::uint32_t type, std::int32_t value) {
+    return RegValue{type, type == regtype::Sz ? SzData(value) : DwordData(value)};
+}
+
 std::string ValueNameText(const std::string& valueName) {
     return valueName.empty() ? "(Default)" : valueName;
 }

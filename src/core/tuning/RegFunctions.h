@@ -27,6 +27,10 @@ long WriteRegistryValue(Registry& registry, RegRoot root, const std::string& pat
 long WriteValueToKey(Registry& registry, RegKey key, const std::string& valueName,
                      std::uint32_t type, std::int32_t value, bool deleteFlag);
 
+// The type and bytes WriteValueToKey sets for `value` of type 1 (REG_SZ)
+// or 4 (REG_DWORD).
+RegValue ValueAsWritten(std::uint32_t type, std::int32_t value);
+
 // regedit's name for a value: "(Default)" for a key's unnamed one.
 std::string ValueNameText(const std::string& valueName);
 // A value under HKEY_LOCAL_MACHINE as messages name it:

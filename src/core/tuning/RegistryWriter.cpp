@@ -27,28 +27,18 @@ constexpr const char* InterfacesSet001 =
 constexpr const char* ServicesCurrent = "SYSTEM\\CurrentControlSet\\Services\\";
 constexpr const char* ServicesSet001 = "SYSTEM\\ControlSet001\\Services\\";
 
-// Writes the values in the order asked. A key written several times in a
-// row is opened once for all of them: opening a key costs as much as
-// writing a value. A key that cannot be opened answers each of its values
-// with that failure, and every key is closed before the report is taken.
-class Writer {
+// What the two value maps go through: each value in the map's order, and
+// the lists of adapters and interfaces, read from the registry.
+class MapVisitor {
 public:
-    explicit Writer(Registry& registry) : registry_(registry) {}
-    ~Writer() { Release(); }
-    Writer(const Writer&) = delete;
-    Writer& operator=(const Writer&) = delete;
+    explicit MapVisitor(Registry& registry) : registry_(registry) {}
+    virtual ~MapVisitor() = default;
+    MapVisitor(const MapVisitor&) = delete;
+    MapVisitor& operator=(const MapVisitor&) = delete;
 
     void Write(const std::string& key, const std::string& name, std::uint32_t type,
                std::int32_t value, bool remove = false) {
-        RegistryOperation op;
-        op.Key = key;
-        op.ValueName = name;
-        op.Type = type;
-        op.Value = value;
-        op.Removed = remove;
-        if (!holding_ || heldPath_ != key) Hold(key);
-        op.Result = held_ ? WriteValueToKey(registry_, held_, name, type, value, remove) : heldFailure_;
-        report_.push_back(std::move(op));
+        Put(RegistryWrite{key, name, type, value, remove});
     }
 
     // Calls `each` for every subkey name of `listKey`, from index 0 until
@@ -72,17 +62,55 @@ public:
         (void)registry_.CloseKey(key);
     }
 
+protected:
+    virtual void Put(RegistryWrite write) = 0;
+
+    Registry& registry_;
+};
+
+// Only lists what would be written.
+class Lister final : public MapVisitor {
+public:
+    using MapVisitor::MapVisitor;
+    RegistryWrites Take() { return std::move(writes_); }
+
+private:
+    void Put(RegistryWrite write) override { writes_.push_back(std::move(write)); }
+
+    RegistryWrites writes_;
+};
+
+// Writes the values in the order asked. A key written several times in a
+// row is opened once for all of them: opening a key costs as much as
+// writing a value. A key that cannot be opened answers each of its values
+// with that failure, and every key the writer opened itself is closed
+// before the report is taken; keys given by HeldKeys stay with it.
+class Writer final : public MapVisitor {
+public:
+    explicit Writer(Registry& registry, HeldKeys* keys = nullptr) : MapVisitor(registry), keys_(keys) {}
+    ~Writer() override { Release(); }
+
     RegistryReport Take() {
         Release();
         return std::move(report_);
     }
 
 private:
+    void Put(RegistryWrite write) override {
+        RegistryOperation op;
+        static_cast<RegistryWrite&>(op) = std::move(write);
+        if (!holding_ || heldPath_ != op.Key) Hold(op.Key);
+        op.Result = held_ ? WriteValueToKey(registry_, held_, op.ValueName, op.Type, op.Value, op.Removed)
+                          : heldFailure_;
+        report_.push_back(std::move(op));
+    }
+
     void Hold(const std::string& path) {
         Release();
         holding_ = true;
         heldPath_ = path;
-        const Result<RegKey> opened = registry_.CreateKey(RegRoot::LocalMachine, path, WriterKeyAccess);
+        const Result<RegKey> opened = keys_ ? keys_->ForWriting(path)
+                                            : registry_.CreateKey(RegRoot::LocalMachine, path, WriterKeyAccess);
         if (opened) {
             held_ = opened.Value();
         } else {
@@ -92,14 +120,14 @@ private:
 
     void Release() {
         // The writes' answers are what matter; a close that fails loses nothing.
-        if (held_) (void)registry_.CloseKey(held_);
+        if (held_ && !keys_) (void)registry_.CloseKey(held_);
         holding_ = false;
         held_ = 0;
         heldFailure_ = regcode::Success;
         heldPath_.clear();
     }
 
-    Registry& registry_;
+    HeldKeys* keys_;
     RegistryReport report_;
     bool holding_ = false;
     std::string heldPath_;
@@ -115,7 +143,7 @@ std::int32_t MssFor(std::int32_t mtu) {
                                                           : static_cast<std::int32_t>(mss);
 }
 
-void Write9xMap(const TuningSettings& s, Writer& w) {
+void Write9xMap(const TuningSettings& s, MapVisitor& w) {
     const bool noRwin = s.RWIN == -1;
     const bool noMtu = s.MTU == -1;
     w.Write(Mstcp9x, "DefaultRcvWindow", regtype::Dword, s.RWIN, noRwin);
@@ -133,7 +161,7 @@ void Write9xMap(const TuningSettings& s, Writer& w) {
     w.Write(NdiCache, "", regtype::Dword, s.NDI);
 }
 
-void WriteNTMap(const TuningSettings& s, Writer& w) {
+void WriteNTMap(const TuningSettings& s, MapVisitor& w) {
     const bool noRwin = s.RWIN == -1;
     const bool noMtu = s.MTU == -1;
     w.Write(TcpipSet001, "GlobalMaxTcpWindowSize", regtype::Dword, s.RWIN, noRwin);
@@ -172,13 +200,36 @@ std::string RegistryOperation::DataText() const {
     return std::to_string(Value);
 }
 
+namespace {
+
+void VisitMap(const TuningSettings& settings, const WindowsFamily& family, MapVisitor& visitor) {
+    if (family.Is9xBranch()) {
+        Write9xMap(settings, visitor);
+    } else if (family.IsNTBranch()) {
+        WriteNTMap(settings, visitor);
+    }
+}
+
+}  // namespace
+
 RegistryReport ApplyTuningToRegistry(const TuningSettings& settings, const WindowsFamily& family,
                                      Registry& registry) {
     Writer writer(registry);
-    if (family.Is9xBranch()) {
-        Write9xMap(settings, writer);
-    } else if (family.IsNTBranch()) {
-        WriteNTMap(settings, writer);
+    VisitMap(settings, family, writer);
+    return writer.Take();
+}
+
+RegistryWrites ListTuningWrites(const TuningSettings& settings, const WindowsFamily& family,
+                                Registry& registry) {
+    Lister lister(registry);
+    VisitMap(settings, family, lister);
+    return lister.Take();
+}
+
+RegistryReport WriteListedValues(const RegistryWrites& writes, HeldKeys& keys) {
+    Writer writer(keys.registry(), &keys);
+    for (const RegistryWrite& write : writes) {
+        writer.Write(write.Key, write.ValueName, write.Type, write.Value, write.Removed);
     }
     return writer.Take();
 }

@@ -313,10 +313,17 @@ std::size_t SaveResult::SucceededCount() const {
 
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
                             Registry& registry, const WindowsFamily& family,
-                            std::optional<UnixSeconds> recordUndoAt) {
+                            std::optional<UnixSeconds> recordUndoAt, Trace* trace) {
     SaveResult result;
+    // Each key is opened once: read for the undo record, then written.
+    HeldKeys keys(registry, KeyUse::ReadThenWrite);
+    RegistryWrites writes;
     if (recordUndoAt) {
-        const ChangePlan plan = PlanChanges(state.CurrentSettings, family, registry);
+        std::optional<TraceStep> step(std::in_place, trace, "values listed (adapters and interfaces)");
+        writes = ListTuningWrites(state.CurrentSettings, family, registry);
+        step.emplace(trace, "values read for the undo record");
+        const ChangePlan plan = PlanWrites(writes, keys);
+        step.emplace(trace, "undo record written");
         const auto recorded = RecordUndo(files, UndoFilesFor(path), plan, RegFileFlavourFor(family),
                                          *recordUndoAt);
         if (!recorded) {
@@ -324,13 +331,21 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
             return result;
         }
     }
-    const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
-    result.FileWritten = written.Ok();
-    if (!written) {
-        result.FileFailure = written.Error();
-        return result;
+    {
+        const TraceStep step(trace, "settings file written");
+        const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
+        result.FileWritten = written.Ok();
+        if (!written) {
+            result.FileFailure = written.Error();
+            return result;
+        }
     }
-    result.Registry = ApplyTuningToRegistry(state.CurrentSettings, family, registry);
+    std::optional<TraceStep> step(std::in_place, trace, "registry values written");
+    // The values listed for the record are the values written.
+    result.Registry = recordUndoAt ? WriteListedValues(writes, keys)
+                                   : ApplyTuningToRegistry(state.CurrentSettings, family, registry);
+    step.emplace(trace, "keys closed");
+    keys.CloseAll();
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/trace/Trace.h"
 #include "core/tuning/RegistryWriter.h"
 #include "platform/Clock.h"
 #include "core/tuning/TuningSettings.h"
@@ -68,9 +69,10 @@ struct SaveResult {
 // cannot be written leaves the old one intact and the registry untouched.
 // With `recordUndoAt`, what the change replaces is recorded first
 // (UndoRecord.h), with that time; when it cannot be recorded nothing is
-// written.
+// written. With `trace`, each step of the save is timed in it.
 SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::string& path,
                             Registry& registry, const WindowsFamily& family,
-                            std::optional<UnixSeconds> recordUndoAt = std::nullopt);
+                            std::optional<UnixSeconds> recordUndoAt = std::nullopt,
+                            Trace* trace = nullptr);
 
 }  // namespace quintel

@@ -163,8 +163,12 @@ Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
     if (files.FileExists(where.SettingsCopy)) {
         if (auto old = files.ReadFile(where.SettingsCopy)) oldCopy = std::move(old.Value());
     }
+    // A copy that already holds these bytes (the same settings applied
+    // again) is kept as it is.
     if (settings) {
-        if (const auto copied = files.ReplaceFileContents(where.SettingsCopy, *settings); !copied) {
+        if (oldCopy == settings) {
+            // Already on disk as it is: writing it again would change nothing.
+        } else if (const auto copied = files.ReplaceFileContents(where.SettingsCopy, *settings); !copied) {
             return "could not write " + copied.Error().path + ": " + copied.Error().reason;
         }
     } else if (const auto removed = files.RemoveFile(where.SettingsCopy); !removed) {
