@@ -44,17 +44,7 @@ Win32BackgroundWork::~Win32BackgroundWork() {
 // a program that never works in the background has no such window.
 Result<> Win32BackgroundWork::MakeWindow() {
     if (Window()) return {};
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WndProc;
-    windowClass.hInstance = instance_;
-    windowClass.lpszClassName = WindowClass;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        return LastError("RegisterClassEx");
-    // Hidden and never shown: a tool window stays out of the task list.
-    if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                         instance_, this))
-        return LastError("CreateWindowEx");
+    if (const char* failed = CreateHiddenWindow(instance_, WindowClass, "")) return LastError(failed);
     return {};
 }
 

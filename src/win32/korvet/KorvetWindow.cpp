@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <string>
+
 #include "win32/ProgramError.h"
 #include "win32/korvet/KorvetControl.h"
 
@@ -19,19 +21,9 @@ KorvetWindow::~KorvetWindow() {
 }
 
 void KorvetWindow::Create(HINSTANCE instance) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = WindowClass;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw win32::ProgramError("could not register the companion's window class");
-
-    // A tool window stays out of the task list even if something shows it.
-    if (!CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, "Quintel keep-alive", WS_POPUP, 0, 0, 0, 0,
-                         nullptr, nullptr, instance, this)) {
-        throw win32::ProgramError("could not create the companion's window");
-    }
+    if (const char* failed = CreateHiddenWindow(instance, WindowClass, "Quintel keep-alive"))
+        throw win32::ProgramError(std::string("could not make the companion's window: ") + failed +
+                                  " failed");
     if (!SetTimer(Window(), TickTimer, TickPeriod, nullptr))
         throw win32::ProgramError("could not start the companion's timer");
     // The first interval is counted from the start, not from the first

@@ -26,6 +26,29 @@ protected:
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
+    // A window that only takes messages, never shown: a tool window, so
+    // it stays out of the task list even if something shows it (Windows 95
+    // and NT 4 have no message-only windows). Registers `className` on
+    // first use. Nothing when it is made, else the call that failed, for
+    // GetLastError's reason.
+    const char* CreateHiddenWindow(HINSTANCE instance, const char* className,
+                                   const char* title) noexcept {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WndProc;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = className;
+        if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            return "RegisterClassEx";
+        // The derived object, as WndProc takes it back: the two differ
+        // where this is not the first base.
+        Derived* self = static_cast<Derived*>(this);
+        if (!CreateWindowExA(WS_EX_TOOLWINDOW, className, title, WS_POPUP, 0, 0, 0, 0, nullptr,
+                             nullptr, instance, self))
+            return "CreateWindowEx";
+        return nullptr;
+    }
+
     // The window procedure to register; pass `this` as CreateWindowEx's
     // last argument.
     static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam,
