@@ -5,6 +5,7 @@
 #include "win32/view/BarViews.h"
 #include "win32/view/ButtonViews.h"
 #include "win32/view/ComboView.h"
+#include "win32/view/Layout.h"
 #include "win32/view/ReportView.h"
 #include "win32/view/ProgressView.h"
 #include "win32/view/StaticViews.h"
@@ -64,18 +65,6 @@ bool SameGroup(const forms::Control& a, const forms::Control& b) {
     return IsOption(a) && IsOption(b) && a.Container() == b.Container();
 }
 
-// False for a control on a page of a tab set, or inside something on one,
-// that is not the page chosen.
-bool OnShownPage(const forms::Control& control) {
-    for (const forms::Control* c = &control; c->Container(); c = c->Container()) {
-        const forms::Control& container = *c->Container();
-        if (container.Kind() == forms::ControlKind::TabSet &&
-            static_cast<const forms::TabSet&>(container).Tab() != c->Page())
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 FormControls::FormControls(forms::Form& form, const ViewContext& context) : trace_(context.Tracer) {
@@ -107,7 +96,7 @@ std::vector<ControlView*> FormControls::CreateShown() {
     for (std::size_t i = 0; i < views_.size(); ++i) {
         ControlView& view = *views_[i];
         const forms::Control& model = view.Model();
-        if (view.Window() || !OnShownPage(model)) continue;
+        if (view.Window() || !OnChosenPage(model)) continue;
         const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
         HWND parent = container ? container->ContentWindow(model.Page()) : form_;
         if (!parent) throw ProgramError("no window to hold " + model.Name());

@@ -31,13 +31,19 @@ PixelRect PlaceOf(const forms::Control& control, const Twips& twips) {
 }
 
 bool Shown(const forms::Control& control) {
-    if (!control.Visible()) return false;
-    const forms::Control* container = control.Container();
-    if (!container) return true;
-    if (container->Kind() == forms::ControlKind::TabSet &&
-        static_cast<const forms::TabSet*>(container)->Tab() != control.Page())
-        return false;
-    return Shown(*container);
+    for (const forms::Control* c = &control; c; c = c->Container())
+        if (!c->Visible()) return false;
+    return OnChosenPage(control);
+}
+
+bool OnChosenPage(const forms::Control& control) {
+    for (const forms::Control* c = &control; c->Container(); c = c->Container()) {
+        const forms::Control& container = *c->Container();
+        if (container.Kind() == forms::ControlKind::TabSet &&
+            static_cast<const forms::TabSet&>(container).Tab() != c->Page())
+            return false;
+    }
+    return true;
 }
 
 bool Usable(const forms::Control& control) {

@@ -40,6 +40,10 @@ PixelRect PlaceOf(const forms::Control& control, const Twips& twips);
 // showing (a control in a frame on a page follows the frame).
 bool Shown(const forms::Control& control);
 
+// On the page chosen of every tab set it is in, directly or inside
+// something on a page; visible or not.
+bool OnChosenPage(const forms::Control& control);
+
 // Enabled itself and every container enabled, as a disabled VB frame
 // takes its contents with it.
 bool Usable(const forms::Control& control);
