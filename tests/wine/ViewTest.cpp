@@ -808,7 +808,9 @@ TEST_F(ViewControls, APageMadeLateShowsWhatItsControlsHeldMeanwhile) {
     // Ids follow the model's order, whatever was made first.
     int expected = 100;
     for (forms::Control* control : form.Controls()) {
-        if (HWND window = Of(*control)) EXPECT_EQ(expected, GetDlgCtrlID(window)) << control->Name();
+        if (HWND window = Of(*control)) {
+            EXPECT_EQ(expected, GetDlgCtrlID(window)) << control->Name();
+        }
         ++expected;
     }
     // The Tab key goes from the strip into the page, and through it in order.
