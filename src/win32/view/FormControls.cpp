@@ -74,20 +74,18 @@ FormControls::FormControls(forms::Form& form, const ViewContext& context) : trac
 
 void FormControls::Create(HWND form) {
     form_ = form;
-    pending_.clear();
-    const forms::Control* previous = nullptr;
-    int id = FirstControlId;
-    for (auto& view : views_) {
-        const forms::Control& model = view->Model();
-        // A run of options is one group for the dialog keys (arrows move
-        // within it); everything else starts a group of its own.
-        const bool continuesGroup = previous && SameGroup(*previous, model);
-        DWORD group = continuesGroup ? 0 : WS_GROUP;
-        if (view->TabStop() && !IsOption(model)) group |= WS_TABSTOP;
-        pending_.push_back(Pending{id++, group});
-        previous = &model;
-    }
     CreateShown();
+}
+
+// A run of options is one group for the dialog keys (arrows move within
+// it); everything else starts a group of its own.
+DWORD FormControls::GroupStyle(std::size_t index) const {
+    const ControlView& view = *views_[index];
+    const forms::Control& model = view.Model();
+    const bool continuesGroup = index > 0 && SameGroup(views_[index - 1]->Model(), model);
+    DWORD group = continuesGroup ? 0 : WS_GROUP;
+    if (view.TabStop() && !IsOption(model)) group |= WS_TABSTOP;
+    return group;
 }
 
 std::vector<ControlView*> FormControls::CreateShown() {
@@ -100,14 +98,16 @@ std::vector<ControlView*> FormControls::CreateShown() {
         const ControlView* container = model.Container() ? Find(*model.Container()) : nullptr;
         HWND parent = container ? container->ContentWindow(model.Page()) : form_;
         if (!parent) throw ProgramError("no window to hold " + model.Name());
+        // Ids follow the model's order, whenever the window is made.
+        const int id = FirstControlId + static_cast<int>(i);
         {
             const TraceStep step(trace_, "control " + model.Name());
-            view.Create(parent, container, pending_[i].Id, pending_[i].Group);
+            view.Create(parent, container, id, GroupStyle(i));
         }
         made.push_back(&view);
         if (model.Kind() == forms::ControlKind::CommandButton &&
             static_cast<const forms::CommandButton&>(model).Default)
-            SendMessageA(form_, DM_SETDEFID, static_cast<WPARAM>(pending_[i].Id), 0);
+            SendMessageA(form_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
         if (model.Kind() == forms::ControlKind::Frame) frames.push_back(static_cast<FrameView*>(&view));
     }
     for (FrameView* frame : frames) frame->Lower();

@@ -45,23 +45,17 @@ public:
     ControlView* UserMnemonic(char key);
 
 private:
-    // What a control's window is made with, decided in the model's order
-    // whether it is made now or later.
-    struct Pending {
-        int Id = 0;
-        DWORD Group = 0;
-    };
-
+    // The dialog-group and tab-stop styles of the control at `index`.
+    DWORD GroupStyle(std::size_t index) const;
     // Makes the windows of the controls whose pages are shown and that have
     // none yet; those made, in the model's order.
     std::vector<ControlView*> CreateShown();
     void PlaceContents(const forms::Control& container);
 
-    // In the model's order, one entry of each for each control.
     Trace& trace_;  // each control made is a step
     HWND form_ = nullptr;
+    // In the model's order.
     std::vector<std::unique_ptr<ControlView>> views_;
-    std::vector<Pending> pending_;
 };
 
 }  // namespace quintel::win32
