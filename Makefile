@@ -79,8 +79,8 @@ dist: win
 	@ls -l $(WIN)/dist
 
 # The bench programs link the Windows build's libraries, so it comes first.
-$(BENCH)/CMakeCache.txt: | deps win
-	cmake -S bench -B $(BENCH) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
+$(BENCH)/CMakeCache.txt: $(WIN_TOOLCHAIN) | deps win
+	cmake --fresh -S bench -B $(BENCH) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
 	    -DQUINTEL_WIN_BUILD=$(abspath $(WIN))
 
 # Prints the results table and writes it to bench/RESULTS.md (a few minutes).

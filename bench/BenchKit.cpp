@@ -317,7 +317,9 @@ std::vector<ProfileStep> ReadProfile() {
         steps.push_back(step);
     }
     file.close();
-    DeleteFileA(path.c_str());
+    // The whole profile stays beside it for a closer look; the next run's
+    // profile starts from an empty file.
+    MoveFileExA(path.c_str(), (std::string(temp) + "Quintel-trace-last.txt").c_str(), MOVEFILE_REPLACE_EXISTING);
     return steps;
 }
 
