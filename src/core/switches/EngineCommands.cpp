@@ -1,6 +1,6 @@
 #include "core/switches/EngineCommands.h"
 
-#include <algorithm>
+#include <map>
 
 #include "core/ping/MtuFinder.h"
 #include "core/ping/PingSettings.h"
@@ -171,7 +171,9 @@ int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std
         err += "Quintel: " + problem + (sentence ? " " : ". ") + "No registry file was written.\n";
         return exitcode::Failed;
     }
-    const ChangePlan plan = PlanChanges(l.state.CurrentSettings, l.family, ctx.registry);
+    // Only what Apply would leave there: the registry is read for the
+    // adapters and interfaces Apply lists, never for the values there now.
+    const RegistryWrites writes = ListTuningWrites(l.state.CurrentSettings, l.family, ctx.registry);
 
     RegFileContents contents;
     contents.Flavour = RegFileFlavourFor(l.family);
@@ -181,16 +183,22 @@ int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std
         "The adapter and interface keys are those of the machine this was written on."};
     // The values of one key together, keys in the order Apply first
     // reaches them; within a key Apply's order.
-    std::vector<std::string> keys;
-    for (const PlannedValue& value : plan) {
-        if (std::find(keys.begin(), keys.end(), value.Key) == keys.end()) keys.push_back(value.Key);
+    std::vector<std::vector<const RegistryWrite*>> keys;
+    std::map<std::string, std::size_t> keyIndex;
+    for (const RegistryWrite& write : writes) {
+        // The writer writes nothing of any other type.
+        if (write.Type != regtype::Sz && write.Type != regtype::Dword) continue;
+        const auto [at, added] = keyIndex.try_emplace(write.Key, keys.size());
+        if (added) keys.emplace_back();
+        keys[at->second].push_back(&write);
     }
     int removed = 0;
-    for (const std::string& key : keys) {
-        for (const PlannedValue& value : plan) {
-            if (value.Key != key) continue;
-            contents.Entries.push_back({value.Key, value.ValueName, value.After});
-            if (!value.After) ++removed;
+    for (const auto& key : keys) {
+        for (const RegistryWrite* write : key) {
+            std::optional<RegValue> after;
+            if (write->Removed) ++removed;
+            else after = ValueAsWritten(write->Type, write->Value);
+            contents.Entries.push_back({write->Key, write->ValueName, std::move(after)});
         }
     }
     const auto text = FormatRegFile(contents);
