@@ -1,6 +1,6 @@
 #include "core/switches/EngineCommands.h"
 
-#include <map>
+#include <algorithm>
 
 #include "core/ping/MtuFinder.h"
 #include "core/ping/PingSettings.h"
@@ -183,22 +183,19 @@ int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std
         "The adapter and interface keys are those of the machine this was written on."};
     // The values of one key together, keys in the order Apply first
     // reaches them; within a key Apply's order.
-    std::vector<std::vector<const RegistryWrite*>> keys;
-    std::map<std::string, std::size_t> keyIndex;
+    std::vector<std::string> keys;
     for (const RegistryWrite& write : writes) {
-        // The writer writes nothing of any other type.
-        if (write.Type != regtype::Sz && write.Type != regtype::Dword) continue;
-        const auto [at, added] = keyIndex.try_emplace(write.Key, keys.size());
-        if (added) keys.emplace_back();
-        keys[at->second].push_back(&write);
+        if (std::find(keys.begin(), keys.end(), write.Key) == keys.end()) keys.push_back(write.Key);
     }
     int removed = 0;
-    for (const auto& key : keys) {
-        for (const RegistryWrite* write : key) {
+    for (const std::string& key : keys) {
+        for (const RegistryWrite& write : writes) {
+            // The writer writes nothing of any other type.
+            if (write.Key != key || (write.Type != regtype::Sz && write.Type != regtype::Dword)) continue;
             std::optional<RegValue> after;
-            if (write->Removed) ++removed;
-            else after = ValueAsWritten(write->Type, write->Value);
-            contents.Entries.push_back({write->Key, write->ValueName, std::move(after)});
+            if (write.Removed) ++removed;
+            else after = ValueAsWritten(write.Type, write.Value);
+            contents.Entries.push_back({write.Key, write.ValueName, std::move(after)});
         }
     }
     const auto text = FormatRegFile(contents);
