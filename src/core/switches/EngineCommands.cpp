@@ -190,12 +190,9 @@ int RunExport(EngineContext& ctx, const std::string& path, std::string& out, std
     int removed = 0;
     for (const std::string& key : keys) {
         for (const RegistryWrite& write : writes) {
-            // The writer writes nothing of any other type.
-            if (write.Key != key || (write.Type != regtype::Sz && write.Type != regtype::Dword)) continue;
-            std::optional<RegValue> after;
+            if (write.Key != key) continue;
+            contents.Entries.push_back({write.Key, write.ValueName, write.After()});
             if (write.Removed) ++removed;
-            else after = ValueAsWritten(write.Type, write.Value);
-            contents.Entries.push_back({write.Key, write.ValueName, std::move(after)});
         }
     }
     const auto text = FormatRegFile(contents);

@@ -6,25 +6,6 @@ namespace quintel {
 
 namespace {
 
-// Key access for reading values only (KEY_QUERY_VALUE).
-constexpr std::uint32_t QueryValueAccess = 0x0001;
-
-}  // namespace
-
-std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& path,
-                                         const std::string& name, std::string& problem) {
-    const Result<RegKey> key = registry.OpenKeyEx(RegRoot::LocalMachine, path, QueryValueAccess);
-    if (!key) {
-        if (key.Code() != regcode::FileNotFound) problem = key.Error().Text;
-        return std::nullopt;
-    }
-    std::optional<RegValue> now = ReadValueOfKey(registry, key.Value(), name, problem);
-    (void)registry.CloseKey(key.Value());
-    return now;
-}
-
-namespace {
-
 std::string HexBytes(const std::vector<std::uint8_t>& data) {
     static const char digits[] = "0123456789abcdef";
     std::string text;
@@ -54,13 +35,11 @@ ChangePlan PlanWrites(const RegistryWrites& writes, HeldKeys& keys) {
     ChangePlan plan;
     plan.reserve(writes.size());
     for (const RegistryWrite& write : writes) {
-        // The writer writes nothing of any other type.
-        if (write.Type != regtype::Sz && write.Type != regtype::Dword) continue;
         PlannedValue value;
         value.Key = write.Key;
         value.ValueName = write.ValueName;
         value.Now = keys.Read(write.Key, write.ValueName, value.NowProblem);
-        if (!write.Removed) value.After = ValueAsWritten(write.Type, write.Value);
+        value.After = write.After();
         plan.push_back(std::move(value));
     }
     return plan;

@@ -56,12 +56,6 @@ std::size_t CountChanges(const ChangePlan& plan);
 // can match them.
 std::string ChangeCountText(const ChangePlan& plan);
 
-// What one value under HKEY_LOCAL_MACHINE holds now: nothing when it or
-// its key is not there, and the registry's reason in `problem` when it
-// would not say.
-std::optional<RegValue> ReadCurrentValue(Registry& registry, const std::string& key,
-                                         const std::string& name, std::string& problem);
-
 // A value as the user reads it: "12" for a REG_DWORD, "\"32\"" for a
 // REG_SZ of one line of text, the type and hex bytes for anything else
 // (control characters included, so that the text stays on one line of a

@@ -194,6 +194,11 @@ void WriteNTMap(const TuningSettings& s, MapVisitor& w) {
 
 }  // namespace
 
+std::optional<RegValue> RegistryWrite::After() const {
+    if (Removed) return std::nullopt;
+    return ValueAsWritten(Type, Value);
+}
+
 std::string RegistryOperation::DataText() const {
     if (Removed) return "removed";
     if (Type == regtype::Sz) return "\"" + std::to_string(Value) + "\"";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct RegistryWrite {
     std::uint32_t Type = 0;
     std::int32_t Value = 0;
     bool Removed = false;
+
+    // The type and bytes the value holds once written; nothing once removed.
+    std::optional<RegValue> After() const;
 };
 
 using RegistryWrites = std::vector<RegistryWrite>;

@@ -36,11 +36,12 @@ std::string PutBack(Registry& registry, const RegFileEntry& entry) {
 // What the undo is about to replace, as a change plan for RecordUndo.
 ChangePlan WhatTheUndoReplaces(Registry& registry, const UndoRecord& undo) {
     ChangePlan plan;
+    HeldKeys keys(registry, KeyUse::Read);
     for (const RegFileEntry& entry : undo.Values) {
         PlannedValue value;
         value.Key = entry.Key;
         value.ValueName = entry.ValueName;
-        value.Now = ReadCurrentValue(registry, entry.Key, entry.ValueName, value.NowProblem);
+        value.Now = keys.Read(entry.Key, entry.ValueName, value.NowProblem);
         value.After = entry.Value;
         plan.push_back(std::move(value));
     }

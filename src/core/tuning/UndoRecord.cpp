@@ -166,10 +166,9 @@ Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
     // A copy that already holds these bytes (the same settings applied
     // again) is kept as it is.
     if (settings) {
-        if (oldCopy == settings) {
-            // Already on disk as it is: writing it again would change nothing.
-        } else if (const auto copied = files.ReplaceFileContents(where.SettingsCopy, *settings); !copied) {
-            return "could not write " + copied.Error().path + ": " + copied.Error().reason;
+        if (oldCopy != settings) {
+            if (const auto copied = files.ReplaceFileContents(where.SettingsCopy, *settings); !copied)
+                return "could not write " + copied.Error().path + ": " + copied.Error().reason;
         }
     } else if (const auto removed = files.RemoveFile(where.SettingsCopy); !removed) {
         return "could not remove " + removed.Error().path + ": " + removed.Error().reason;
