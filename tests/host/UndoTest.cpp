@@ -241,7 +241,7 @@ TEST_F(Undo, NoRecordOrAForeignOneIsRefusedAndNothingIsWritten) {
     EXPECT_NE(std::string::npos, result.Problem.find("there is no change to undo")) << result.Problem;
     EXPECT_FALSE(UndoAvailable(files, UndoFilesFor(Cfg)));
 
-    for (const std::string foreign :
+    for (const std::string& foreign :
          {std::string("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\X]\r\n\"a\"=dword:00000001\r\n"),
           std::string("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\X]\r\n"), std::string("junk")}) {
         files.Put(UndoReg, foreign);
