@@ -496,6 +496,16 @@ TEST_F(ViewControls, EveryControlSitsAtItsContainersPlaceInPixels) {
     SendMessageA(Of(form.combo), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     const LRESULT itemHeight = SendMessageA(Of(form.combo), CB_GETITEMHEIGHT, 0, 0);
     EXPECT_GE(dropped.bottom - dropped.top, 3 * itemHeight);
+    // The room is kept for a long list; Windows drops a short one only as
+    // deep as its items.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(Of(form.combo), &parts));
+    SendMessageA(Of(form.combo), CB_SHOWDROPDOWN, TRUE, 0);
+    RECT list{};
+    GetWindowRect(parts.hwndList, &list);
+    SendMessageA(Of(form.combo), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_LE(list.bottom - list.top, 4 * itemHeight) << "three items drop three lines deep";
 
     // The status bar puts itself at the bottom of the client area.
     RECT client{};

@@ -19,8 +19,11 @@ std::optional<PixelRect> ComboView::Placement() const {
     PixelRect place = PlaceOf(Model(), Context().Scale);
     int itemHeight = Window() ? static_cast<int>(SendMessageA(Window(), CB_GETITEMHEIGHT, 0, 0)) : 0;
     if (itemHeight <= 0) itemHeight = Pixels(240);
-    const int lines = std::clamp(combo_.ListCount(), 1, DroppedLines);
-    place.Bottom += lines * itemHeight + 2;
+    // Room for the longest list, whatever it holds now: Windows drops a
+    // shorter list only as deep as its items. Sized by its count, the list
+    // would be moved on every fill, and moving a combo box moves its
+    // drop-down window too, which costs a round trip to the display.
+    place.Bottom += DroppedLines * itemHeight + 2;
     return place;
 }
 
