@@ -118,6 +118,26 @@ TEST_F(Undo, TheRecordIsARegistryFileWithWhatEachValueHeldAndTheTimeOfTheChange)
     EXPECT_NE(std::string::npos, narrow.find("\"MTU\"=dword:000005d4\r\n")) << narrow;
 }
 
+TEST_F(Undo, AValueWrittenTwiceUnderNamesOfAnotherCaseIsRecordedAsItWasBeforeTheFirstWrite) {
+    // Windows tells registry names apart without regard to case, so a
+    // control set listed twice writes the same value twice.
+    const RegValue before{regtype::Dword, {0xd4, 0x05, 0, 0}};
+    const RegValue afterFirst{regtype::Dword, {0xdc, 0x05, 0, 0}};
+    ChangePlan plan;
+    plan.push_back(PlannedValue{Nic, "MTU", before, "", afterFirst});
+    plan.push_back(PlannedValue{Interfaces + "\\{nic}", "mtu", afterFirst, "", afterFirst});
+    plan.push_back(PlannedValue{Nic, "MTUs", std::nullopt, "", afterFirst});
+    ASSERT_TRUE(RecordUndo(files, UndoFilesFor(Cfg), plan, RegFileFlavour::Version5, clock.now).Ok());
+
+    const auto parsed = ParseRegFile(files.Contents(UndoReg));
+    ASSERT_TRUE(parsed.Ok()) << parsed.Error().Reason;
+    ASSERT_EQ(2u, parsed.Value().Entries.size()) << "the same value once, another name apart";
+    EXPECT_EQ("MTU", parsed.Value().Entries[0].ValueName);
+    ASSERT_TRUE(parsed.Value().Entries[0].Value.has_value());
+    EXPECT_EQ(before.data, parsed.Value().Entries[0].Value->data);
+    EXPECT_EQ("MTUs", parsed.Value().Entries[1].ValueName);
+}
+
 TEST_F(Undo, PutsBackEveryValueExactlyAndTheSettingsFileAndAgainTakesTheUndoBack) {
     const Snapshot before = Take(Automatic(1));
     ASSERT_TRUE(Apply(Automatic(1)).Succeeded());

@@ -40,13 +40,28 @@ std::string SettingsStamp(const std::optional<std::string>& settings) {
     return std::to_string(settings->size()) + " " + Hex8(Checksum(*settings));
 }
 
-std::string Lower(const std::string& text) {
-    std::string lower = text;
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+// Registry names compare without regard to case, as Windows does.
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < common; ++i) {
+        const char x = LowerAscii(a[i]);
+        const char y = LowerAscii(b[i]);
+        if (x != y) return x < y ? -1 : 1;
     }
-    return lower;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
+
+// A value's key and name, ordered as Windows tells them apart. The views
+// point into the plan, which outlives the set.
+struct ValueNameLess {
+    bool operator()(const std::pair<std::string_view, std::string_view>& a,
+                    const std::pair<std::string_view, std::string_view>& b) const {
+        const int key = CompareNoCase(a.first, b.first);
+        return key != 0 ? key < 0 : CompareNoCase(a.second, b.second) < 0;
+    }
+};
 
 // Days since 1970-01-01 as a civil date (proleptic Gregorian).
 void CivilFromDays(std::int64_t days, std::int64_t& year, int& month, int& day) {
@@ -131,9 +146,9 @@ Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
     contents.Flavour = flavour;
     // A value the writer touches twice (a control set listed under two
     // names) is put back as it was before the first write.
-    std::set<std::pair<std::string, std::string>> seen;
+    std::set<std::pair<std::string_view, std::string_view>, ValueNameLess> seen;
     for (const PlannedValue& value : plan) {
-        if (!seen.insert({Lower(value.Key), Lower(value.ValueName)}).second) continue;
+        if (!seen.insert({value.Key, value.ValueName}).second) continue;
         if (!value.NowProblem.empty()) {
             return "could not read " + ValuePathText(value.Key, value.ValueName) +
                    " to record it for undo: " + value.NowProblem;
