@@ -67,10 +67,6 @@ void LoadSequence::Form_Load() {
         SetToolbarImages();
     }
     {
-        const TraceStep step(trace, "tray icon");
-        w.tray.AddTrayIcon();
-    }
-    {
         const TraceStep step(trace, "pending events (3)");
         host.DoEvents();
     }
@@ -78,6 +74,13 @@ void LoadSequence::Form_Load() {
     if (ShowTipsAtStartup(app_.services.userSettings, app_.version.ExeName)) {
         trace.Mark("tip of the day");
         w.ShowTip(true);
+    }
+    {
+        // After the tip, not before it: the first call to the shell loads
+        // its libraries, which would keep a new user waiting for the tip.
+        // The icon still comes with the main window, once per run.
+        const TraceStep step(trace, "tray icon");
+        w.tray.AddTrayIcon();
     }
 
     {
