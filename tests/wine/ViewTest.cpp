@@ -307,6 +307,50 @@ TEST_F(ViewForm, TheClientAreaIsTheModelsSizeBelowTheMenuBar) {
     EXPECT_TRUE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)) << "the app icon";
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+// The windows of this thread, the hidden ones too.
+int ThreadTopWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(ViewForm, AFormLoadedHiddenIsMadeWhenItShowsWithWhatChangedMeanwhile) {
+    const int before = ThreadTopWindows();
+    Sample form(host);
+    form.Load();
+    EXPECT_EQ(before, ThreadTopWindows()) << "a hidden form costs no window until it is needed";
+
+    form.SetCaption("Changed while hidden");
+    form.text.SetText("1500");
+    form.Show();
+    EXPECT_GT(ThreadTopWindows(), before);
+    HWND window = host.WindowOf(form);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ("Changed while hidden", TextOf(window));
+    EXPECT_EQ("1500", TextOf(Of(form.text)));
+    form.text.SetText("576");
+    EXPECT_EQ("576", TextOf(Of(form.text))) << "and follows the model from then on";
+}
+
+TEST_F(ViewForm, AHiddenFormsWindowIsMadeHiddenWhenAServiceAsksForIt) {
+    Sample form(host);
+    form.Load();
+    // The tray icon takes the window's handle before the window shows.
+    HWND window = reinterpret_cast<HWND>(form.Handle());
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(window, host.WindowOf(form));
+    form.Show();
+    EXPECT_EQ(window, host.WindowOf(form)) << "the same window shows";
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
 TEST_F(ViewForm, FollowsTheModelsCaptionVisibilityStateAndHeight) {
     Sample form(host);
     form.Show();

@@ -78,7 +78,8 @@ void LoadSequence::Form_Load() {
     {
         // After the tip, not before it: the first call to the shell loads
         // its libraries, which would keep a new user waiting for the tip.
-        // The icon still comes with the main window, once per run.
+        // Before the main window shows, so that the window is the last to
+        // be activated: added after it, the icon left the focus astray.
         const TraceStep step(trace, "tray icon");
         w.tray.AddTrayIcon();
     }

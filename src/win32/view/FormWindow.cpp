@@ -34,6 +34,28 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Create() {
+    form_.SetObserver(this);
+    observing_ = true;
+    if (form_.Visible()) Make();
+}
+
+HWND FormWindow::MadeWindow() {
+    if (!Window() && observing_) Make();
+    return Window();
+}
+
+void FormWindow::Make() {
+    try {
+        MakeWindow();
+    } catch (...) {
+        // The model must not keep pointing at a window half made.
+        Detach();
+        if (Window()) DestroyWindow(Window());
+        throw;
+    }
+}
+
+void FormWindow::MakeWindow() {
     const TraceStep step(context_.Tracer, "window " + form_.Name());
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -67,7 +89,6 @@ void FormWindow::Create() {
     }
     FitClientArea();
 
-    form_.SetObserver(this);
     for (forms::Control* control : form_.Controls()) control->SetObserver(this);
     for (forms::MenuItem* item : menu_.Items()) item->SetObserver(this);
     attached_ = true;
@@ -79,9 +100,10 @@ void FormWindow::Create() {
 }
 
 void FormWindow::Detach() {
+    if (observing_) form_.SetObserver(nullptr);
+    observing_ = false;
     if (!attached_) return;
     attached_ = false;
-    form_.SetObserver(nullptr);
     for (forms::Control* control : form_.Controls()) control->SetObserver(nullptr);
     for (forms::MenuItem* item : menu_.Items()) item->SetObserver(nullptr);
 }
@@ -102,6 +124,11 @@ void FormWindow::SetIcons() {
 // --- The model's changes into the window --------------------------------
 
 void FormWindow::FormChanged(forms::Form&) {
+    if (!Window()) {
+        // Whatever changed while unmade is mirrored when the window is made.
+        if (observing_ && form_.Loaded() && form_.Visible()) Make();
+        return;
+    }
     EchoGuard guard(context_.Echo);
     MirrorForm();
 }

@@ -38,13 +38,21 @@ public:
     FormWindow(forms::Form& form, const ViewContext& context, FormWindowEvents& events);
     ~FormWindow();
 
-    // Makes the window (hidden) and its controls, and starts observing.
+    // Starts observing the form. Its window and controls are made when
+    // the form first shows or when the window is first asked for: a form
+    // that loads hidden (the main window behind a new user's tip of the
+    // day) costs nothing until then.
     void Create();
+    // The window, made (hidden) now if it was not yet.
+    HWND MadeWindow();
     // Stops observing and ignores the user: the model is being unloaded.
     void Detach();
     // Ignores the user without touching the model, which may be gone
     // already (the host is closing down).
-    void Abandon() { attached_ = false; }
+    void Abandon() {
+        observing_ = false;
+        attached_ = false;
+    }
 
     forms::Form& Model() const { return form_; }
     HWND ControlWindow(const forms::Control& control) const;
@@ -76,6 +84,8 @@ private:
     void OnMenuLoop(bool entering);
     void OnTrayNotify(UINT mouseMessage);
 
+    void Make();
+    void MakeWindow();
     void MirrorForm();
     void MirrorVisibility();
     void FitClientArea();
@@ -93,7 +103,8 @@ private:
     FormWindowEvents& events_;
     FormControls controls_;
     FormMenu menu_;
-    bool attached_ = false;
+    bool observing_ = false;  // the form's changes reach this window
+    bool attached_ = false;   // made, and the controls and menus observed too
     bool inMenuLoop_ = false;
     bool menuOutOfDate_ = false;
     bool mirroredEnabled_ = true;

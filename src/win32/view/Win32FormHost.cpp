@@ -53,12 +53,7 @@ void Win32FormHost::Create(forms::Form& form) {
     if (windows_.count(&form)) return;
     FormWindowEvents& events = *this;
     auto window = std::make_unique<FormWindow>(form, context_, events);
-    try {
-        window->Create();
-    } catch (...) {
-        window->Detach();  // the model must not keep pointing at it
-        throw;
-    }
+    window->Create();
     windows_[&form] = std::move(window);
 }
 
@@ -77,7 +72,7 @@ void Win32FormHost::Destroy(forms::Form& form) {
 
 void Win32FormHost::RunModal(forms::Form& form) {
     FormWindow* window = Find(form);
-    if (!window) return;
+    if (!window || !window->MadeWindow()) return;
     ModalScope scope(window->Window(), window->ShownOver());
     modals_.push_back(&scope);
     struct Unregister {
@@ -172,14 +167,20 @@ FormWindow* Win32FormHost::Find(const forms::Form& form) const {
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
+// Asking for a window makes it: the services that want a handle (the tray
+// icon's, an owner's) need a real one.
 HWND Win32FormHost::WindowOf(const forms::Form& form) const {
-    const FormWindow* window = Find(form);
-    return window ? window->Window() : nullptr;
+    FormWindow* window = Find(form);
+    return window ? window->MadeWindow() : nullptr;
 }
 
 HWND Win32FormHost::WindowOf(const forms::Control& control) const {
-    for (const auto& [form, window] : windows_)
+    for (const auto& [form, window] : windows_) {
+        const auto& controls = window->Model().Controls();
+        if (!window->Window() && std::find(controls.begin(), controls.end(), &control) != controls.end())
+            window->MadeWindow();
         if (HWND found = window->ControlWindow(control)) return found;
+    }
     return nullptr;
 }
 
@@ -202,7 +203,7 @@ void Win32FormHost::PopupMenu(forms::Form& form, forms::MenuItem& menu) {
 }
 
 void Win32FormHost::ShowPopupMenu(forms::Form& form, forms::MenuItem& item, POINT screen) {
-    if (FormWindow* window = Find(form)) window->ShowPopupMenu(item, screen);
+    if (FormWindow* window = Find(form); window && window->MadeWindow()) window->ShowPopupMenu(item, screen);
     errors_.RethrowIfAny();
 }
 
