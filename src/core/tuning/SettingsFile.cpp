@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/text/NoCase.h"
 #include "core/tuning/ChangePlan.h"
 #include "core/tuning/RegFunctions.h"
 #include "core/tuning/RenameReplace.h"
@@ -41,17 +42,6 @@ public:
 
     // The line, counted from 1, of the field Next returned last.
     int FieldLine() const { return fieldLine_; }
-
-    static bool EqualsNoCase(std::string_view a, std::string_view b) {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            char x = a[i], y = b[i];
-            if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-            if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-            if (x != y) return false;
-        }
-        return true;
-    }
 
 private:
     static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -122,11 +112,11 @@ public:
     bool Bool(const char* what, bool& out) {
         const auto field = in_.Next();
         if (!field) return Fail(std::string(what) + " is missing");
-        if (FieldReader::EqualsNoCase(*field, "#TRUE#")) {
+        if (EqualsNoCase(*field, "#TRUE#")) {
             out = true;
             return true;
         }
-        if (FieldReader::EqualsNoCase(*field, "#FALSE#")) {
+        if (EqualsNoCase(*field, "#FALSE#")) {
             out = false;
             return true;
         }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/text/NoCase.h"
 #include "core/tuning/RegFunctions.h"
 #include "core/tuning/RenameReplace.h"
 
@@ -40,21 +41,9 @@ std::string SettingsStamp(const std::optional<std::string>& settings) {
     return std::to_string(settings->size()) + " " + Hex8(Checksum(*settings));
 }
 
-// Registry names compare without regard to case, as Windows does.
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-int CompareNoCase(std::string_view a, std::string_view b) {
-    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < common; ++i) {
-        const char x = LowerAscii(a[i]);
-        const char y = LowerAscii(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-// A value's key and name, ordered as Windows tells them apart. The views
-// point into the plan, which outlives the set.
+// A value's key and name, ordered as Windows tells them apart (registry
+// names compare without regard to case). The views point into the plan,
+// which outlives the set.
 struct ValueNameLess {
     bool operator()(const std::pair<std::string_view, std::string_view>& a,
                     const std::pair<std::string_view, std::string_view>& b) const {
