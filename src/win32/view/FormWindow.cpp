@@ -33,10 +33,11 @@ FormWindow::~FormWindow() {
     if (Window()) DestroyWindow(Window());
 }
 
+// A form loads hidden (Form::Show loads it before it makes it visible), so
+// the window waits for the first change that shows it.
 void FormWindow::Create() {
     form_.SetObserver(this);
     observing_ = true;
-    if (form_.Visible()) Make();
 }
 
 HWND FormWindow::MadeWindow() {
