@@ -9,6 +9,7 @@ HOST    := $(BUILD)/host
 WIN     := $(BUILD)/win
 FUZZ    := $(BUILD)/fuzz
 BENCH   := $(BUILD)/bench
+RUNTIME := $(BUILD)/runtime
 # make fuzz FUZZ_SECONDS=600 fuzzes each target longer.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := SettingsFile PingFile TipLines DottedAddress CommandLine RegistryWriter RegFile
@@ -16,7 +17,7 @@ JOBS    ?= $(shell nproc)
 # make run RUN_ARGS=/show runs a switch instead of the window.
 RUN_ARGS ?=
 
-.PHONY: all deps host win test test-host test-wine test-fuzz fuzz-build fuzz run bench dist clean
+.PHONY: all deps runtime host win test test-host test-wine test-fuzz fuzz-build fuzz run bench dist clean
 
 all: host win
 
@@ -31,14 +32,20 @@ $(HOST)/CMakeCache.txt: | deps
 # would build other programs than a new one.
 WIN_TOOLCHAIN := cmake/mingw-i686.cmake cmake/mingw-i686-common.cmake
 
-$(WIN)/CMakeCache.txt: $(WIN_TOOLCHAIN) | deps
-	cmake --fresh -S . -B $(WIN) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake
+$(WIN)/CMakeCache.txt: $(WIN_TOOLCHAIN) | deps runtime
+	cmake --fresh -S . -B $(WIN) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
+	    -DQUINTEL_RUNTIME=$(abspath $(RUNTIME))/i486
+
+# The C and C++ runtime what ships links, built for the i486 once per
+# source version and recipe (a few minutes the first time).
+runtime: deps
+	@JOBS=$(JOBS) ./tools/runtime/build-runtime.sh $(RUNTIME)
 
 host: deps $(HOST)/CMakeCache.txt
 	cmake --build $(HOST) -j $(JOBS)
 
 # The test programs' own build inside it takes JOBS too.
-win: deps $(WIN)/CMakeCache.txt
+win: deps runtime $(WIN)/CMakeCache.txt
 	CMAKE_BUILD_PARALLEL_LEVEL=$(JOBS) cmake --build $(WIN) -j $(JOBS)
 
 test-host: host
@@ -81,7 +88,7 @@ dist: win
 # The bench programs link the Windows build's libraries, so it comes first.
 $(BENCH)/CMakeCache.txt: $(WIN_TOOLCHAIN) | deps win
 	cmake --fresh -S bench -B $(BENCH) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
-	    -DQUINTEL_WIN_BUILD=$(abspath $(WIN))
+	    -DQUINTEL_WIN_BUILD=$(abspath $(WIN)) -DQUINTEL_RUNTIME=$(abspath $(RUNTIME))/i486
 
 # Prints the results table and writes it to bench/RESULTS.md (a few minutes).
 bench: win $(BENCH)/CMakeCache.txt

@@ -24,8 +24,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 foreach(variable CFLAGS CXXFLAGS CPPFLAGS LDFLAGS RCFLAGS)
     unset(ENV{${variable}})
 endforeach()
-set(CMAKE_C_FLAGS_INIT "")
-set(CMAKE_CXX_FLAGS_INIT "")
+# Code for the i486, the oldest processor Windows 95 and NT 4.0 run on:
+# GCC's default for this target is the Pentium Pro, whose CMOV, FCMOV and
+# FCOMI a Pentium, a K6 or a 486 does not have. The link takes them too,
+# where link-time optimisation makes the code.
+set(quintel_processor "-march=i486 -mtune=generic")
+set(CMAKE_C_FLAGS_INIT "${quintel_processor}")
+set(CMAKE_CXX_FLAGS_INIT "${quintel_processor}")
 # Every function and object in a section of its own, so the linker keeps
 # only what the program reaches (--gc-sections below): the libraries hold
 # the windows, the switches and the companion together, and each program
@@ -33,6 +38,7 @@ set(CMAKE_CXX_FLAGS_INIT "")
 set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Os -DNDEBUG -ffunction-sections -fdata-sections")
 # No DLL beyond Windows' own, no debugging symbols in what ships, and no
 # section nothing refers to.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${quintel_processor} -static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${quintel_processor}")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

@@ -4,3 +4,5 @@
 # built with it (mingw-i686.cmake).
 set(QUINTEL_MINGW_THREADS posix)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)
+# The test programs need no symbols.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -s")

@@ -7,6 +7,17 @@
 set(QUINTEL_MINGW_THREADS win32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)
 
+# The runtime those programs link statically, built for the i486 by
+# tools/runtime/build-runtime.sh (make runtime): the compiler driver takes
+# its start-up files and libraries from there before its own, and links
+# CRTDLL.DLL, which every Windows 95 and NT has, for MSVCRT.DLL.
+if(NOT QUINTEL_RUNTIME OR NOT EXISTS ${QUINTEL_RUNTIME}/libgcc.a)
+    message(FATAL_ERROR "QUINTEL_RUNTIME must name the i486 runtime (make runtime builds it)")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QUINTEL_RUNTIME)
+string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -B${QUINTEL_RUNTIME}/")
+string(APPEND CMAKE_SHARED_LINKER_FLAGS_INIT " -B${QUINTEL_RUNTIME}/")
+
 # What ships is optimised across the whole program at link time: the
 # compiler sees every caller of each function, inlines or drops what only
 # one place uses, and merges what the layers' small files repeat. That

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Fails when a shipped program imports at its start a DLL beyond kernel32,
-# advapi32 and the C runtime (the others are delay-loaded at their first
-# use, so the switches never load them), or a function that Windows XP does
-# not have (it would not even load there). Usage: check-imports.sh objdump
+# advapi32 and CRTDLL, the C runtime every Windows 95 and NT has (the
+# others are delay-loaded at their first use, so the switches never load
+# them), or a function that Windows XP does not have (it would not even
+# load there). Usage: check-imports.sh objdump
 # program.exe...
 # QUINTEL_MORE_DLLS names further system DLLs one of them may import
 # (the MSI package's custom actions import msi.dll and shlwapi.dll).
@@ -10,7 +11,7 @@ set -eu
 objdump=$1
 shift
 status=0
-allowed="KERNEL32.DLL ADVAPI32.DLL MSVCRT.DLL ${QUINTEL_MORE_DLLS:-}"
+allowed="KERNEL32.DLL ADVAPI32.DLL CRTDLL.DLL ${QUINTEL_MORE_DLLS:-}"
 newer="GetTickCount64 InitializeSRWLock AcquireSRWLockExclusive InitOnceExecuteOnce
 InitializeConditionVariable SleepConditionVariableCS GetSystemTimePreciseAsFileTime FlsAlloc
 CreateEventExA CreateEventExW CompareStringEx LCMapStringEx GetLocaleInfoEx"
@@ -19,7 +20,7 @@ for exe in "$@"; do
     for dll in $(printf '%s\n' "$imports" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr a-z A-Z); do
         case " $(echo $allowed) " in
             *" $dll "*) ;;
-            *) echo "$exe imports $dll at its start: only kernel32, advapi32 and the C runtime may be"; status=1 ;;
+            *) echo "$exe imports $dll at its start: only kernel32, advapi32 and CRTDLL may be"; status=1 ;;
         esac
     done
     for function in $newer; do
@@ -29,5 +30,5 @@ for exe in "$@"; do
         fi
     done
 done
-[ $status -eq 0 ] && echo "imports: kernel32, advapi32 and the C runtime only, and functions XP has"
+[ $status -eq 0 ] && echo "imports: kernel32, advapi32 and CRTDLL only, and functions XP has"
 exit $status
