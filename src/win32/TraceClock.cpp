@@ -18,8 +18,15 @@ std::int64_t FileTimeMicroseconds(const FILETIME& time) {
 TraceClock::TraceClock() {
     FILETIME created{}, exited{}, kernel{}, user{}, now{};
     GetSystemTimeAsFileTime(&now);
-    // Windows 95, 98 and ME keep no creation time: the profile then starts here.
-    if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+    // Windows 95, 98 and ME keep no creation time, and their GetProcessTimes
+    // is at best a stub; it is looked up, so no loader need have it. Without
+    // it the profile starts here.
+    using Times = BOOL(WINAPI*)(HANDLE, FILETIME*, FILETIME*, FILETIME*, FILETIME*);
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    const auto times = kernel32 ? reinterpret_cast<Times>(reinterpret_cast<void*>(
+                                      GetProcAddress(kernel32, "GetProcessTimes")))
+                                : nullptr;
+    if (times && times(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
         const std::int64_t offset = FileTimeMicroseconds(now) - FileTimeMicroseconds(created);
         if (offset > 0) startOffset_ = offset;
     }

@@ -444,5 +444,65 @@ TEST_F(QuintelWindow, ItsControlsAreCommonControlsSixFromTheSideBySideStore) {
     EXPECT_NE(modules.end(), six) << "no common controls 6 among the " << modules.size() << " modules";
 }
 
+// Windows 95 as it came, in a prefix of its own (gui.QuintelWindows95):
+// the system folder's comctl32.dll is a stand-in that exports only what
+// version 4.00 has, passing each call to Wine's own, Quintel.exe takes it
+// (a DLL override), and the side-by-side store has no common controls 6.
+class QuintelWindows95 : public QuintelApp {
+protected:
+    void SetUp() override {
+        QuintelApp::SetUp();
+        wine::SetWindowsVersion("win95");
+        char folder[MAX_PATH] = {};
+        ASSERT_TRUE(GetSystemDirectoryA(folder, MAX_PATH));
+        system_ = folder;
+        // Wine's library, under the name the stand-in calls, before the stand-in takes its place.
+        CopyFileA((system_ + "\\comctl32.dll").c_str(), (system_ + "\\cc32wine.dll").c_str(), TRUE);
+        ASSERT_TRUE(CopyFileA(wine::BuiltFile("QUINTEL_COMCTL32_400").c_str(),
+                              (system_ + "\\comctl32.dll").c_str(), FALSE));
+        const std::string store = "C:\\windows\\winsxs\\manifests\\";
+        WIN32_FIND_DATAA found{};
+        HANDLE search = FindFirstFileA((store + "x86_microsoft.windows.common-controls_*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            DeleteFileA((store + found.cFileName).c_str());
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+        wine::PutString(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quintel.exe\\DllOverrides", "comctl32",
+                        "native");
+    }
+    std::string system_;
+};
+
+TEST_F(QuintelWindows95, TheMainWindowWorksWithCommonControls400) {
+    Start();
+    ASSERT_TRUE(main);
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    std::string standIn = system_ + "\\comctl32.dll";
+    for (char& c : standIn) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::vector<std::string> modules = LoadedModules(process);
+    EXPECT_NE(modules.end(), std::find(modules.begin(), modules.end(), standIn));
+
+    // The toolbar takes its labels as a list of strings and its images as
+    // one bitmap there, and the buttons work.
+    HWND toolbar = Toolbar();
+    ASSERT_TRUE(toolbar);
+    std::vector<std::wstring> labels;
+    for (const ToolbarButton& button : ToolbarButtons(toolbar)) {
+        labels.push_back(button.text);
+        EXPECT_GE(SendMessageW(toolbar, TB_GETBITMAP, button.command, 0), 0) << Narrow(button.text);
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"Apply", L"Ping", L"Restore", L"Backup", L"Internet", L"System",
+                                         L"Modem", L"Network", L"Help", L"Exit"}),
+              labels);
+    EXPECT_EQ(L"OS: Windows 95", Status().at(2));
+    ASSERT_TRUE(SelectTab(Tabs(), L"Advanced"));
+    ASSERT_TRUE(ClickToolbarButton(toolbar, L"Apply"));
+    HWND question = WaitForMessageBox(L"Quintel");
+    ASSERT_TRUE(question);
+    EXPECT_EQ(L"Do you want to restart the computer?", MessageBoxText(question));
+    ASSERT_TRUE(AnswerMessageBox(question, L"No"));
+    EXPECT_TRUE(SaveScreenshot(main, ScreenshotFolder() + L"\\main-windows95.bmp"));
+}
+
 }  // namespace
 }  // namespace quintel::gui

@@ -11,7 +11,6 @@
 
 #include <msi.h>
 #include <msiquery.h>
-#include <shlwapi.h>
 
 #include <optional>
 #include <string>
@@ -90,14 +89,17 @@ struct Finished {
 // waits for it, collecting what it writes.
 Finished RunToEnd(const std::string& program, const std::vector<std::string>& arguments) {
     Finished result;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    UniqueHandle readEnd, writeEnd;
-    if (!CreatePipe(readEnd.Put(), writeEnd.Put(), &inherit, 0)) {
+    // Only the writing end goes to the program, as a copy made to be
+    // inherited; the reading end stays here. (SetHandleInformation, which
+    // could mark the pipe's own end, is NT's alone.)
+    UniqueHandle readEnd, pipeEnd, writeEnd;
+    if (!CreatePipe(readEnd.Put(), pipeEnd.Put(), nullptr, 0) ||
+        !DuplicateHandle(GetCurrentProcess(), pipeEnd.Get(), GetCurrentProcess(), writeEnd.Put(), 0, TRUE,
+                         DUPLICATE_SAME_ACCESS)) {
         result.whyNot = SystemErrorText(GetLastError());
         return result;
     }
-    // Only the writing end goes to the program; this end stays here.
-    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
+    pipeEnd.Reset();
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -126,6 +128,23 @@ Finished RunToEnd(const std::string& program, const std::vector<std::string>& ar
     WaitForSingleObject(processHandle.Get(), INFINITE);
     GetExitCodeProcess(processHandle.Get(), &result.exitCode);
     return result;
+}
+
+// Removes `key` of `root` with all its subkeys and values, as SHDeleteKey
+// does, which came with Internet Explorer 4: Windows NT's RegDeleteKey
+// removes only a key without subkeys.
+void DeleteTree(HKEY root, const std::string& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return;
+    std::vector<std::string> subkeys;
+    char name[256];
+    DWORD length = sizeof name;
+    for (DWORD i = 0; RegEnumKeyExA(opened, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, length = sizeof name)
+        subkeys.emplace_back(name, length);
+    RegCloseKey(opened);
+    for (const std::string& subkey : subkeys) DeleteTree(root, key + "\\" + subkey);
+    RegDeleteKeyA(root, key.c_str());
 }
 
 // What a program said, on one line for the log.
@@ -288,6 +307,6 @@ extern "C" __declspec(dllexport) UINT __stdcall ForgetUserChoice(MSIHANDLE insta
     Win32FileSystem files;
     if (data[1] == "1" || files.FileExists(InFolder(Folder(data[0]), SettingsFileName)))
         return ERROR_SUCCESS;
-    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quintel");
+    DeleteTree(HKEY_CURRENT_USER, "Software\\Quintel");
     return ERROR_SUCCESS;
 }

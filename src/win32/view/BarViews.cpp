@@ -78,8 +78,8 @@ bool StatusView::UserNotify(const NMHDR& header) {
 }
 
 ControlView::Kind ToolbarView::WindowKind() const {
-    return {TOOLBARCLASSNAMEA,
-            TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER};
+    const DWORD flat = Context().Controls.Since470 ? TBSTYLE_FLAT : 0;
+    return {TOOLBARCLASSNAMEA, flat | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER};
 }
 
 void ToolbarView::Created() {
@@ -99,8 +99,15 @@ void ToolbarView::Created() {
         } else {
             button.iBitmap = ImageIndex(model.Image);
             button.fsStyle = TBSTYLE_BUTTON | TBSTYLE_AUTOSIZE;
-            // The control copies the text.
-            button.iString = reinterpret_cast<INT_PTR>(model.Caption.c_str());
+            // The control copies the text; common controls 4.00 take it
+            // only as the number of a string added to the toolbar's own.
+            if (Context().Controls.Since470) {
+                button.iString = reinterpret_cast<INT_PTR>(model.Caption.c_str());
+            } else {
+                const std::string strings = model.Caption + '\0';  // a list, ended by an empty string
+                button.iString =
+                    SendMessageA(Window(), TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(strings.c_str()));
+            }
         }
         buttons.push_back(button);
     }
@@ -115,21 +122,26 @@ bool ToolbarView::Owns(HWND window) const {
 void ToolbarView::Mirror() {
     if (imageList_ != toolbar_.ImageList()) {
         imageList_ = toolbar_.ImageList();
-        SendMessageA(Window(), TB_SETIMAGELIST, 0,
-                     reinterpret_cast<LPARAM>(Context().Images.List(imageList_)));
+        if (Context().Controls.Since470) {
+            SendMessageA(Window(), TB_SETIMAGELIST, 0,
+                         reinterpret_cast<LPARAM>(Context().Images.List(imageList_)));
+        } else if (const ImageStrip strip = Context().Images.Strip(imageList_); strip.Bitmap) {
+            // The images go after those already there; their size first,
+            // by which the control counts them.
+            SendMessageA(Window(), TB_SETBITMAPSIZE, 0, MAKELPARAM(strip.Width, strip.Height));
+            TBADDBITMAP bitmap{nullptr, reinterpret_cast<UINT_PTR>(strip.Bitmap)};
+            firstImage_ = static_cast<int>(SendMessageA(Window(), TB_ADDBITMAP, static_cast<WPARAM>(strip.Count),
+                                                        reinterpret_cast<LPARAM>(&bitmap)));
+        }
         InvalidateRect(Window(), nullptr, TRUE);
     }
     int id = 0;
     for (const forms::ToolbarButton& model : toolbar_.Buttons()) {
         ++id;
         if (model.Separator) continue;
-        TBBUTTONINFOA info{};
-        info.cbSize = sizeof info;
-        info.dwMask = TBIF_IMAGE;
-        SendMessageA(Window(), TB_GETBUTTONINFOA, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&info));
-        if (info.iImage != ImageIndex(model.Image))
-            SendMessageA(Window(), TB_CHANGEBITMAP, static_cast<WPARAM>(id),
-                         MAKELPARAM(ImageIndex(model.Image), 0));
+        const int image = model.Image > 0 ? firstImage_ + ImageIndex(model.Image) : NoImage;
+        if (SendMessageA(Window(), TB_GETBITMAP, static_cast<WPARAM>(id), 0) != image)
+            SendMessageA(Window(), TB_CHANGEBITMAP, static_cast<WPARAM>(id), MAKELPARAM(image, 0));
     }
 }
 

@@ -49,6 +49,7 @@ protected:
 private:
     forms::Toolbar& toolbar_;
     std::string imageList_;
+    int firstImage_ = 0;  // of the list's images in the control's (common controls 4.00)
     std::wstring wideTip_;  // lives until the tooltip has copied it
 };
 

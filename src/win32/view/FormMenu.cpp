@@ -1,4 +1,7 @@
 #include "win32/view/FormMenu.h"
+
+#include <cstddef>
+
 #include "win32/Handles.h"
 
 namespace quintel::win32 {
@@ -40,13 +43,16 @@ HMENU FormMenu::MakePopup(const forms::MenuItem& item) const {
 }
 
 void FormMenu::Append(HMENU menu, const forms::MenuItem& item) const {
+    // The record and its flags as Windows 95 and NT 4.0 know them: they
+    // refuse the larger record of Windows 98 and 2000 (with hbmpItem) and
+    // its MIIM_FTYPE and MIIM_STRING, which MIIM_TYPE did before.
     MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
+    info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
     if (item.IsSeparator()) {
-        info.fMask = MIIM_FTYPE;
+        info.fMask = MIIM_TYPE;
         info.fType = MFT_SEPARATOR;
     } else {
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        info.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID;
         info.fType = MFT_STRING;
         info.fState = (item.Checked() ? MFS_CHECKED : MFS_UNCHECKED) |
                       (item.Enabled() ? MFS_ENABLED : MFS_GRAYED);

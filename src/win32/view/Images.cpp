@@ -45,7 +45,7 @@ HBITMAP MaskBitmap(const art::Picture& picture) {
 
 // The pictures side by side, left to right, in one picture: an image list
 // takes them all in one call.
-art::Picture Strip(const std::vector<art::Picture>& pictures) {
+art::Picture SideBySide(const std::vector<art::Picture>& pictures) {
     const art::Picture& first = pictures.front();
     art::Picture strip;
     strip.Width = first.Width * static_cast<int>(pictures.size());
@@ -81,13 +81,39 @@ HIMAGELIST ImageStore::List(const std::string& name) {
                                 static_cast<int>(pictures->size()), 0);
         // Drawn once, all images in one bitmap and its mask; the list
         // keeps copies of both.
-        const art::Picture strip = Strip(*pictures);
+        const art::Picture strip = SideBySide(*pictures);
         const UniqueGdiObject<HBITMAP> colour(ColourBitmap(strip));
         const UniqueGdiObject<HBITMAP> mask(MaskBitmap(strip));
         if (list && colour && mask) ImageList_Add(list, colour.Get(), mask.Get());
     }
     lists_[name] = UniqueImageList(list);
     return list;
+}
+
+ImageStrip ImageStore::Strip(const std::string& name) {
+    if (auto it = strips_.find(name); it != strips_.end()) return it->second;
+    const TraceStep step(trace_, "image strip " + name);
+    ImageStrip made;
+    if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
+        art::Picture strip = SideBySide(*pictures);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const art::Pixel background[3] = {GetRValue(face), GetGValue(face), GetBValue(face)};
+        for (art::Pixel& pixel : strip.Pixels) {
+            const art::Pixel alpha = pixel >> 24;
+            art::Pixel blended = 0xFF000000u;
+            for (int channel = 0; channel < 3; ++channel) {
+                const int shift = 16 - 8 * channel;
+                const art::Pixel colour = (pixel >> shift) & 0xFFu;
+                blended |= (colour * alpha + background[channel] * (255 - alpha)) / 255 << shift;
+            }
+            pixel = blended;
+        }
+        made = ImageStrip{ColourBitmap(strip), pictures->front().Width, pictures->front().Height,
+                          static_cast<int>(pictures->size())};
+        ownedBitmaps_.emplace_back(made.Bitmap);
+    }
+    strips_[name] = made;
+    return made;
 }
 
 PictureIcon ImageStore::Picture(const std::string& name) {

@@ -29,6 +29,15 @@ struct PictureIcon {
     int Height = 0;
 };
 
+// The images of a list side by side on the colour of a button's face, in
+// one bitmap, with the size of one image.
+struct ImageStrip {
+    HBITMAP Bitmap = nullptr;
+    int Width = 0;
+    int Height = 0;
+    int Count = 0;
+};
+
 class ImageStore {
 public:
     // Each image drawn is a step of `trace`.
@@ -45,6 +54,10 @@ public:
     // from the logo when the module has none (a test program); any other
     // name is a picture's. Null: Windows' default.
     HICON FormIcon(const std::string& name, bool small);
+    // A list as one bitmap (no bitmap for a name the drawings do not
+    // have): what a toolbar of common controls 4.00 takes, which has no
+    // image lists and draws no transparency.
+    ImageStrip Strip(const std::string& name);
     // Image `index` (from 0) of a list as an icon (the tray's); null when
     // the list has no such image.
     HICON ListIcon(const std::string& list, int index);
@@ -53,6 +66,9 @@ private:
     HINSTANCE instance_;
     Trace& trace_;
     std::map<std::string, UniqueImageList> lists_;
+    std::map<std::string, ImageStrip> strips_;
+    std::vector<UniqueGdiObject<HBITMAP>> ownedBitmaps_;  // the strips'
+
     std::map<std::string, PictureIcon> pictures_;
     std::vector<UniqueIcon> ownedIcons_;  // the pictures' icons
     std::map<std::pair<std::string, bool>, UniqueIcon> formIcons_;

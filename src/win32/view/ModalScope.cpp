@@ -1,9 +1,11 @@
 #include "win32/view/ModalScope.h"
 
+#include "win32/view/RootWindow.h"
+
 namespace quintel::win32 {
 
 ModalScope::ModalScope(HWND modal, HWND owner) : modal_(modal) {
-    if (owner) owner = GetAncestor(owner, GA_ROOT);
+    if (owner) owner = RootWindow(owner);
     if (owner && owner != modal_ && IsWindowEnabled(owner)) owner_ = owner;
     if (owner_ && !GetWindow(modal_, GW_OWNER)) {
         SetWindowLongPtrA(modal_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));

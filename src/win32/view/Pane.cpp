@@ -1,6 +1,7 @@
 #include "win32/view/Pane.h"
 
 #include "win32/ProgramError.h"
+#include "win32/view/RootWindow.h"
 
 namespace quintel::win32 {
 
@@ -15,7 +16,7 @@ LRESULT CALLBACK PaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return SendMessageA(GetAncestor(pane, GA_ROOT), message, wParam, lParam);
+        return SendMessageA(RootWindow(pane), message, wParam, lParam);
     }
     return DefWindowProcA(pane, message, wParam, lParam);
 }

@@ -1,5 +1,5 @@
 // What every control window of a host shares: the module, the scale, the
-// dialog font, the images, the echo guard's state, the place where a
+// dialog font, the images, what the common controls can do, the echo guard's state, the place where a
 // caught exception waits and the start-up profile.
 #pragma once
 
@@ -7,6 +7,7 @@
 
 #include "core/trace/Trace.h"
 
+#include "win32/view/CommonControls.h"
 #include "win32/view/EchoGuard.h"
 #include "win32/view/Images.h"
 #include "win32/view/Layout.h"
@@ -19,6 +20,7 @@ struct ViewContext {
     Twips Scale;
     HFONT Font;
     ImageStore& Images;
+    CommonControls Controls;
     Echo& Echo;
     PendingError& Errors;
     Trace& Tracer;

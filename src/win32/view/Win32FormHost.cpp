@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "win32/view/CommonControls.h"
+#include "win32/view/RootWindow.h"
 #include "win32/Handles.h"
 
 namespace quintel::win32 {
@@ -28,16 +29,19 @@ private:
     int& count_;
 };
 
+CommonControls LoadCommonControls(Trace& trace) {
+    const TraceStep step(trace, "common control classes");
+    return InitCommonControlClasses();
+}
+
 }  // namespace
 
 Win32FormHost::Win32FormHost(HINSTANCE instance, Trace* trace)
     : trace_(trace ? *trace : untraced_),
       images_(instance, trace_),
       font_(SystemDpi()),
-      context_{instance, Twips(SystemDpi()), font_.Handle(), images_, echo_, errors_, trace_} {
-    const TraceStep step(trace_, "common control classes");
-    InitCommonControlClasses();
-}
+      context_{instance, Twips(SystemDpi()), font_.Handle(), images_, LoadCommonControls(trace_), echo_,
+               errors_, trace_} {}
 
 Win32FormHost::~Win32FormHost() {
     // Forms still loaded may have been destroyed before their host, so
@@ -144,7 +148,7 @@ int Win32FormHost::RunMessageLoop() {
 
 void Win32FormHost::Dispatch(MSG& message) {
     if (message.hwnd) {
-        HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        HWND root = RootWindow(message.hwnd);
         for (auto& [form, window] : windows_) {
             if (window->Window() == root) {
                 if (window->PreTranslate(message)) return;
