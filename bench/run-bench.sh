@@ -76,6 +76,17 @@ compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$bin"/../CMakeFil
 toolchain="$compiler ($("$compiler" --version | head -n 1)); compile: $(cached CMAKE_CXX_FLAGS_MINSIZEREL)"
 toolchain="$toolchain $(cached CMAKE_CXX_FLAGS); link: $(cached CMAKE_EXE_LINKER_FLAGS)"
 
+# The oldest processor the measured programs run on, checked as win.I486
+# checks what ships, and the C runtime they link.
+unstripped=$bin/../unstripped
+if checked=$("$here"/../tools/check-i486.sh "$objdump" "$bin/Quintel.exe=$unstripped/Quintel.exe" \
+                 "$bin/Korvet.exe=$unstripped/Korvet.exe" 2>&1); then
+    floor="i486 (tools/check-i486.sh: no instruction the i486 lacks in Quintel.exe and Korvet.exe)"
+else
+    floor="NOT the i486: $(echo "$checked" | tail -n 1)"
+fi
+floor="$floor; C runtime $(dlls "$bin/Quintel.exe" | grep -i crt | tr '\n' ' ')"
+
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 cores=$(grep -c '^processor' /proc/cpuinfo)
 table=$(printf '| Figure | Quintel | Baseline | Ratio |\n|---|---|---|---|\n'; cat "$rows")
@@ -83,6 +94,7 @@ table=$(printf '| Figure | Quintel | Baseline | Ratio |\n|---|---|---|---|\n'; c
 echo "$table"
 echo
 echo "Toolchain: $toolchain"
+echo "Instruction set: $floor"
 echo
 echo "Ten largest steps of Quintel.exe's start-up (QUINTEL_TRACE=1):"
 echo
@@ -96,6 +108,7 @@ cat "$profile"
     echo "- Wine: $(wine --version), prefix of its own (\`build/bench/wineprefix\`), Xvfb display"
     echo "- Load (1, 5 and 15 minute averages): $load_before when the run began, $(cut -d ' ' -f 1-3 /proc/loadavg) when it ended"
     echo "- Toolchain: $toolchain"
+    echo "- Instruction set: $floor"
     echo "- Every time and memory figure is the median of ${BENCH_RUNS:-11} runs, subject and baseline interleaved in one run;"
     echo "  the ratio is subject / baseline. \"us\" is microseconds."
     echo

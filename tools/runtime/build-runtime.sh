@@ -195,3 +195,11 @@ nsis_recipe=$(cat "$here/build-nsis.sh" "$0" "$here"/gcc-*.patch | sha256sum | c
 nsis=$out/nsis-3.11-$nsis_recipe
 "$here/build-nsis.sh" "$out/sources" "$nsis" "$overlay"
 ln -sfn "$(basename "$nsis")" "$out/nsis"
+
+# Builds of an older recipe or source go.
+for old in "$out"/mingw-w64-* "$out"/gcc-* "$out"/nsis-*; do
+    case $old in
+        "$out/mingw-w64-$crt_version-$recipe" | "$out/gcc-$gcc_version-$recipe" | "$nsis") ;;
+        *) rm -rf "$old" ;;
+    esac
+done
