@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "wine/RemoveTree.h"
 
@@ -208,6 +206,43 @@ void WriteFileOrFail(const std::string& path, const std::string& contents) {
     if (!ok) Fail("could not write " + path);
 }
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
 namespace {
 
 // The bench is a 32-bit program in a 64-bit prefix; Quintel.exe writes
@@ -300,23 +335,18 @@ std::vector<ProfileStep> ReadProfile() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string path = std::string(temp) + "Quintel-trace.txt";
-    std::ifstream file(path);
-    if (!file) Fail("Quintel.exe wrote no profile to " + path);
+    const auto text = ReadWholeFile(path);
+    if (!text) Fail("Quintel.exe wrote no profile to " + path);
     std::vector<ProfileStep> steps;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::istringstream fields(line);
+    for (const std::string& line : Lines(*text)) {
+        const std::vector<std::string> fields = Fields(line);
+        if (fields.size() != 3) Fail("a line of the profile is not start, length and name: " + line);
         ProfileStep step;
-        std::string start, length;
-        if (!std::getline(fields, start, '\t') || !std::getline(fields, length, '\t') ||
-            !std::getline(fields, step.name)) {
-            Fail("a line of the profile is not start, length and name: " + line);
-        }
-        step.start = std::atoll(start.c_str());
-        step.length = std::atoll(length.c_str());
+        step.start = std::strtol(fields[0].c_str(), nullptr, 10);
+        step.length = std::strtol(fields[1].c_str(), nullptr, 10);
+        step.name = fields[2];
         steps.push_back(step);
     }
-    file.close();
     // The whole profile stays beside it for a closer look; the next run's
     // profile starts from an empty file.
     MoveFileExA(path.c_str(), (std::string(temp) + "Quintel-trace-last.txt").c_str(), MOVEFILE_REPLACE_EXISTING);

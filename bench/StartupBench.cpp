@@ -1,8 +1,11 @@
 // Start-up and memory: Quintel.exe from process creation until its main
 // window waits for input, and until the tip of the day appears at a first
-// start; the peak working set of the idle main window and of Korvet.exe.
-// The baseline of each is the minimal window program, started the same
-// way in the same rounds.
+// start; the working set and private bytes of the idle main window and of
+// Korvet.exe. Each is measured against a baseline that shows the same
+// windows with the least code (SameWindow.c, TipDialog.c; for Korvet.exe,
+// MinimalWindow.exe with a hidden window), started the same way in the same
+// rounds. The windows each has after its start are counted, so that the
+// baselines go on showing the same windows as the program changes.
 // With --profile it measures nothing: it starts Quintel.exe once with
 // QUINTEL_TRACE=1, at a first start (the tip of the day) and at a later
 // one, and prints the ten largest steps of each start's profile.
@@ -22,7 +25,8 @@ namespace {
 
 const std::string MainCaption = "Quintel Version 5.0";
 const std::string TipCaption = "Tip of the Day";
-const std::string MinimalCaption = "Minimal Window";
+const std::string SameCaption = "Same Window";
+const std::string TipBaselineCaption = "Tip Dialog";
 const std::string TipKey = "Software\\Quintel\\Options";
 const std::string TipValue = "Show Tips at Startup";
 // The companion pings only the local host, once an hour: never during a run.
@@ -30,17 +34,41 @@ const std::string LocalPing =
     "PingAutomatic,#FALSE#\r\nPingHost,127.0.0.1\r\nPingInterval,60\r\nPingSound,#FALSE#\r\n";
 
 struct Sample {
-    double seconds = 0;      // until the window waits for input
-    double peakBytes = 0;    // peak working set once it does
+    double seconds = 0;       // until the window waits for input
+    double workingSet = 0;    // once it is idle
+    double privateBytes = 0;  // likewise
+    int topLevel = 0;         // windows of the process after its start
+    int children = 0;
 };
 
-double PeakWorkingSet(HANDLE process) {
-    PROCESS_MEMORY_COUNTERS counters{};
+PROCESS_MEMORY_COUNTERS_EX Memory(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) {
+    if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
         Fail("GetProcessMemoryInfo failed: error " + std::to_string(GetLastError()));
     }
-    return static_cast<double>(counters.PeakWorkingSetSize);
+    return counters;
+}
+
+struct WindowCount {
+    DWORD pid = 0;
+    int topLevel = 0;
+    int children = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++reinterpret_cast<WindowCount*>(count)->children;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
+    auto* windows = reinterpret_cast<WindowCount*>(count);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != windows->pid) return TRUE;
+    ++windows->topLevel;
+    EnumChildWindows(window, CountChild, count);
+    return TRUE;
 }
 
 void WaitIdle(Child& child, const std::string& what) {
@@ -74,11 +102,32 @@ Sample StartAndClose(const std::string& exe, const std::string& arguments, const
     Sample sample;
     sample.seconds = Now() - start;
     // Painting and the first timers follow the first idle moment; the
-    // working set is read once they are done.
+    // memory is read once they are done.
     Sleep(250);
-    sample.peakBytes = PeakWorkingSet(child.process());
+    const PROCESS_MEMORY_COUNTERS_EX memory = Memory(child.process());
+    sample.workingSet = static_cast<double>(memory.WorkingSetSize);
+    // Private bytes are the commit charge: PagefileUsage, which Windows
+    // gives in PrivateUsage too and Wine only there.
+    sample.privateBytes = static_cast<double>(memory.PagefileUsage);
+    WindowCount windows;
+    windows.pid = child.id();
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+    sample.topLevel = windows.topLevel;
+    sample.children = windows.children;
     CloseAndWait(child, window, exe);
     return sample;
+}
+
+// Starts a program and returns the time until its window with `caption`
+// shows.
+double Appears(const std::string& exe, const std::string& caption) {
+    Child child;
+    const double start = Now();
+    child.Start(exe, "", "");
+    HWND window = WaitForProcessWindow(child.id(), caption, 30000);
+    const double seconds = Now() - start;
+    CloseAndWait(child, window, exe);
+    return seconds;
 }
 
 // A first start: the tip of the day shows before the main window.
@@ -118,8 +167,10 @@ int main(int argc, char** argv) {
     const std::string bin = QuintelBin();
     char own[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, own, MAX_PATH);
-    std::string minimal = own;
-    minimal = minimal.substr(0, minimal.find_last_of('\\') + 1) + "MinimalWindow.exe";
+    std::string here = own;
+    here = here.substr(0, here.find_last_of('\\') + 1);
+    const std::string same = here + "SameWindow.exe", tipDialog = here + "TipDialog.exe";
+    const std::string minimal = here + "MinimalWindow.exe";
 
     // Quintel.exe alone with its tips: no Korvet.exe beside it, so no
     // companion starts with the main window.
@@ -132,36 +183,19 @@ int main(int argc, char** argv) {
     ReportWindowsXpToQuintel();
     if (argc > 1 && std::string(argv[1]) == "--profile") return Profile(app);
 
-    std::vector<double> quintelStart, minimalStart, quintelPeak, minimalPeak, korvetStart, korvetPeak;
-    std::vector<double> controlsStart, controlsPeak;
+    std::vector<Sample> quintel, baseline, korvet, hidden;
     PutString(HKEY_CURRENT_USER, TipKey, TipValue, "0");
     for (int run = 0; run < runs; ++run) {
         for (int slot = 0; slot < 4; ++slot) {
             switch ((run + slot) % 4) {
-            case 0: {
-                const Sample s = StartAndClose(app + "Quintel.exe", "", app, MainCaption, "");
-                quintelStart.push_back(s.seconds);
-                quintelPeak.push_back(s.peakBytes);
+            case 0: quintel.push_back(StartAndClose(app + "Quintel.exe", "", app, MainCaption, "")); break;
+            case 1: baseline.push_back(StartAndClose(same, "", "", SameCaption, "")); break;
+            case 2:
+                korvet.push_back(StartAndClose(companion + "Korvet.exe", "", companion, "", "QuintelKorvet"));
                 break;
-            }
-            case 1: {
-                const Sample s = StartAndClose(minimal, "", "", MinimalCaption, "");
-                minimalStart.push_back(s.seconds);
-                minimalPeak.push_back(s.peakBytes);
+            default:
+                hidden.push_back(StartAndClose(minimal, "/hidden", "", "", "QuintelBenchMinimalWindow"));
                 break;
-            }
-            case 2: {
-                const Sample s = StartAndClose(minimal, "/controls", "", MinimalCaption, "");
-                controlsStart.push_back(s.seconds);
-                controlsPeak.push_back(s.peakBytes);
-                break;
-            }
-            default: {
-                const Sample s = StartAndClose(companion + "Korvet.exe", "", companion, "", "QuintelKorvet");
-                korvetStart.push_back(s.seconds);
-                korvetPeak.push_back(s.peakBytes);
-                break;
-            }
             }
         }
     }
@@ -170,31 +204,45 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         if (run % 2) {
             tip.push_back(TipAppears(app + "Quintel.exe", app));
-            tipBaseline.push_back(StartAndClose(minimal, "", "", MinimalCaption, "").seconds);
+            tipBaseline.push_back(Appears(tipDialog, TipBaselineCaption));
         } else {
-            tipBaseline.push_back(StartAndClose(minimal, "", "", MinimalCaption, "").seconds);
+            tipBaseline.push_back(Appears(tipDialog, TipBaselineCaption));
             tip.push_back(TipAppears(app + "Quintel.exe", app));
         }
     }
     PutString(HKEY_CURRENT_USER, TipKey, TipValue, "0");
 
-    const double qs = Median(quintelStart), ms = Median(minimalStart), ks = Median(korvetStart);
+    auto median = [](const std::vector<Sample>& samples, double Sample::*field) {
+        std::vector<double> values;
+        for (const Sample& s : samples) values.push_back(s.*field);
+        return Median(values);
+    };
+    const double qs = median(quintel, &Sample::seconds), bs = median(baseline, &Sample::seconds);
+    const double qw = median(quintel, &Sample::workingSet), bw = median(baseline, &Sample::workingSet);
+    const double qp = median(quintel, &Sample::privateBytes), bp = median(baseline, &Sample::privateBytes);
+    const double ks = median(korvet, &Sample::seconds), hs = median(hidden, &Sample::seconds);
+    const double kw = median(korvet, &Sample::workingSet), hw = median(hidden, &Sample::workingSet);
+    const double kp = median(korvet, &Sample::privateBytes), hp = median(hidden, &Sample::privateBytes);
     const double tp = Median(tip), tb = Median(tipBaseline);
-    const double qp = Median(quintelPeak), mp = Median(minimalPeak), kp = Median(korvetPeak);
-    const double cs = Median(controlsStart), cp = Median(controlsPeak);
-    PrintRow("Start-up until the main window waits for input, vs minimal window", Milliseconds(qs),
-             Milliseconds(ms), Ratio(qs, ms));
-    PrintRow("Start-up until the main window waits for input, vs minimal window with common controls 6",
-             Milliseconds(qs), Milliseconds(cs), Ratio(qs, cs));
-    PrintRow("First start until the Tip of the Day appears, vs minimal window", Milliseconds(tp),
+    auto windows = [](const Sample& s) {
+        return std::to_string(s.topLevel) + " top-level, " + std::to_string(s.children) + " child";
+    };
+    PrintRow("Windows after the start, vs the same window in plain C (Quintel.exe's frames and pages are panes)",
+             windows(quintel.back()), windows(baseline.back()),
+             Ratio(quintel.back().topLevel + quintel.back().children, baseline.back().topLevel + baseline.back().children));
+    PrintRow("Start-up until the main window waits for input, vs the same window in plain C", Milliseconds(qs),
+             Milliseconds(bs), Ratio(qs, bs));
+    PrintRow("First start until the Tip of the Day appears, vs the same dialog in plain C", Milliseconds(tp),
              Milliseconds(tb), Ratio(tp, tb));
-    PrintRow("Korvet.exe start-up until its hidden window answers, vs minimal window", Milliseconds(ks),
-             Milliseconds(ms), Ratio(ks, ms));
-    PrintRow("Peak working set, idle main window, vs minimal window", Megabytes(qp), Megabytes(mp),
-             Ratio(qp, mp));
-    PrintRow("Peak working set, idle main window, vs minimal window with common controls 6",
-             Megabytes(qp), Megabytes(cp), Ratio(qp, cp));
-    PrintRow("Peak working set, Korvet.exe running, vs minimal window", Megabytes(kp), Megabytes(mp),
-             Ratio(kp, mp));
+    PrintRow("Working set, idle main window, vs the same window in plain C", Megabytes(qw), Megabytes(bw),
+             Ratio(qw, bw));
+    PrintRow("Private bytes, idle main window, vs the same window in plain C", Megabytes(qp), Megabytes(bp),
+             Ratio(qp, bp));
+    PrintRow("Korvet.exe start-up until its hidden window answers, vs a minimal hidden window", Milliseconds(ks),
+             Milliseconds(hs), Ratio(ks, hs));
+    PrintRow("Working set, Korvet.exe running, vs a minimal hidden window", Megabytes(kw), Megabytes(hw),
+             Ratio(kw, hw));
+    PrintRow("Private bytes, Korvet.exe running, vs a minimal hidden window", Megabytes(kp), Megabytes(hp),
+             Ratio(kp, hp));
     return 0;
 }

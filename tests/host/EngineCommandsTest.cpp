@@ -157,7 +157,9 @@ TEST_F(Commands, ShowOn98WritesTtlAsText) {
 }
 
 TEST_F(Commands, ApplyRewritesTheFileAndTheRegistry) {
-    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n");
+    // A file that holds the settings as Quintel writes them is not written
+    // again, so a copy made read-only for a locked deployment still applies.
+    files.Put(Cfg, "ConnectionType,2\r\nOptiMode,0\r\n", {.readOnly = true});
     EXPECT_EQ(0, Run(RunApply));
     EXPECT_EQ("ConnectionType,2\r\nOptiMode,0\r\n", files.Contents(Cfg));
     EXPECT_EQ(4288u, reg.GetDword(Tcpip, "TcpWindowSize"));

@@ -323,12 +323,18 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
     }
     {
         const TraceStep step(trace, "settings file written");
-        const auto written = files.ReplaceFileContents(path, FormatSettingsFile(state.CurrentSettings));
-        result.FileWritten = written.Ok();
-        if (!written) {
-            result.FileFailure = written.Error();
-            return result;
+        // A file that holds the settings already stays as it is: writing it
+        // again would cost only a flush to the disk (/apply at every logon).
+        const std::string text = FormatSettingsFile(state.CurrentSettings);
+        const auto current = files.ReadFile(path);
+        if (!current || current.Value() != text) {
+            const auto written = files.ReplaceFileContents(path, text);
+            if (!written) {
+                result.FileFailure = written.Error();
+                return result;
+            }
         }
+        result.FileWritten = true;
     }
     std::optional<TraceStep> step(std::in_place, trace, "registry values written");
     // The values listed for the record are the values written.
