@@ -22,7 +22,9 @@ public:
     // Starts the sockets layer asking for version `requested` (low byte
     // major, high byte minor): what it granted, or why it did not start.
     virtual Result<WsaData> Startup(std::uint16_t requested) = 0;
-    // Gives the layer back; the failure code when that failed.
+    // Gives the layer back. When that fails, the code is what WSACleanup
+    // returned (SOCKET_ERROR, -1), which the stop-failure message names,
+    // and the text describes the layer's own error.
     virtual Result<> Cleanup() = 0;
     // gethostbyname: nothing for a name it cannot resolve, otherwise the
     // host's addresses, each as its bytes in memory order.

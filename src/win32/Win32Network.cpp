@@ -20,9 +20,10 @@ Result<WsaData> Win32Sockets::Startup(std::uint16_t requested) {
 }
 
 Result<> Win32Sockets::Cleanup() {
-    if (WSACleanup() == 0) return {};
-    const int code = WSAGetLastError();
-    return SystemError{code, SystemErrorText(static_cast<DWORD>(code))};
+    const int returned = WSACleanup();
+    if (returned == 0) return {};
+    const int why = WSAGetLastError();
+    return SystemError{returned, SystemErrorText(static_cast<DWORD>(why))};
 }
 
 std::optional<std::vector<std::vector<std::uint8_t>>> Win32Sockets::GetHostByName(

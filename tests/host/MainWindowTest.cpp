@@ -476,6 +476,21 @@ TEST_F(MainWindow, TheStatusBarNamesAReleaseAfterXPAsItCallsItself) {
     EXPECT_EQ(family::Windows7, app.CurrentWindowsFamily.Code);
 }
 
+TEST_F(MainWindow, TheListsCaptionsSitLevelWithTheirLists) {
+    FrmMain& w = Start();
+    const struct {
+        forms::Control& caption;
+        forms::Control& list;
+        int left;
+    } rows[] = {{w.tuning.lblHttp11, w.tuning.cmbMSCPS1, 120},
+                {w.tuning.lblHttp10, w.tuning.cmbMSCPS0, 120},
+                {w.ping.lblPingInterval, w.ping.cmbPingInterval, 480}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.left, row.caption.Bounds().Left) << row.caption.Name();
+        EXPECT_EQ(row.list.Bounds().Top, row.caption.Bounds().Top) << row.caption.Name();
+    }
+}
+
 TEST_F(MainWindow, HidingToolbarAndStatusBarShrinksTheWindowAndShowingRestoresIt) {
     FrmMain& w = Start();
     const int height = w.ClientHeight();

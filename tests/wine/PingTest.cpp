@@ -110,6 +110,16 @@ TEST_F(PingWin32, SocketsOnePointOneStartAndResolveLocalhost) {
               std::find(addresses->begin(), addresses->end(), std::vector<std::uint8_t>{127, 0, 0, 1}));
 }
 
+// Given back when it was not taken, the layer refuses: WSACleanup returns
+// SOCKET_ERROR and leaves WSANOTINITIALISED (10093) as the layer's error.
+// The code the stop-failure message names is the -1 it returned.
+TEST_F(PingWin32, AFailedCleanupGivesWhatWSACleanupReturned) {
+    const auto stopped = sockets.Cleanup();
+    ASSERT_FALSE(stopped);
+    EXPECT_EQ(-1, stopped.Error().Code);
+    EXPECT_FALSE(stopped.Error().Text.empty());
+}
+
 TEST_F(PingWin32, LocalhostIsResolvedAndAnswers) {
     // Only the loopback network may be pinged by name.
     const auto resolved = ping.ResolveHostAddresses("localhost");

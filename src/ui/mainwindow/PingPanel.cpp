@@ -22,7 +22,7 @@ PingPanel::PingPanel(AppContext& app)
       optPingManual("optPingManual", Rect{2040, 480, 1455, OptionHeight}, "Manual Mode", pingGroup),
       lblPingHost("lblPingHost", Rect{480, 1080, 1335, 255}, "Ping Host"),
       txtPingHost("txtPingHost", Rect{2040, 960, 1935, TextHeight}),
-      lblPingInterval("lblPingInterval", Rect{480, 1470, 1335, 255}, "Ping Interval"),
+      lblPingInterval("lblPingInterval", Rect{480, 1440, 1335, 255}, "Ping Interval"),
       cmbPingInterval("cmbPingInterval", Rect{2040, 1440, 1215, ListHeight}),
       chkSound("chkSound", Rect{2040, 1920, 1935, OptionHeight}, "Play &Sound at Ping"),
       cmdok("cmdok", Rect{5520, 1320, 1095, 375}, "OK"),
