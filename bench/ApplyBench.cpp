@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "BenchKit.h"
@@ -190,7 +191,9 @@ int main(int argc, char** argv) {
     char own[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, own, MAX_PATH);
     std::string limit = own;
-    limit = limit.substr(0, limit.find_last_of('\\') + 1) + "RegWriteLimit.exe";
+    limit = limit.substr(0, limit.find_last_of('\\') + 1);
+    const std::string empty = limit + "Empty.exe";
+    limit += "RegWriteLimit.exe";
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
     // The 64-bit regedit, which writes the view Quintel.exe writes.
@@ -200,6 +203,7 @@ int main(int argc, char** argv) {
     RemoveInterfaces(1000);
     if (argc > 1 && std::string(argv[1]) == "--profile") return Profile(quintel);
     std::vector<Sizes> results;
+    std::pair<double, std::string> emptyRun;
     for (const int interfaces : {1, 10, 100, 1000}) {
         AddInterfaces(interfaces);
         const std::vector<Write> writes = ListedWrites(quintel);
@@ -225,8 +229,9 @@ int main(int argc, char** argv) {
         // One interface is the PC most users have: at least 21 runs, whose
         // spread goes with the median.
         const int rounds = interfaces == 1 ? std::max(runs, 21) : runs;
-        std::vector<double> q, r, l, f;
+        std::vector<double> q, r, l, f, e;
         for (int run = 0; run < rounds; ++run) {
+            if (interfaces == 1) e.push_back(TimeRun(empty, "", "Empty.exe"));
             // Interleaved, in a rotating order, so drift hits all four.
             for (int slot = 0; slot < 4; ++slot) {
                 switch ((run + slot) % 4) {
@@ -241,6 +246,7 @@ int main(int argc, char** argv) {
         }
         results.push_back({interfaces, static_cast<int>(writes.size()), Median(q), Median(r), Median(l),
                            Median(f), Spread(q), Spread(r), rounds});
+        if (interfaces == 1) emptyRun = {Median(e), Spread(e)};
         RemoveInterfaces(interfaces);
     }
 
@@ -249,6 +255,10 @@ int main(int argc, char** argv) {
                  std::to_string(one.runs) + " runs in turn, and their spread)",
              Milliseconds(one.quintel) + " (" + one.quintelSpread + ")",
              Milliseconds(one.regedit) + " (" + one.regeditSpread + ")", Ratio(one.quintel, one.regedit));
+    PrintRow("`/apply`, 1 interface, whole run, vs a program built the same way that does nothing "
+             "(Empty.exe: the start of any program under Wine; Wine's regedit is one of its own)",
+             Milliseconds(one.quintel) + " (" + one.quintelSpread + ")",
+             Milliseconds(emptyRun.first) + " (" + emptyRun.second + ")", Ratio(one.quintel, emptyRun.first));
     for (const Sizes& s : results) {
         const std::string figure = "Apply, " + std::to_string(s.interfaces) + " interface(s), " +
                                    std::to_string(s.values) + " values: time per value, ";
