@@ -35,13 +35,6 @@ static const char* const GeneralHelp =
     "TTL is a field in the IP header which indicates how long a packet should be allowed to "
     "survive before it is discarded.";
 
-struct Control {
-    const char* className;
-    const char* text;
-    DWORD style, exStyle;
-    int x, y, width, height, id;
-};
-
 /* Creation order is Quintel.exe's tab order; each frame's box comes after
  * its controls, as there. */
 static const struct Control Controls[] = {
@@ -183,44 +176,23 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int show) {
-    WNDCLASSEXA windowClass;
-    HFONT font;
-    RECT frame = {0, 0, 508, 414};
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    static const char* const Tabs[] = {"General", "Advanced", "&&Ping Configuration"};
+    HFONT font;
     HWND window;
     TCITEMA tab;
-    static const char* const Tabs[] = {"General", "Advanced", "&&Ping Configuration"};
     NOTIFYICONDATAA tray;
-    MSG message;
     size_t i;
     (void)previous;
     (void)arguments;
 
     if (!ActivateCommonControls6()) return 1;
     font = DialogFont();
-
-    memset(&windowClass, 0, sizeof windowClass);
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    windowClass.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-    windowClass.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = "QuintelBenchSameWindow";
-    if (!RegisterClassExA(&windowClass)) return 1;
-    AdjustWindowRectEx(&frame, style, TRUE, WS_EX_CONTROLPARENT);
-    window = CreateWindowExA(WS_EX_CONTROLPARENT, windowClass.lpszClassName, "Same Window", style,
-                             CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, NULL,
-                             MenuBar(), instance, NULL);
+    window = MakeWindow(instance, WindowProc, "QuintelBenchSameWindow", "Same Window", style, MenuBar(), 508, 414);
     if (!window) return 1;
 
     Toolbar(window, instance, font);
-    for (i = 0; i < sizeof Controls / sizeof Controls[0]; ++i) {
-        const struct Control* c = &Controls[i];
-        HWND control = CreateWindowExA(c->exStyle, c->className, c->text, WS_CHILD | WS_VISIBLE | c->style, c->x,
-                                       c->y, c->width, c->height, window, (HMENU)(INT_PTR)c->id, instance, NULL);
-        SendMessageA(control, WM_SETFONT, (WPARAM)font, 0);
-    }
+    MakeControls(window, instance, font, Controls, sizeof Controls / sizeof Controls[0]);
     /* The frames' boxes and the tab lie under the controls in them, and
      * the tab has the plain look, as Quintel.exe's. */
     for (i = 0; i < sizeof Lowered / sizeof Lowered[0]; ++i)
@@ -252,13 +224,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int 
     strcpy(tray.szTip, "Quintel");
     Shell_NotifyIconA(NIM_ADD, &tray);
 
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    while (GetMessageA(&message, NULL, 0, 0) > 0) {
-        if (IsDialogMessageA(window, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    ShowAndWait(window, show);
     Shell_NotifyIconA(NIM_DELETE, &tray);
     return 0;
 }
