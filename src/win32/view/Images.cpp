@@ -43,23 +43,6 @@ HBITMAP MaskBitmap(const art::Picture& picture) {
     return CreateBitmap(picture.Width, picture.Height, 1, 1, bits.data());
 }
 
-// The pictures side by side, left to right, in one picture: an image list
-// takes them all in one call.
-art::Picture SideBySide(const std::vector<art::Picture>& pictures) {
-    const art::Picture& first = pictures.front();
-    art::Picture strip;
-    strip.Width = first.Width * static_cast<int>(pictures.size());
-    strip.Height = first.Height;
-    strip.Pixels.assign(static_cast<std::size_t>(strip.Width) * static_cast<std::size_t>(strip.Height), 0);
-    for (std::size_t n = 0; n < pictures.size(); ++n) {
-        const art::Picture& picture = pictures[n];
-        for (int y = 0; y < strip.Height && y < picture.Height; ++y)
-            for (int x = 0; x < first.Width && x < picture.Width; ++x)
-                strip.Pixels[static_cast<std::size_t>(y * strip.Width) + n * first.Width + x] = picture.At(x, y);
-    }
-    return strip;
-}
-
 }  // namespace
 
 HICON MakeIcon(const art::Picture& picture) {
@@ -81,7 +64,7 @@ HIMAGELIST ImageStore::List(const std::string& name) {
                                 static_cast<int>(pictures->size()), 0);
         // Drawn once, all images in one bitmap and its mask; the list
         // keeps copies of both.
-        const art::Picture strip = SideBySide(*pictures);
+        const art::Picture strip = art::SideBySide(*pictures);
         const UniqueGdiObject<HBITMAP> colour(ColourBitmap(strip));
         const UniqueGdiObject<HBITMAP> mask(MaskBitmap(strip));
         if (list && colour && mask) ImageList_Add(list, colour.Get(), mask.Get());
@@ -95,7 +78,7 @@ ImageStrip ImageStore::Strip(const std::string& name) {
     const TraceStep step(trace_, "image strip " + name);
     ImageStrip made;
     if (const auto pictures = art::FindImageList(name); pictures && !pictures->empty()) {
-        art::Picture strip = SideBySide(*pictures);
+        art::Picture strip = art::SideBySide(*pictures);
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         const art::Pixel background[3] = {GetRValue(face), GetGValue(face), GetBValue(face)};
         for (art::Pixel& pixel : strip.Pixels) {

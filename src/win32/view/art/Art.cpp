@@ -77,4 +77,19 @@ Picture Overlaid(Picture base, const Picture& badge, int x, int y) {
     return base;
 }
 
+Picture SideBySide(const std::vector<Picture>& pictures) {
+    const Picture& first = pictures.front();
+    Picture strip;
+    strip.Width = first.Width * static_cast<int>(pictures.size());
+    strip.Height = first.Height;
+    strip.Pixels.assign(static_cast<std::size_t>(strip.Width) * static_cast<std::size_t>(strip.Height), 0);
+    for (std::size_t n = 0; n < pictures.size(); ++n) {
+        const Picture& picture = pictures[n];
+        for (int y = 0; y < strip.Height && y < picture.Height; ++y)
+            for (int x = 0; x < first.Width && x < picture.Width; ++x)
+                strip.Pixels[static_cast<std::size_t>(y * strip.Width) + n * first.Width + x] = picture.At(x, y);
+    }
+    return strip;
+}
+
 }  // namespace quintel::win32::art

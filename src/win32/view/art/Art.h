@@ -48,4 +48,9 @@ Picture Greyed(Picture picture);
 // `badge`'s opaque pixels laid over `base` with its top-left at (x, y).
 Picture Overlaid(Picture base, const Picture& badge, int x, int y);
 
+// The pictures side by side, left to right, in one picture the height of
+// the first, each in a cell the first's width: an image list takes them
+// all in one call.
+Picture SideBySide(const std::vector<Picture>& pictures);
+
 }  // namespace quintel::win32::art

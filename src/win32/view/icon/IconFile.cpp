@@ -20,30 +20,36 @@ void Put32(std::string& out, std::uint32_t value) {
 
 int MaskStride(int width) { return (width + 31) / 32 * 4; }
 
-// A BITMAPINFOHEADER of double height (colour rows, then mask rows), the
-// colour rows bottom-up as BGRA, then the 1-bit mask where 1 is see-through.
-std::string ImageBytes(const Picture& picture) {
-    const int w = picture.Width, h = picture.Height;
-    const std::uint32_t colourSize = static_cast<std::uint32_t>(w * h * 4);
-    const std::uint32_t maskSize = static_cast<std::uint32_t>(MaskStride(w) * h);
-    std::string out;
+// A BITMAPINFOHEADER of 32-bit BI_RGB rows, `rows` high.
+void PutInfoHeader(std::string& out, int width, int rows, std::uint32_t imageSize) {
     Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(w));
-    Put32(out, static_cast<std::uint32_t>(h * 2));
+    Put32(out, static_cast<std::uint32_t>(width));
+    Put32(out, static_cast<std::uint32_t>(rows));
     Put16(out, 1);
     Put16(out, 32);
     Put32(out, 0);  // BI_RGB
-    Put32(out, colourSize + maskSize);
+    Put32(out, imageSize);
     for (int i = 0; i < 4; ++i) Put32(out, 0);
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            const Pixel p = picture.At(x, y);
-            out += static_cast<char>(p & 0xFF);
-            out += static_cast<char>((p >> 8) & 0xFF);
-            out += static_cast<char>((p >> 16) & 0xFF);
-            out += static_cast<char>((p >> 24) & 0xFF);
-        }
-    }
+}
+
+// The picture's rows bottom-up as BGRA, the alpha in the high byte.
+void PutColourRows(std::string& out, const Picture& picture) {
+    for (int y = picture.Height - 1; y >= 0; --y)
+        for (int x = 0; x < picture.Width; ++x) Put32(out, picture.At(x, y));
+}
+
+std::uint32_t ColourSize(const Picture& picture) {
+    return static_cast<std::uint32_t>(picture.Width * picture.Height * 4);
+}
+
+// A BITMAPINFOHEADER of double height (colour rows, then mask rows), the
+// colour rows, then the 1-bit mask where 1 is see-through.
+std::string ImageBytes(const Picture& picture) {
+    const int w = picture.Width, h = picture.Height;
+    const std::uint32_t maskSize = static_cast<std::uint32_t>(MaskStride(w) * h);
+    std::string out;
+    PutInfoHeader(out, w, h * 2, ColourSize(picture) + maskSize);
+    PutColourRows(out, picture);
     for (int y = h - 1; y >= 0; --y) {
         std::string row(static_cast<std::size_t>(MaskStride(w)), '\0');
         for (int x = 0; x < w; ++x)
@@ -78,6 +84,17 @@ std::string IconFileBytes(const std::vector<Picture>& pictures) {
         images += image;
     }
     return header + images;
+}
+
+std::string BitmapFileBytes(const Picture& picture) {
+    constexpr std::uint32_t HeadersSize = 14 + 40;
+    std::string out = "BM";
+    Put32(out, HeadersSize + ColourSize(picture));
+    Put32(out, 0);
+    Put32(out, HeadersSize);  // where the rows begin
+    PutInfoHeader(out, picture.Width, picture.Height, ColourSize(picture));
+    PutColourRows(out, picture);
+    return out;
 }
 
 }  // namespace quintel::win32::art
