@@ -308,6 +308,7 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
     // Each key is opened once: read for the undo record, then written.
     HeldKeys keys(registry, KeyUse::ReadThenWrite);
     RegistryWrites writes;
+    std::optional<std::string> before;  // the file as the undo record kept it
     if (recordUndoAt) {
         std::optional<TraceStep> step(std::in_place, trace, "values listed (adapters and interfaces)");
         writes = ListTuningWrites(state.CurrentSettings, family, registry);
@@ -315,7 +316,7 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
         const ChangePlan plan = PlanWrites(writes, keys);
         step.emplace(trace, "undo record written");
         const auto recorded = RecordUndo(files, UndoFilesFor(path), plan, RegFileFlavourFor(family),
-                                         *recordUndoAt);
+                                         *recordUndoAt, &before);
         if (!recorded) {
             result.UndoFailure = recorded.Error();
             return result;
@@ -323,11 +324,11 @@ SaveResult SaveSettingsFile(TuningState& state, FileSystem& files, const std::st
     }
     {
         const TraceStep step(trace, "settings file written");
-        // A file that holds the settings already stays as it is: writing it
-        // again would cost only a flush to the disk (/apply at every logon).
+        // A file the undo record found holding the settings already stays
+        // as it is: writing it again would cost only a flush to the disk
+        // (/apply at every logon).
         const std::string text = FormatSettingsFile(state.CurrentSettings);
-        const auto current = files.ReadFile(path);
-        if (!current || current.Value() != text) {
+        if (!recordUndoAt || before != text) {
             const auto written = files.ReplaceFileContents(path, text);
             if (!written) {
                 result.FileFailure = written.Error();

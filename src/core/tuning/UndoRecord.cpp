@@ -130,7 +130,7 @@ std::string TimeText(UnixSeconds time) {
 
 Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
                                      const ChangePlan& plan, RegFileFlavour flavour,
-                                     UnixSeconds now) {
+                                     UnixSeconds now, std::optional<std::string>* settingsKept) {
     RegFileContents contents;
     contents.Flavour = flavour;
     // A value the writer touches twice (a control set listed under two
@@ -182,6 +182,7 @@ Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
         if (oldCopy) static_cast<void>(files.ReplaceFileContents(where.SettingsCopy, *oldCopy));
         return "could not write " + written.Error().path + ": " + written.Error().reason;
     }
+    if (settingsKept) *settingsKept = std::move(settings);
     return {};
 }
 

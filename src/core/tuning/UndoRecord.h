@@ -52,10 +52,12 @@ struct UndoRecord {
 // time `now`. Fails, and leaves the previous record as it was, when a
 // value could not be read (it would be put back wrong), the record
 // cannot hold a value exactly, or a file cannot be written; the reason
-// is one line for the user.
+// is one line for the user. `settingsKept`, when given, receives the
+// settings file's bytes as the record keeps them (nothing: no file).
 Result<void, std::string> RecordUndo(FileSystem& files, const UndoFiles& where,
                                      const ChangePlan& plan, RegFileFlavour flavour,
-                                     UnixSeconds now);
+                                     UnixSeconds now,
+                                     std::optional<std::string>* settingsKept = nullptr);
 
 // True when there is a record to undo (also when a replace of it was cut
 // short and the next read will finish it).
