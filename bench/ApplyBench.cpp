@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BenchKit.h"
+#include "core/text/TextLines.h"
 
 using namespace bench;
 
@@ -71,7 +72,7 @@ struct Write {
 // (a DWORD shows as a signed decimal). Unchanged values are written too.
 std::vector<Write> ListedWrites(const std::string& quintel) {
     std::vector<Write> writes;
-    for (const std::string& line : Lines(RunCaptured(quintel, "/show"))) {
+    for (const std::string& line : quintel::TextLines(RunCaptured(quintel, "/show"))) {
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() < 5) continue;  // the heading and count lines
         const std::string& after = fields[3];

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/text/TextLines.h"
 #include "wine/RemoveTree.h"
 
 namespace bench {
@@ -218,20 +219,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return text;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
@@ -338,7 +325,7 @@ std::vector<ProfileStep> ReadProfile() {
     const auto text = ReadWholeFile(path);
     if (!text) Fail("Quintel.exe wrote no profile to " + path);
     std::vector<ProfileStep> steps;
-    for (const std::string& line : Lines(*text)) {
+    for (const std::string& line : quintel::TextLines(*text)) {
         const std::vector<std::string> fields = Fields(line);
         if (fields.size() != 3) Fail("a line of the profile is not start, length and name: " + line);
         ProfileStep step;

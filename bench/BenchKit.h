@@ -68,10 +68,9 @@ void CopyOrFail(const std::string& from, const std::string& to);
 void WriteFileOrFail(const std::string& path, const std::string& contents);
 // A whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// The lines of a text without their line ends, and the tab-separated
-// fields of a line: the bench reads what the programs print without
-// streams, which the runtime of what ships (CRTDLL) cannot carry.
-std::vector<std::string> Lines(const std::string& text);
+// The tab-separated fields of a line (the lines are quintel::TextLines'):
+// the bench reads what the programs print without streams, which the
+// runtime of what ships (CRTDLL) cannot carry.
 std::vector<std::string> Fields(const std::string& line);
 
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE (64-bit view) writes the benches

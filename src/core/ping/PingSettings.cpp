@@ -4,6 +4,7 @@
 
 #include "core/tuning/RenameReplace.h"
 #include "core/text/NumberText.h"
+#include "core/text/TextLines.h"
 
 namespace quintel {
 
@@ -18,21 +19,6 @@ bool ReadBool(const std::string& text, bool& value) {
     else if (text == "#FALSE#") value = false;
     else return false;
     return true;
-}
-
-// The lines of a text, without their CR LF (or LF) ends.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
 }
 
 // What follows the first comma: the key before it is not checked, and a
@@ -58,7 +44,7 @@ std::string FormatPingFile(const PingSettings& s) {
 }
 
 bool ParsePingFile(const std::string& text, PingSettings& read) {
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = TextLines(text);
     std::string value;
     if (lines.size() < 4) return false;
     if (!ValueOf(lines[0], value) || !ReadBool(value, read.PingAutomatic)) return false;
